@@ -1,0 +1,96 @@
+#include "core/GameSettings.h"
+
+#include "core/Profile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+std::int32_t parseDecimal(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::int64_t value = 0;
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit)
+            value = limit;
+    }
+    if (negative)
+        return static_cast<std::int32_t>(-value);
+    return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
+}
+
+std::uint32_t parseHex(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X'))
+        i += 2;
+    std::uint64_t value = 0;
+    for (; i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])); ++i) {
+        char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        value = value * 16 + static_cast<std::uint64_t>(c <= '9' ? c - '0' : c - 'a' + 10);
+        if (value > std::numeric_limits<std::uint32_t>::max())
+            value = std::numeric_limits<std::uint32_t>::max();
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+GameSettings::GameSettings(std::string path, std::string section)
+    : m_path(std::move(path)), m_section(std::move(section))
+{
+}
+
+std::string GameSettings::text(std::string_view key) const
+{
+    return profileReadString(m_path, m_section, key, "", kValueBufferSize);
+}
+
+std::int32_t GameSettings::offset(std::string_view key) const
+{
+    std::string value = text(key);
+    return value.empty() ? kNotConfigured : parseDecimal(value);
+}
+
+std::int32_t GameSettings::count(std::string_view key) const
+{
+    std::int32_t value = parseDecimal(text(key));
+    return value > 0 ? value : 0;
+}
+
+WriteArea GameSettings::area(std::string_view key) const
+{
+    std::string startText = text(key);
+    std::string endText = text(std::string(key) + "end");
+    if (startText.empty() || endText.empty())
+        return {};
+    std::int64_t start = parseDecimal(startText);
+    std::int64_t end = parseDecimal(endText);
+    if (end <= start || end - start > std::numeric_limits<std::int32_t>::max())
+        return {};
+    return {static_cast<std::int32_t>(start), static_cast<std::int32_t>(end - start)};
+}
+
+std::string programFilePath(const std::string& programDirectory, std::string_view fileName)
+{
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
+    return programDirectory + separator + std::string(fileName);
+}
+
+std::string settingsPath(const std::string& programDirectory)
+{
+    return programFilePath(programDirectory, "Setting.ini");
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+// One open file for the length of one user action: CreateFileA/ReadFile/WriteFile on
+// Windows, open/read/write elsewhere. Never shared, never truncated. Every failure keeps
+// the system's text for it, so the caller can hand it to the shared error text.
+class RomFile {
+public:
+    // Existing file only.
+    static RomFile openForReading(const std::string& path);
+    // Opens the file if it exists, creates it otherwise; the contents are kept.
+    static RomFile openForWriting(const std::string& path);
+
+    RomFile() = default;
+    RomFile(RomFile&& other) noexcept;
+    RomFile& operator=(RomFile&& other) noexcept;
+    RomFile(const RomFile&) = delete;
+    RomFile& operator=(const RomFile&) = delete;
+    ~RomFile();
+
+    bool isOpen() const;
+    void close();
+
+    bool seek(std::int64_t offset);
+    // Reads exactly out.size() bytes; fewer is a failure with an end-of-file text.
+    bool read(std::span<std::uint8_t> out);
+    // Writes exactly data.size() bytes; fewer is a failure with a disk-full text.
+    bool write(std::span<const std::uint8_t> data);
+    // Reads up to out.size() bytes; returns the count, or -1 on failure.
+    std::int64_t readSome(std::span<std::uint8_t> out);
+    std::int64_t size();
+
+    // The system's text for the last failure of this object (empty if none).
+    const std::string& errorText() const { return m_errorText; }
+
+private:
+    void fail(const std::string& text);
+    void failWithSystemError();
+
+#ifdef _WIN32
+    void* m_handle = nullptr;
+#else
+    int m_fd = -1;
+#endif
+    std::string m_errorText;
+};
+
+// The system's text for the calling thread's last error, as the status line shows it.
+std::string lastSystemErrorText();
+// The texts a short read or write stands for.
+std::string endOfFileErrorText();
+std::string diskFullErrorText();

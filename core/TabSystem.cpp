@@ -1,0 +1,177 @@
+#include "core/TabSystem.h"
+
+#include "core/GameSettings.h"
+
+#include <algorithm>
+
+namespace {
+constexpr std::int64_t kGameCodeOffset = 0xAC;
+constexpr std::size_t kGameCodeLength = 4;
+constexpr const char* kNothingToSaveText = "ROMを読み込んでいないので保存できません。";
+} // namespace
+
+CTabSystem::CTabSystem() = default;
+
+CTabSystem::~CTabSystem() = default;
+
+int CTabSystem::AddPage(std::unique_ptr<CWindowBase> page, std::string caption)
+{
+    if (!page)
+        return -1;
+    page->setTabControl(m_tabControl);
+    page->Reset();
+    int result = -1;
+    if (m_tabControl && m_pageHost)
+        result = m_pageHost->addTab(m_tabControl, caption);
+    m_pages.push_back(std::move(page));
+    m_captions.push_back(std::move(caption));
+    return result;
+}
+
+CWindowBase* CTabSystem::currentPage() const
+{
+    return m_currentPage < m_pages.size() ? m_pages[m_currentPage].get() : nullptr;
+}
+
+bool CTabSystem::setCurrentPageIndex(std::size_t index)
+{
+    if (index >= m_pages.size() || index == m_currentPage)
+        return false;
+    m_currentPage = index;
+    return true;
+}
+
+int CTabSystem::forwardToCurrentPage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    CWindowBase* page = currentPage();
+    return page ? page->DialogProc(message, wParam, lParam) : 0;
+}
+
+std::string CTabSystem::settingsFile() const
+{
+    return settingsPath(m_programDirectory);
+}
+
+void CTabSystem::setErrorText(std::string_view text)
+{
+    m_errorText.assign(text.substr(0, std::min(text.size(), kErrorTextSize - 1)));
+}
+
+void CTabSystem::setSaveEnabled(bool enabled)
+{
+    m_canSave = enabled;
+    if (m_onSaveEnabled)
+        m_onSaveEnabled(enabled);
+}
+
+int CTabSystem::ReadAll()
+{
+    m_errorText.clear();
+    RomFile file = RomFile::openForReading(m_romPath);
+    if (!file.isOpen()) {
+        statusShow(m_status, file.errorText());
+        return kReadNoFile;
+    }
+    std::uint8_t code[kGameCodeLength] = {};
+    if (!file.seek(kGameCodeOffset) || !file.read(code)) {
+        statusShow(m_status, file.errorText());
+        return kReadNoFile;
+    }
+    const char* codeText = reinterpret_cast<const char*>(code);
+    m_gameCode.assign(codeText, std::find(codeText, codeText + kGameCodeLength, '\0'));
+
+    const int pageCount = static_cast<int>(std::max<std::size_t>(m_pages.size(), 1));
+    const int step = (100 / pageCount) / 3;
+    int progress = 0;
+    statusProgress(m_status, 0);
+    for (auto& page : m_pages) {
+        if (!page)
+            continue;
+        page->LoadSettings(m_gameCode);
+        progress += step;
+        statusProgress(m_status, progress);
+    }
+    for (auto& page : m_pages) {
+        if (!page)
+            continue;
+        if (!page->DataRead(file)) {
+            file.close();
+            statusPrint(m_status, "%s::DataRead を実行中にエラーが発生しました。%s", page->className(),
+                        m_errorText.c_str());
+            m_loaded = true;
+            setSaveEnabled(false);
+            return kReadFailed;
+        }
+        progress += step;
+        statusProgress(m_status, progress);
+    }
+    file.close();
+
+    if (CWindowBase* page = currentPage())
+        page->InitDialog(nullptr);
+    progress += step;
+    statusProgress(m_status, progress);
+
+    m_loaded = true;
+    statusProgress(m_status, 100);
+    setSaveEnabled(true);
+    statusShow(m_status, "読み込み完了。");
+    return kReadDone;
+}
+
+int CTabSystem::RomWrite()
+{
+    m_errorText.clear();
+    // Pages that were never read hold zeros; writing them would wipe the ROM's tables.
+    if (!m_canSave) {
+        setErrorText(kNothingToSaveText);
+        statusPrint(m_status, "%s::RomWrite を実行中にエラーが発生しました。%s", "CTabSystem", m_errorText.c_str());
+        return 0;
+    }
+    RomFile file = RomFile::openForWriting(m_romPath);
+    if (!file.isOpen()) {
+        setErrorText(file.errorText());
+        statusPrint(m_status, "%s::RomWrite を実行中にエラーが発生しました。%s", "CTabSystem", m_errorText.c_str());
+        return 0;
+    }
+    const int step = 100 / static_cast<int>(std::max<std::size_t>(m_pages.size(), 1));
+    int progress = 0;
+    statusProgress(m_status, 0);
+    for (auto& page : m_pages) {
+        if (!page)
+            continue;
+        if (!page->DataWrite(file)) {
+            file.close();
+            statusPrint(m_status, "%s::DataWrite を実行中にエラーが発生しました。%s", page->className(),
+                        m_errorText.c_str());
+            return 0;
+        }
+        progress += step;
+        statusProgress(m_status, progress);
+    }
+    statusProgress(m_status, 100);
+    file.close();
+    statusShow(m_status, "保存しました。");
+    return 1;
+}
+
+void CTabSystem::ReleaseAll()
+{
+    for (auto& page : m_pages) {
+        if (page)
+            page->Release();
+    }
+    m_loaded = false;
+    setSaveEnabled(false);
+}
+
+void CTabSystem::releaseAndFreePages()
+{
+    for (auto& page : m_pages) {
+        if (page)
+            page->Release();
+    }
+    m_pages.clear();
+    m_captions.clear();
+    m_currentPage = 0;
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/SharedTables.h"
+#include "core/WindowBase.h"
+#include "core/ui/PageHost.h"
+#include "core/ui/StatusLine.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The page list behind the tabs and the ROM session: which file is open, which game it
+// holds, and the passes that drive every page through reading and writing.
+class CTabSystem {
+public:
+    static constexpr std::size_t kErrorTextSize = 256;
+    static constexpr std::size_t kPathSize = 260;
+
+    // ReadAll results.
+    static constexpr int kReadFailed = 0;
+    static constexpr int kReadDone = 1;
+    static constexpr int kReadNoFile = 2;
+
+    CTabSystem();
+    ~CTabSystem();
+    CTabSystem(const CTabSystem&) = delete;
+    CTabSystem& operator=(const CTabSystem&) = delete;
+
+    // Appends a page and runs its Reset. Returns the tab count after the insertion, or -1
+    // for a null page or when there is no tab control (the page is still appended).
+    int AddPage(std::unique_ptr<CWindowBase> page, std::string caption);
+    const std::vector<std::unique_ptr<CWindowBase>>& pages() const { return m_pages; }
+    const std::vector<std::string>& captions() const { return m_captions; }
+    CWindowBase* currentPage() const;
+    std::size_t currentPageIndex() const { return m_currentPage; }
+    // An index outside the page list keeps the current page; returns whether it changed.
+    bool setCurrentPageIndex(std::size_t index);
+    int forwardToCurrentPage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
+    // 1 read, 0 a page failed (its message is on the status line), 2 no file or game code.
+    int ReadAll();
+    // 1 saved, 0 failed or refused (nothing read to save).
+    int RomWrite();
+    void ReleaseAll();
+    // At shutdown: Release every page and free it.
+    void releaseAndFreePages();
+
+    bool loaded() const { return m_loaded; }
+    bool canSave() const { return m_canSave; }
+    bool indexPrefix() const { return m_indexPrefix; }
+
+    void setProgramDirectory(std::string directory) { m_programDirectory = std::move(directory); }
+    const std::string& programDirectory() const { return m_programDirectory; }
+    std::string settingsFile() const;
+    void setRomPath(std::string path) { m_romPath = std::move(path); }
+    const std::string& romPath() const { return m_romPath; }
+    // The four bytes at 0xAC as text (up to the first zero byte); empty before a read.
+    const std::string& gameCode() const { return m_gameCode; }
+
+    const std::string& errorText() const { return m_errorText; }
+    // Kept to 255 bytes, like the shared 256-byte buffer.
+    void setErrorText(std::string_view text);
+
+    SharedTables& tables() { return m_tables; }
+    const SharedTables& tables() const { return m_tables; }
+
+    void setStatusLine(IStatusLine* status) { m_status = status; }
+    IStatusLine* statusLine() const { return m_status; }
+    void setPageHost(IPageHost* host) { m_pageHost = host; }
+    IPageHost* pageHost() const { return m_pageHost; }
+    void setTabControl(WindowHandle tabControl) { m_tabControl = tabControl; }
+    WindowHandle tabControl() const { return m_tabControl; }
+    void setFrame(WindowHandle frame) { m_frame = frame; }
+    WindowHandle frame() const { return m_frame; }
+    // Called with the new state whenever saving becomes possible or impossible.
+    void setSaveEnabledHandler(std::function<void(bool)> handler) { m_onSaveEnabled = std::move(handler); }
+
+private:
+    void setSaveEnabled(bool enabled);
+
+    WindowHandle m_tabControl = nullptr;
+    WindowHandle m_frame = nullptr;
+    bool m_indexPrefix = true;
+    std::vector<std::unique_ptr<CWindowBase>> m_pages;
+    std::vector<std::string> m_captions;
+    std::size_t m_currentPage = 0;
+
+    std::string m_programDirectory;
+    std::string m_romPath;
+    std::string m_gameCode;
+    std::string m_errorText;
+    SharedTables m_tables;
+    bool m_loaded = false;
+    bool m_canSave = false;
+
+    IStatusLine* m_status = nullptr;
+    IPageHost* m_pageHost = nullptr;
+    std::function<void(bool)> m_onSaveEnabled;
+};

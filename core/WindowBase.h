@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/RomFile.h"
+#include "core/ui/PageHost.h"
+
+#include <cstdint>
+#include <string>
+
+class CTabSystem;
+
+// The abstract editor page. The eleven slots keep this order in every page.
+class CWindowBase {
+public:
+    // className is the plain class name that failure messages show ("CAttack_Edit").
+    CWindowBase(CTabSystem& tabs, const char* className);
+    // Deleting a page through this class must run the page's own destructor.
+    virtual ~CWindowBase();
+
+    virtual void Create(WindowHandle tabControl);
+    virtual void Destroy(int atShutdown);
+    virtual void Resize(WindowHandle tabControl);
+    virtual void Reset() = 0;
+    // A null handle stands for the page's own dialog.
+    virtual void InitDialog(WindowHandle dialog) = 0;
+    virtual int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    virtual void LoadSettings(const std::string& section) = 0;
+    virtual bool DataRead(RomFile& file) = 0;
+    virtual bool DataWrite(RomFile& file) = 0;
+    virtual void Release() = 0;
+    virtual int DialogId() = 0;
+
+    const char* className() const { return m_className; }
+    WindowHandle dialog() const { return m_dialog; }
+    void setDialog(WindowHandle dialog) { m_dialog = dialog; }
+    void setTabControl(WindowHandle tabControl) { m_tabControl = tabControl; }
+
+protected:
+    CTabSystem& tabs() const { return m_tabs; }
+    // For DataRead/DataWrite: hands the file's error text to the session and fails.
+    bool failWith(const RomFile& file);
+    bool failWith(const std::string& text);
+
+private:
+    CTabSystem& m_tabs;
+    const char* m_className;
+    WindowHandle m_dialog = nullptr;
+    WindowHandle m_tabControl = nullptr;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/WindowBase.h"
+
+class CItem_Edit : public CWindowBase {
+public:
+    explicit CItem_Edit(CTabSystem& tabs);
+
+    void Reset() override;
+    void InitDialog(WindowHandle dialog) override;
+    int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void LoadSettings(const std::string& section) override;
+    bool DataRead(RomFile& file) override;
+    bool DataWrite(RomFile& file) override;
+    void Release() override;
+    int DialogId() override { return 136; }
+};

@@ -1,0 +1,83 @@
+#include "tests/support/TestFiles.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iconv.h>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+TempDir::TempDir()
+{
+    std::random_device random;
+    auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto candidate = base / ("calvanter-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            m_path = candidate.string();
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string TempDir::file(std::string_view name) const
+{
+    return m_path + "/" + std::string(name);
+}
+
+void writeFile(const std::string& path, std::string_view contents)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+}
+
+void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string readText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string toUtf8(std::string_view cp932)
+{
+    iconv_t converter = iconv_open("UTF-8", "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::string(cp932);
+    std::string input(cp932);
+    std::string output(input.size() * 3 + 4, '\0');
+    char* in = input.data();
+    char* out = output.data();
+    std::size_t inLeft = input.size();
+    std::size_t outLeft = output.size();
+    while (inLeft > 0) {
+        if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+            // Keep going past a byte the converter does not know.
+            *out++ = '?';
+            --outLeft;
+            ++in;
+            --inLeft;
+        }
+    }
+    iconv_close(converter);
+    output.resize(output.size() - outLeft);
+    return output;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/ui/StatusLine.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A fresh folder under the system's temporary directory, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string file(std::string_view name) const;
+
+private:
+    std::string m_path;
+};
+
+void writeFile(const std::string& path, std::string_view contents);
+void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> readBytes(const std::string& path);
+std::string readText(const std::string& path);
+
+// Shift-JIS bytes as UTF-8, for readable assertion messages.
+std::string toUtf8(std::string_view cp932);
+
+// A status line that keeps what it was told.
+class RecordingStatusLine : public IStatusLine {
+public:
+    void setText(std::string_view text) override { texts.emplace_back(text); }
+    void setProgress(int position) override { progress.push_back(position); }
+    std::string last() const { return texts.empty() ? std::string() : texts.back(); }
+
+    std::vector<std::string> texts;
+    std::vector<int> progress;
+};
