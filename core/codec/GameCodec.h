@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -26,6 +27,12 @@ public:
     // field.size() - 1 characters survive; the last byte becomes 0xFF. False when the text
     // is empty or nothing in it could be encoded.
     static bool encodeName(std::span<std::uint8_t> field, std::string_view text);
+
+    // A text ends at its first zero byte, or at the end of the view.
+    static std::string_view textBeforeZero(std::string_view text);
+    // The byte at position p of a text; 0 at and past its end, so a unit that starts on the
+    // last byte never reads beyond it.
+    static std::uint8_t byteAt(std::string_view text, std::size_t p);
 
     bool terminatorHidden() const { return m_terminatorHidden; }
     void setTerminatorHidden(bool hidden) { m_terminatorHidden = hidden; }

@@ -1,6 +1,10 @@
 #include "tests/support/TestFiles.h"
 
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <fstream>
 #include <iconv.h>
 #include <iterator>
@@ -80,4 +84,26 @@ std::string toUtf8(std::string_view cp932)
     iconv_close(converter);
     output.resize(output.size() - outLeft);
     return output;
+}
+
+ReadOnlyFile::ReadOnlyFile(std::string path) : m_path(std::move(path))
+{
+    chmod(m_path.c_str(), 0444);
+    if (geteuid() == 0) {
+        std::string command = "chattr +i '" + m_path + "' 2>/dev/null";
+        m_immutable = std::system(command.c_str()) == 0;
+    }
+    int fd = ::open(m_path.c_str(), O_RDWR);
+    m_readOnly = fd < 0;
+    if (fd >= 0)
+        ::close(fd);
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    if (m_immutable) {
+        std::string command = "chattr -i '" + m_path + "' 2>/dev/null";
+        [[maybe_unused]] int ignored = std::system(command.c_str());
+    }
+    chmod(m_path.c_str(), 0644);
 }

@@ -40,3 +40,19 @@ public:
     std::vector<std::string> texts;
     std::vector<int> progress;
 };
+
+// Makes a file unwritable for the length of a test: chmod, and for root (who writes
+// read-only files anyway) the immutable attribute. isReadOnly() tells whether it worked.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(std::string path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    bool isReadOnly() const { return m_readOnly; }
+
+private:
+    std::string m_path;
+    bool m_immutable = false;
+    bool m_readOnly = false;
+};

@@ -1,0 +1,121 @@
+#include "core/NameList.h"
+#include "core/RomFile.h"
+#include "core/TableBuffer.h"
+#include "core/ui/StatusLine.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+
+TEST(RomFileTest, ShortReadFailsWithAnEndOfFileText)
+{
+    TempDir dir;
+    writeBytes(dir.file("rom.gba"), {1, 2, 3, 4, 5});
+    RomFile file = RomFile::openForReading(dir.file("rom.gba"));
+    ASSERT_TRUE(file.isOpen());
+    std::uint8_t buffer[4] = {};
+    ASSERT_TRUE(file.seek(3));
+    EXPECT_FALSE(file.read(buffer));
+    EXPECT_EQ(file.errorText(), endOfFileErrorText());
+    EXPECT_NE(file.errorText(), "Success\r\n");
+    ASSERT_TRUE(file.seek(1));
+    ASSERT_TRUE(file.read(buffer));
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{2, 3, 4, 5}));
+}
+
+TEST(RomFileTest, OpeningForReadingNeedsAnExistingFileAndWritingKeepsTheRest)
+{
+    TempDir dir;
+    RomFile missing = RomFile::openForReading(dir.file("missing.gba"));
+    EXPECT_FALSE(missing.isOpen());
+    EXPECT_FALSE(missing.errorText().empty());
+
+    writeBytes(dir.file("rom.gba"), {1, 2, 3, 4, 5});
+    {
+        RomFile file = RomFile::openForWriting(dir.file("rom.gba"));
+        ASSERT_TRUE(file.isOpen());
+        const std::uint8_t patch[] = {9, 9};
+        ASSERT_TRUE(file.seek(1));
+        ASSERT_TRUE(file.write(patch));
+    }
+    EXPECT_EQ(readBytes(dir.file("rom.gba")), (std::vector<std::uint8_t>{1, 9, 9, 4, 5}));
+
+    RomFile created = RomFile::openForWriting(dir.file("new.gba"));
+    EXPECT_TRUE(created.isOpen());
+}
+
+TEST(RomFileTest, ReadOnlyFileCannotBeOpenedForWriting)
+{
+    TempDir dir;
+    writeBytes(dir.file("rom.gba"), {1});
+    ReadOnlyFile readOnly(dir.file("rom.gba"));
+    if (!readOnly.isReadOnly())
+        GTEST_SKIP() << "this file system cannot make a file read-only";
+    RomFile file = RomFile::openForWriting(dir.file("rom.gba"));
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_FALSE(file.errorText().empty());
+}
+
+TEST(StatusPrintTest, FormatsCutsAndRefusesLongFormats)
+{
+    RecordingStatusLine status;
+    statusPrint(&status, "%s::DataRead を実行中にエラーが発生しました。%s", "CAttack_Edit", "x");
+    ASSERT_EQ(status.texts.size(), 1u);
+    EXPECT_EQ(status.last(), "CAttack_Edit::DataRead を実行中にエラーが発生しました。x");
+
+    statusPrint(&status, "%s", std::string(5000, 'a').c_str());
+    EXPECT_EQ(status.last().size(), 1023u);
+
+    std::string longFormat(1000, 'b');
+    statusPrint(&status, "%s", longFormat.c_str());
+    statusPrint(&status, longFormat.c_str());
+    EXPECT_EQ(status.texts.size(), 3u);
+    statusPrint(&status, std::string(999, 'c').c_str());
+    EXPECT_EQ(status.texts.size(), 4u);
+
+    // A system text with "%1" is shown as it stands.
+    statusShow(&status, "%1 is not valid");
+    EXPECT_EQ(status.last(), "%1 is not valid");
+
+    statusPrint(nullptr, "nothing to print on");
+}
+
+TEST(TableBufferTest, RefusesCountsOutOfReach)
+{
+    std::vector<std::uint8_t> table;
+    EXPECT_TRUE(allocateTable(table, 3, 40));
+    EXPECT_EQ(table, std::vector<std::uint8_t>(120, 0));
+    EXPECT_FALSE(allocateTable(table, 2147483647, 40));
+    EXPECT_TRUE(table.empty());
+    EXPECT_FALSE(allocateTable(table, 0, 40));
+    EXPECT_FALSE(allocateTable(table, -1, 40));
+    EXPECT_FALSE(allocateTable(table, (std::int64_t{1} << 62), 1024));
+}
+
+TEST(NameListTest, LineRules)
+{
+    TempDir dir;
+    writeFile(dir.file("item.ini"), "Potion\r\n\r\n  Blank  \r\nLast");
+    std::vector<std::string> entries{"kept"};
+    ASSERT_TRUE(loadNameList(dir.path(), "item.ini", entries));
+    EXPECT_EQ(entries, (std::vector<std::string>{"kept", "Potion", "", "  Blank  ", "Last"}));
+
+    // 258 characters and a line end are one entry; 259 characters fill the buffer, and the
+    // line end that follows becomes an empty entry of its own.
+    writeFile(dir.file("effects.ini"), std::string(258, 'a') + "\n" + std::string(300, 'b') + "\n");
+    entries.clear();
+    ASSERT_TRUE(loadNameList(dir.path(), "effects.ini", entries));
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], std::string(258, 'a'));
+    EXPECT_EQ(entries[1], std::string(259, 'b'));
+    EXPECT_EQ(entries[2], std::string(41, 'b'));
+}
+
+TEST(NameListTest, MissingFileAddsNothingAndNamesTheFile)
+{
+    TempDir dir;
+    std::vector<std::string> entries;
+    EXPECT_FALSE(loadNameList(dir.path(), "tokusei.ini", entries));
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(nameListOpenFailedText("tokusei.ini"), "\"tokusei.ini\"ファイルを開けませんでした。");
+}
