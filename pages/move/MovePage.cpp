@@ -1,11 +1,18 @@
 #include "pages/move/MovePage.h"
 
+#include "core/GameSettings.h"
+#include "core/TabSystem.h"
+
 CAttack_Edit::CAttack_Edit(CTabSystem& tabs) : CWindowBase(tabs, "CAttack_Edit")
 {
 }
 
 void CAttack_Edit::Reset()
 {
+    m_table.fill(0);
+    m_tableOffset = kNotConfigured;
+    m_currentMove = 0;
+    m_loaded = false;
 }
 
 void CAttack_Edit::InitDialog(WindowHandle)
@@ -17,20 +24,48 @@ int CAttack_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
     return 0;
 }
 
-void CAttack_Edit::LoadSettings(const std::string&)
+void CAttack_Edit::LoadSettings(const std::string& section)
 {
+    GameSettings settings(tabs().settingsFile(), section);
+    m_tableOffset = settings.offset("AttackTable");
 }
 
-bool CAttack_Edit::DataRead(RomFile&)
+bool CAttack_Edit::DataRead(RomFile& file)
 {
+    if (m_tableOffset == kNotConfigured)
+        return true;
+    if (!file.seek(m_tableOffset) || !file.read(m_table))
+        return failWith(file);
+    m_loaded = true;
     return true;
 }
 
-bool CAttack_Edit::DataWrite(RomFile&)
+bool CAttack_Edit::DataWrite(RomFile& file)
 {
+    // An unread table holds zeros, not the ROM's moves.
+    if (!m_loaded || m_tableOffset == kNotConfigured)
+        return true;
+    if (!file.seek(m_tableOffset) || !file.write(m_table))
+        return failWith(file);
     return true;
 }
 
 void CAttack_Edit::Release()
 {
+    m_table.fill(0);
+    m_loaded = false;
+}
+
+std::span<std::uint8_t> CAttack_Edit::record(std::size_t move)
+{
+    if (move >= move_record::kCount)
+        return {};
+    return std::span<std::uint8_t>(m_table).subspan(move * move_record::kSize, move_record::kSize);
+}
+
+std::span<const std::uint8_t> CAttack_Edit::record(std::size_t move) const
+{
+    if (move >= move_record::kCount)
+        return {};
+    return std::span<const std::uint8_t>(m_table).subspan(move * move_record::kSize, move_record::kSize);
 }

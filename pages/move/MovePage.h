@@ -1,7 +1,14 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/move/MoveRecord.h"
 
+#include <array>
+#include <cstdint>
+#include <span>
+
+// The move editor: the whole move table as one block inside the page.
 class CAttack_Edit : public CWindowBase {
 public:
     explicit CAttack_Edit(CTabSystem& tabs);
@@ -14,4 +21,17 @@ public:
     bool DataWrite(RomFile& file) override;
     void Release() override;
     int DialogId() override { return 135; }
+
+    bool loaded() const { return m_loaded; }
+    std::int32_t tableOffset() const { return m_tableOffset; }
+    std::size_t currentMove() const { return m_currentMove; }
+    // The 12 bytes of one move; empty for a number beyond the table.
+    std::span<std::uint8_t> record(std::size_t move);
+    std::span<const std::uint8_t> record(std::size_t move) const;
+
+private:
+    std::array<std::uint8_t, move_record::kTableSize> m_table{};
+    std::int32_t m_tableOffset = kNotConfigured;
+    bool m_loaded = false;
+    std::size_t m_currentMove = 0;
 };
