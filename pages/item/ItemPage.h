@@ -1,7 +1,13 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/WindowBase.h"
 
+#include <cstdint>
+#include <span>
+
+// The item editor. Its table lives in the session, because other pages name items from it;
+// this page allocates, reads, writes and frees it.
 class CItem_Edit : public CWindowBase {
 public:
     explicit CItem_Edit(CTabSystem& tabs);
@@ -14,4 +20,17 @@ public:
     bool DataWrite(RomFile& file) override;
     void Release() override;
     int DialogId() override { return 136; }
+
+    std::int32_t tableOffset() const { return m_tableOffset; }
+    std::size_t currentItem() const { return m_currentItem; }
+    // The 40 bytes of one item; empty for a number beyond the table.
+    std::span<std::uint8_t> record(std::size_t item);
+
+private:
+    void freeTable();
+
+    std::int32_t m_tableOffset = kNotConfigured;
+    // Offset and a positive count were given, whether or not the table could be allocated.
+    bool m_configured = false;
+    std::size_t m_currentItem = 0;
 };
