@@ -32,8 +32,9 @@ constexpr std::uint8_t kSlash = 0xBA;
 constexpr std::uint8_t kFirstCapital = 0xBB;
 constexpr std::uint8_t kFirstSmall = 0xD5;
 constexpr std::uint8_t kBar = 0xEF;
+constexpr std::uint8_t kFirstAccented = 0xF1;
 constexpr std::uint8_t kLineBreak = 0xFE;
-// The letters that a following ";" turns into 0xF1 to 0xF6, in code order.
+// The letters that a following ";" turns into kFirstAccented and on, in code order.
 constexpr std::string_view kAccentedLetters = "AOUaou";
 
 // The Shift-JIS lead bytes of every character in the tables.
@@ -56,7 +57,7 @@ PairTable buildPairTable()
     // full-width space stays 0x00 like any unknown pair.
     for (std::size_t code = 1; code < kDecodeTable.size(); ++code) {
         const std::string_view text = kDecodeTable[code];
-        const auto b0 = static_cast<std::uint8_t>(text.empty() ? 0 : text[0]);
+        const auto b0 = static_cast<std::uint8_t>(text[0]);
         if (text.size() == 2 && isTableLead(b0))
             table[pairIndex(b0, static_cast<std::uint8_t>(text[1]))] = static_cast<std::uint8_t>(code);
     }
@@ -73,7 +74,7 @@ PairTable buildPairTable()
     table[pairIndex('\r', '\n')] = kLineBreak;
     table[pairIndex('|', '>')] = kBar;
     for (std::size_t n = 0; n < kAccentedLetters.size(); ++n)
-        table[pairIndex(kAccentedLetters[n], ';')] = static_cast<std::uint8_t>(0xF1 + n);
+        table[pairIndex(kAccentedLetters[n], ';')] = static_cast<std::uint8_t>(kFirstAccented + n);
     return table;
 }
 
