@@ -1,7 +1,13 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/WindowBase.h"
 
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The type chart editor: the entries that the pointer at "Compatibility" leads to.
 class CTamblor_Compatibility : public CWindowBase {
 public:
     explicit CTamblor_Compatibility(CTabSystem& tabs);
@@ -14,4 +20,22 @@ public:
     bool DataWrite(RomFile& file) override;
     void Release() override;
     int DialogId() override { return 134; }
+
+    std::int32_t pointerLocation() const { return m_pointerLocation; }
+    std::int32_t tableOffset() const { return m_tableOffset; }
+    std::size_t entryCount() const;
+    std::size_t currentEntry() const { return m_currentEntry; }
+    // The 3 bytes of one entry; empty for an index beyond the list.
+    std::span<std::uint8_t> entry(std::size_t index);
+
+private:
+    // Reads on from the table offset to just past the two end bytes; false (with the error
+    // text set) when a read fails or the file ends first.
+    bool findListEnd(RomFile& file, std::int64_t& end);
+    void freeEntries();
+
+    std::int32_t m_pointerLocation = kNotConfigured;
+    std::int32_t m_tableOffset = kNotConfigured;
+    std::vector<std::uint8_t> m_entries;
+    std::size_t m_currentEntry = 0;
 };
