@@ -1,11 +1,22 @@
 #include "pages/trainer/TrainerPage.h"
 
+#include "core/TabSystem.h"
+#include "core/TableBuffer.h"
+
 CTrainer_Edit::CTrainer_Edit(CTabSystem& tabs) : CWindowBase(tabs, "CTrainer_Edit")
 {
 }
 
 void CTrainer_Edit::Reset()
 {
+    m_table.clear();
+    m_table.shrink_to_fit();
+    m_tableOffset = kNotConfigured;
+    m_trainerCount = kNotConfigured;
+    m_highestPicture = kNotConfigured;
+    m_currentTrainer = 0;
+    m_pictures = PictureState{};
+    m_pending = PendingRelocation{};
 }
 
 void CTrainer_Edit::InitDialog(WindowHandle)
@@ -17,20 +28,71 @@ int CTrainer_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
     return 0;
 }
 
-void CTrainer_Edit::LoadSettings(const std::string&)
+void CTrainer_Edit::LoadSettings(const std::string& section)
 {
+    GameSettings settings(tabs().settingsFile(), section);
+    m_tableOffset = settings.offset("TrainerData");
+    std::int32_t count = settings.count("TrainerDataNum");
+    m_trainerCount = count > 0 ? count : kNotConfigured;
+    m_highestPicture = settings.offset("Trainer_Pic_Num");
+    m_table.clear();
+    if (m_tableOffset != kNotConfigured && m_trainerCount != kNotConfigured &&
+        !allocateTable(m_table, m_trainerCount, trainer_record::kSize))
+        m_trainerCount = kNotConfigured;
+    m_family = gameFamilyOf(section);
+    m_currentTrainer = 0;
 }
 
-bool CTrainer_Edit::DataRead(RomFile&)
+bool CTrainer_Edit::DataRead(RomFile& file)
 {
+    if (m_table.empty())
+        return failWith(std::string(kNoTableText));
+    if (!file.seek(m_tableOffset) || !file.read(m_table))
+        return failWith(file);
     return true;
 }
 
-bool CTrainer_Edit::DataWrite(RomFile&)
+bool CTrainer_Edit::DataWrite(RomFile& file)
 {
+    if (m_table.empty())
+        return true;
+    if (!file.seek(m_tableOffset) || !file.write(m_table))
+        return failWith(file);
     return true;
 }
 
 void CTrainer_Edit::Release()
 {
+    m_table.clear();
+    m_table.shrink_to_fit();
+}
+
+std::span<std::uint8_t, trainer_record::kSize> CTrainer_Edit::record(std::size_t index)
+{
+    return std::span<std::uint8_t, trainer_record::kSize>(m_table.data() + index * trainer_record::kSize,
+                                                          trainer_record::kSize);
+}
+
+int CTrainer_Edit::GbaRom_Tamblor_Data_Load(std::uint32_t partyOffset, std::uint8_t partyCount, std::size_t trainer)
+{
+    if (trainer >= recordCount()) {
+        m_partyErrorText = kNoTableText;
+        return kPartyTransferFailed;
+    }
+    PartyTransfer transfer =
+        readParty(tabs().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
+    m_partyErrorText = transfer.errorText;
+    return transfer.result;
+}
+
+int CTrainer_Edit::GbaRom_Tamblor_Data_Save(std::uint32_t partyOffset, std::uint8_t partyCount, std::size_t trainer)
+{
+    if (trainer >= recordCount()) {
+        m_partyErrorText = kNoTableText;
+        return kPartyTransferFailed;
+    }
+    PartyTransfer transfer =
+        writeParty(tabs().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
+    m_partyErrorText = transfer.errorText;
+    return transfer.result;
 }

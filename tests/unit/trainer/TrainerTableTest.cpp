@@ -1,0 +1,159 @@
+#include "core/TabSystem.h"
+#include "core/TableBuffer.h"
+#include "pages/trainer/TrainerPage.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Two trainer records at 0x20 in a 0x80-byte ROM; every byte outside them is 0xEE.
+const std::vector<std::uint8_t> kTwoTrainers = {
+    // trainer 0: type 3, class 0x11, sound 0x22, picture 0x05, name, items 1..4, double,
+    // kept 0x13, checks 0xF5 (high bits set), kept 0x15-0x17, count 4, kept, pointer
+    0x03, 0x11, 0x22, 0x05, 0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x0D, 0x00, 0x2C, 0x01,
+    0x00, 0x00, 0xE7, 0x03, 0x01, 0xA1, 0xF5, 0xA2, 0xA3, 0xA4, 0x04, 0xB1, 0xB2, 0xB3,
+    0x40, 0x23, 0x19, 0x08,
+    // trainer 1: type 0, party of 1 at 0x000060
+    0x00, 0x02, 0x00, 0x01, 0xC0, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,
+    0x60, 0x00, 0x00, 0x08,
+};
+
+class TrainerTable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tabs.setProgramDirectory(dir.path());
+        rom.assign(0x80, 0xEE);
+        std::copy(kTwoTrainers.begin(), kTwoTrainers.end(), rom.begin() + 0x20);
+        writeBytes(romPath(), rom);
+        tabs.setRomPath(romPath());
+    }
+
+    std::string romPath() const { return dir.file("rom.gba"); }
+
+    void settings(const std::string& keys) { writeFile(dir.file("Setting.ini"), "[BPRJ]\r\n" + keys); }
+
+    bool read(CTrainer_Edit& page)
+    {
+        page.LoadSettings("BPRJ");
+        RomFile file = RomFile::openForReading(romPath());
+        return page.DataRead(file);
+    }
+
+    bool write(CTrainer_Edit& page)
+    {
+        RomFile file = RomFile::openForWriting(romPath());
+        return page.DataWrite(file);
+    }
+
+    TempDir dir;
+    CTabSystem tabs;
+    std::vector<std::uint8_t> rom;
+};
+
+TEST_F(TrainerTable, ReadsRecordFieldsAndWritesOnlyWhatChanged)
+{
+    settings("TrainerData=32\r\nTrainerDataNum=2\r\nTrainer_Pic_Num=71\r\n");
+    CTrainer_Edit page(tabs);
+    page.Reset();
+    ASSERT_TRUE(read(page));
+    EXPECT_EQ(page.recordCount(), 2u);
+    EXPECT_EQ(page.highestTrainerPicture(), 71);
+    EXPECT_EQ(page.gameFamily(), kFamilyFR);
+    auto first = page.record(0);
+    EXPECT_EQ(trainer_record::dataType(first), 3);
+    EXPECT_EQ(trainer_record::partyCount(first), 4);
+    EXPECT_EQ(trainer_record::partyOffset(first), 0x192340u);
+    EXPECT_EQ(trainer_record::item(first, 0), 13);
+    EXPECT_EQ(trainer_record::item(first, 1), 300);
+    EXPECT_EQ(trainer_record::item(first, 3), 999);
+    EXPECT_EQ(trainer_record::partyOffset(page.record(1)), 0x60u);
+
+    // The pointer's top byte (0x08) stays; nothing else of the ROM moves.
+    trainer_record::setPartyOffset(page.record(1), 0xABCDEF);
+    trainer_record::setItem(page.record(1), 2, 0x0102);
+    ASSERT_TRUE(write(page));
+    std::vector<std::uint8_t> expected = rom;
+    expected[0x40 + 0x0E] = 0x02;
+    expected[0x40 + 0x0F] = 0x01;
+    expected[0x40 + 0x1C] = 0xEF;
+    expected[0x40 + 0x1D] = 0xCD;
+    expected[0x40 + 0x1E] = 0xAB;
+    EXPECT_EQ(readBytes(romPath()), expected);
+}
+
+// Missing, zero, negative and absurd counts all leave the page without a table.
+TEST_F(TrainerTable, CountWithoutTableFailsTheReadAndWritesNothing)
+{
+    for (const char* count : {"", "TrainerDataNum=0\r\n", "TrainerDataNum=-4\r\n", "TrainerDataNum=2147483647\r\n"}) {
+        SCOPED_TRACE(count);
+        settings(std::string("TrainerData=32\r\n") + count);
+        CTrainer_Edit page(tabs);
+        page.Reset();
+        EXPECT_FALSE(read(page));
+        EXPECT_FALSE(page.hasTable());
+        EXPECT_EQ(page.trainerCount(), -1);
+        EXPECT_EQ(toUtf8(tabs.errorText()), toUtf8(kNoTableText));
+        EXPECT_TRUE(write(page));
+        EXPECT_EQ(readBytes(romPath()), rom);
+    }
+}
+
+TEST_F(TrainerTable, SessionNamesThePageWhenTheCountIsMissing)
+{
+    rom.resize(0x100, 0xEE);
+    std::copy_n("BPRJ", 4, rom.begin() + 0xAC);
+    writeBytes(romPath(), rom);
+    settings("TrainerData=32\r\n");
+    RecordingStatusLine status;
+    tabs.setStatusLine(&status);
+    tabs.AddPage(std::make_unique<CTrainer_Edit>(tabs), "trainer");
+    EXPECT_EQ(tabs.ReadAll(), CTabSystem::kReadFailed);
+    EXPECT_EQ(toUtf8(status.last()), toUtf8(std::string("CTrainer_Edit::DataRead を実行中にエラーが発生しました。") + kNoTableText));
+}
+
+TEST_F(TrainerTable, TableRunningPastTheFileEndFails)
+{
+    settings("TrainerData=96\r\nTrainerDataNum=2\r\n");
+    CTrainer_Edit page(tabs);
+    page.Reset();
+    EXPECT_FALSE(read(page));
+    EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
+}
+
+TEST_F(TrainerTable, ResetAndReleaseDropTheTable)
+{
+    settings("TrainerData=32\r\nTrainerDataNum=2\r\n");
+    CTrainer_Edit page(tabs);
+    page.Reset();
+    EXPECT_EQ(page.tableOffset(), -1);
+    EXPECT_EQ(page.highestTrainerPicture(), -1);
+    EXPECT_EQ(page.pictures().trainerPicture, -1);
+    EXPECT_TRUE(page.pictures().showTrainerPictures);
+    EXPECT_FALSE(page.pictures().pictureLoaded);
+    page.setCurrentTrainer(1);
+    ASSERT_TRUE(read(page));
+    EXPECT_EQ(page.currentTrainer(), 0u);
+    page.Release();
+    EXPECT_FALSE(page.hasTable());
+    EXPECT_TRUE(write(page));
+    EXPECT_EQ(readBytes(romPath()), rom);
+}
+
+TEST(TrainerPictures, FamilyAndPaths)
+{
+    EXPECT_EQ(gameFamilyOf("AXPJ"), kFamilyRS);
+    EXPECT_EQ(gameFamilyOf("xBPEJx"), kFamilyEM);
+    EXPECT_EQ(gameFamilyOf("BPGJ"), kFamilyFR);
+    EXPECT_EQ(gameFamilyOf("AGBJ"), kFamilyUN);
+    EXPECT_EQ(gameFamilyOf("AGBJ"), 500);
+    EXPECT_EQ(trainerPicturePath("/p", kFamilyEM, 0x5A), "/p/pics/EM/trainer-05A.bmp");
+    EXPECT_EQ(trainerPicturePath("/p", kFamilyUN, 7), "/p/pics/UN/trainer-007.bmp");
+    EXPECT_EQ(monsterPicturePath("/p", 0x19B), "/p/pics/tamblorpics/tamblor-19B.bmp");
+}
+
+} // namespace
