@@ -64,6 +64,14 @@ void CTabSystem::setSaveEnabled(bool enabled)
         m_onSaveEnabled(enabled);
 }
 
+int CTabSystem::openRom(std::string path)
+{
+    if (m_loaded)
+        ReleaseAll();
+    m_romPath = std::move(path);
+    return ReadAll();
+}
+
 int CTabSystem::ReadAll()
 {
     m_errorText.clear();

@@ -40,6 +40,8 @@ public:
     bool setCurrentPageIndex(std::size_t index);
     int forwardToCurrentPage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
+    // Releases what an earlier ROM left, then reads the file at path.
+    int openRom(std::string path);
     // 1 read, 0 a page failed (its message is on the status line), 2 no file or game code.
     int ReadAll();
     // 1 saved, 0 failed or refused (nothing read to save).
