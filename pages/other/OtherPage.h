@@ -1,9 +1,18 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/WindowBase.h"
 
+#include <array>
+#include <cstdint>
+
+// The other page: trainer class names and move names, both held by the session for the
+// pages that show them, and the three starters.
 class COmake : public CWindowBase {
 public:
+    enum class Starter { Left, Center, Right };
+    static constexpr std::size_t kStarterCount = 3;
+
     explicit COmake(CTabSystem& tabs);
 
     void Reset() override;
@@ -14,4 +23,25 @@ public:
     bool DataWrite(RomFile& file) override;
     void Release() override;
     int DialogId() override { return 132; }
+
+    std::int32_t classNameOffset() const { return m_classNameOffset; }
+    std::int32_t moveNameOffset() const { return m_moveNameOffset; }
+    std::int32_t starterOffset(Starter which) const { return m_starterOffsets[index(which)]; }
+    std::uint16_t starter(Starter which) const { return m_starters[index(which)]; }
+    void setStarter(Starter which, std::uint16_t monster) { m_starters[index(which)] = monster; }
+    std::size_t currentClass() const { return m_currentClass; }
+    std::size_t currentMove() const { return m_currentMove; }
+
+private:
+    static std::size_t index(Starter which) { return static_cast<std::size_t>(which); }
+    void freeClassNames();
+
+    std::int32_t m_classNameOffset = kNotConfigured;
+    // Offset and a positive count were given, whether or not the table could be allocated.
+    bool m_classNamesConfigured = false;
+    std::int32_t m_moveNameOffset = kNotConfigured;
+    std::array<std::int32_t, kStarterCount> m_starterOffsets{kNotConfigured, kNotConfigured, kNotConfigured};
+    std::array<std::uint16_t, kStarterCount> m_starters{};
+    std::size_t m_currentClass = 0;
+    std::size_t m_currentMove = 0;
 };

@@ -1,0 +1,152 @@
+#include "core/TabSystem.h"
+#include "core/TableBuffer.h"
+#include "pages/other/OtherPage.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kClassesAt = 8;
+constexpr std::size_t kMoveNamesAt = 0x40;
+constexpr std::size_t kMoveNameBytes = 2832;
+constexpr std::size_t kLeftAt = 0xC00;
+constexpr std::size_t kCenterAt = 0xC11;
+constexpr std::size_t kRightAt = 0xC05;
+constexpr std::size_t kRomSize = 0xC20;
+
+std::vector<std::uint8_t> patternRom(std::size_t size)
+{
+    std::vector<std::uint8_t> rom(size);
+    for (std::size_t i = 0; i < size; ++i)
+        rom[i] = static_cast<std::uint8_t>(i * 11 + 2);
+    return rom;
+}
+
+void put(std::vector<std::uint8_t>& rom, std::size_t at, const std::vector<std::uint8_t>& bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), rom.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+const std::string kAllKeys = "TrainerClasses=8\r\nTrainerClassesNum=2\r\nAttackName=64\r\n"
+                             "Left=3072\r\nCenter=3089\r\nRight=3077\r\n";
+
+class OtherTables : public ::testing::Test {
+protected:
+    void SetUp() override { tabs.setProgramDirectory(dir.path()); }
+
+    bool load(const std::vector<std::uint8_t>& bytes, const std::string& keys)
+    {
+        writeBytes(rom, bytes);
+        writeFile(dir.file("Setting.ini"), "[BPGJ]\r\n" + keys);
+        page.Reset();
+        page.LoadSettings("BPGJ");
+        RomFile file = RomFile::openForReading(rom);
+        return page.DataRead(file);
+    }
+    bool write()
+    {
+        RomFile file = RomFile::openForWriting(rom);
+        return page.DataWrite(file);
+    }
+
+    TempDir dir;
+    std::string rom = dir.file("rom.gba");
+    CTabSystem tabs;
+    COmake page{tabs};
+};
+
+TEST_F(OtherTables, ReadsAndWritesClassNamesMoveNamesAndStarters)
+{
+    std::vector<std::uint8_t> bytes = patternRom(kRomSize);
+    const std::vector<std::uint8_t> classes = {0xBB, 0xBC, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0,
+                                               0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0xFF};
+    put(bytes, kClassesAt, classes);
+    put(bytes, kMoveNamesAt, {0xC6, 0xC9, 0xFF, 0, 0, 0, 0, 0});
+    put(bytes, kMoveNamesAt + kMoveNameBytes - 8, {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xFF});
+    put(bytes, kLeftAt, {0x15, 0x01});
+    put(bytes, kCenterAt, {0x18, 0x01});
+    put(bytes, kRightAt, {0x1B, 0x01});
+    ASSERT_TRUE(load(bytes, kAllKeys));
+
+    const SharedTables& tables = tabs.tables();
+    EXPECT_EQ(tables.trainerClassCount, 2);
+    EXPECT_EQ(tables.trainerClassNames, classes);
+    EXPECT_EQ(std::vector<std::uint8_t>(tables.moveNames.begin(), tables.moveNames.begin() + 3),
+              (std::vector<std::uint8_t>{0xC6, 0xC9, 0xFF}));
+    EXPECT_EQ(tables.moveNames[353 * 8], 0xA1);
+    EXPECT_EQ(tables.moveNames[353 * 8 + 7], 0xFF);
+    EXPECT_EQ(page.starter(COmake::Starter::Left), 277);
+    EXPECT_EQ(page.starter(COmake::Starter::Center), 280);
+    EXPECT_EQ(page.starter(COmake::Starter::Right), 283);
+
+    tabs.tables().trainerClassNames[11] = 0x51;
+    tabs.tables().moveNames[0] = 0xC7;
+    page.setStarter(COmake::Starter::Left, 0x0203);
+    page.setStarter(COmake::Starter::Right, 1);
+    ASSERT_TRUE(write());
+
+    std::vector<std::uint8_t> expected = bytes;
+    expected[kClassesAt + 11] = 0x51;
+    expected[kMoveNamesAt] = 0xC7;
+    put(expected, kLeftAt, {0x03, 0x02});
+    put(expected, kRightAt, {0x01, 0x00});
+    EXPECT_EQ(readBytes(rom), expected);
+}
+
+TEST_F(OtherTables, MoveNamesAndStartersGoOnWithoutAClassTable)
+{
+    std::vector<std::uint8_t> bytes = patternRom(kRomSize);
+    put(bytes, kMoveNamesAt, {0xD5, 0xFF});
+    put(bytes, kCenterAt, {0x04, 0x00});
+    ASSERT_TRUE(load(bytes, "TrainerClassesNum=2\r\nAttackName=64\r\nCenter=3089\r\n"));
+
+    EXPECT_TRUE(tabs.tables().trainerClassNames.empty());
+    EXPECT_EQ(tabs.tables().moveNames[0], 0xD5);
+    EXPECT_EQ(page.starter(COmake::Starter::Center), 4);
+    EXPECT_EQ(page.starter(COmake::Starter::Left), 0);
+    EXPECT_EQ(page.starterOffset(COmake::Starter::Right), -1);
+
+    tabs.tables().moveNames[1] = 0xD6;
+    ASSERT_TRUE(write());
+    std::vector<std::uint8_t> expected = bytes;
+    expected[kMoveNamesAt + 1] = 0xD6;
+    EXPECT_EQ(readBytes(rom), expected);
+}
+
+TEST_F(OtherTables, AnImpossibleClassCountFailsTheRead)
+{
+    EXPECT_FALSE(load(patternRom(kRomSize), "TrainerClasses=8\r\nTrainerClassesNum=2147483647\r\n"));
+    EXPECT_EQ(tabs.errorText(), kNoTableText);
+    EXPECT_TRUE(tabs.tables().trainerClassNames.empty());
+    EXPECT_EQ(tabs.tables().trainerClassCount, 0);
+}
+
+TEST_F(OtherTables, EachPartPastTheEndOfTheFileFails)
+{
+    for (const char* keys : {"TrainerClasses=3080\r\nTrainerClassesNum=3\r\n", "AttackName=1000\r\n",
+                             "Right=3103\r\n"}) {
+        SCOPED_TRACE(keys);
+        tabs.setErrorText("");
+        EXPECT_FALSE(load(patternRom(kRomSize), keys));
+        EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
+    }
+}
+
+TEST_F(OtherTables, ReleaseFreesOnlyTheClassTable)
+{
+    ASSERT_TRUE(load(patternRom(kRomSize), kAllKeys));
+    const std::uint8_t firstMoveNameByte = tabs.tables().moveNames[0];
+    const std::uint16_t left = page.starter(COmake::Starter::Left);
+
+    page.Release();
+    EXPECT_TRUE(tabs.tables().trainerClassNames.empty());
+    EXPECT_EQ(tabs.tables().trainerClassCount, 0);
+    EXPECT_EQ(tabs.tables().moveNames[0], firstMoveNameByte);
+    EXPECT_EQ(page.starter(COmake::Starter::Left), left);
+}
+
+} // namespace
