@@ -1,0 +1,52 @@
+#include "pages/image/Palette.h"
+
+namespace {
+
+constexpr std::uint32_t kRampStep = 0x111111;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+} // namespace
+
+Palette paletteFromGba(std::span<const std::uint8_t, kGbaPaletteBytes> data)
+{
+    Palette palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const std::uint32_t v = data[2 * i] | std::uint32_t{data[2 * i + 1]} << 8;
+        const std::uint32_t red = (v & 0x1F) * 8;
+        const std::uint32_t green = ((v >> 5) & 0x1F) * 8;
+        const std::uint32_t blue = ((v >> 10) & 0x1F) * 8;
+        palette[i] = red | green << 8 | blue << 16;
+    }
+    return palette;
+}
+
+std::array<std::uint8_t, kGbaPaletteBytes> paletteToGba(const Palette& palette)
+{
+    std::array<std::uint8_t, kGbaPaletteBytes> data{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const std::uint32_t colour = palette[i];
+        const std::uint32_t red = (colour & 0xFF) >> 3;
+        const std::uint32_t green = ((colour >> 8) & 0xFF) >> 3;
+        const std::uint32_t blue = ((colour >> 16) & 0xFF) >> 3;
+        const std::uint32_t v = red | green << 5 | blue << 10;
+        data[2 * i] = static_cast<std::uint8_t>(v);
+        data[2 * i + 1] = static_cast<std::uint8_t>(v >> 8);
+    }
+    return data;
+}
+
+Palette greyRamp()
+{
+    Palette palette{};
+    for (std::uint32_t i = 0; i < palette.size(); ++i)
+        palette[i] = i * kRampStep;
+    return palette;
+}
+
+Palette invertedGreyRamp()
+{
+    Palette palette{};
+    for (std::uint32_t i = 0; i < palette.size(); ++i)
+        palette[i] = kWhite - i * kRampStep;
+    return palette;
+}
