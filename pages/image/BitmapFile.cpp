@@ -1,0 +1,165 @@
+#include "pages/image/BitmapFile.h"
+
+#include "core/RomFile.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace layout = bitmap_layout;
+
+namespace {
+
+// The most a file can hold that the reader looks at: headers, a full colour table and
+// four frames of pixel rows.
+constexpr std::size_t kLargestUsefulFile =
+    layout::kColourTable + layout::kMaxColours * layout::kColourEntrySize
+    + Picture::kFrameTileBytes * Picture::kMaxFrames;
+
+void put16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
+{
+    bytes[at] = static_cast<std::uint8_t>(value);
+    bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void put32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
+{
+    put16(bytes, at, value);
+    put16(bytes, at + 2, value >> 16);
+}
+
+std::uint32_t get16(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    return bytes[at] | std::uint32_t{bytes[at + 1]} << 8;
+}
+
+std::uint32_t get32(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    return get16(bytes, at) | get16(bytes, at + 2) << 16;
+}
+
+BitmapImport failed(BitmapImport import, BitmapError error)
+{
+    import.error = error;
+    if (error == BitmapError::File)
+        import.systemText = endOfFileErrorText();
+    return import;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodeBitmap(const Picture& picture, int frames, const Palette& palette)
+{
+    // The picture holds at most four frames.
+    frames = std::clamp(frames, 0, Picture::kMaxFrames);
+    const int height = Picture::kFrameHeight * frames;
+    const std::size_t pixelBytes = layout::kRowBytes * static_cast<std::size_t>(height);
+    std::vector<std::uint8_t> bytes(layout::kPixels + pixelBytes, 0);
+
+    put16(bytes, layout::kType, layout::kTypeBM);
+    put32(bytes, layout::kFileSize, static_cast<std::uint32_t>(bytes.size()));
+    put32(bytes, layout::kPixelDataOffset, layout::kPixels);
+    put32(bytes, layout::kInfoSize, layout::kInfoHeaderSize);
+    put32(bytes, layout::kWidth, Picture::kWidth);
+    put32(bytes, layout::kHeight, static_cast<std::uint32_t>(height));
+    put16(bytes, layout::kPlanes, 1);
+    put16(bytes, layout::kBitsPerPixel, 4);
+    put32(bytes, layout::kColoursUsed, layout::kColours);
+
+    for (std::size_t i = 0; i < layout::kColours; ++i) {
+        const std::size_t entry = layout::kColourTable + i * layout::kColourEntrySize;
+        bytes[entry] = static_cast<std::uint8_t>(palette[i] >> 16);
+        bytes[entry + 1] = static_cast<std::uint8_t>(palette[i] >> 8);
+        bytes[entry + 2] = static_cast<std::uint8_t>(palette[i]);
+    }
+
+    std::size_t at = layout::kPixels;
+    for (int y = height - 1; y >= 0; --y)
+        for (int x = 0; x < Picture::kWidth; x += 2)
+            bytes[at++] = static_cast<std::uint8_t>((picture.at(x, y) & 0x0F) << 4 | (picture.at(x + 1, y) & 0x0F));
+    return bytes;
+}
+
+bool saveBitmapFile(const std::string& path, const Picture& picture, int frames, const Palette& palette,
+                    std::string& errorText)
+{
+    const std::vector<std::uint8_t> bytes = encodeBitmap(picture, frames, palette);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out)
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (out)
+        out.flush();
+    if (!out) {
+        errorText = lastSystemErrorText();
+        return false;
+    }
+    return true;
+}
+
+BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int> frames)
+{
+    BitmapImport import;
+    if (file.size() < layout::kColourTable)
+        return failed(std::move(import), BitmapError::File);
+    if (get16(file, layout::kType) != layout::kTypeBM)
+        return failed(std::move(import), BitmapError::NotBitmap);
+    if (get32(file, layout::kInfoSize) != layout::kInfoHeaderSize)
+        return failed(std::move(import), BitmapError::Unreadable);
+    if (get16(file, layout::kBitsPerPixel) != 4)
+        return failed(std::move(import), BitmapError::NotSixteenColour);
+    if (get32(file, layout::kCompression) != 0)
+        return failed(std::move(import), BitmapError::Compressed);
+
+    std::size_t colours = get32(file, layout::kColoursUsed);
+    if (colours == 0)
+        colours = layout::kColours;
+    if (colours > layout::kMaxColours)
+        return failed(std::move(import), BitmapError::Unreadable);
+    const std::size_t pixels = layout::kColourTable + colours * layout::kColourEntrySize;
+    if (file.size() < pixels)
+        return failed(std::move(import), BitmapError::File);
+
+    // A short table leaves the remaining colours black.
+    for (std::size_t i = 0; i < std::min(colours, layout::kColours); ++i) {
+        const std::size_t entry = layout::kColourTable + i * layout::kColourEntrySize;
+        const std::uint32_t blue = file[entry] & 0xF8u;
+        const std::uint32_t green = file[entry + 1] & 0xF8u;
+        const std::uint32_t red = file[entry + 2] & 0xF8u;
+        import.palette[i] = red | green << 8 | blue << 16;
+    }
+    import.hasPalette = true;
+    if (!frames)
+        return import;
+
+    const std::int64_t width = static_cast<std::int32_t>(get32(file, layout::kWidth));
+    const std::int64_t height = static_cast<std::int32_t>(get32(file, layout::kHeight));
+    if (*frames < 0 || *frames > Picture::kMaxFrames || width != Picture::kWidth
+        || height != std::int64_t{Picture::kFrameHeight} * *frames)
+        return failed(std::move(import), BitmapError::WrongSize);
+    if (file.size() - pixels < layout::kRowBytes * static_cast<std::size_t>(height))
+        return failed(std::move(import), BitmapError::File);
+
+    std::size_t at = pixels;
+    for (std::int64_t y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < Picture::kWidth; x += 2, ++at) {
+            import.picture.at(x, static_cast<int>(y)) = file[at] >> 4;
+            import.picture.at(x + 1, static_cast<int>(y)) = file[at] & 0x0F;
+        }
+    }
+    import.hasPicture = true;
+    return import;
+}
+
+BitmapImport readBitmapFile(const std::string& path, std::optional<int> frames)
+{
+    RomFile file = RomFile::openForReading(path);
+    std::vector<std::uint8_t> bytes(kLargestUsefulFile);
+    const std::int64_t got = file.isOpen() ? file.readSome(bytes) : -1;
+    if (got < 0) {
+        BitmapImport import;
+        import.error = BitmapError::File;
+        import.systemText = file.errorText();
+        return import;
+    }
+    bytes.resize(static_cast<std::size_t>(got));
+    return decodeBitmap(bytes, frames);
+}
