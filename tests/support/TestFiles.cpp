@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <fstream>
-#include <iconv.h>
 #include <iterator>
 #include <random>
 #include <stdexcept>
@@ -59,31 +58,6 @@ std::string readText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string toUtf8(std::string_view cp932)
-{
-    iconv_t converter = iconv_open("UTF-8", "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::string(cp932);
-    std::string input(cp932);
-    std::string output(input.size() * 3 + 4, '\0');
-    char* in = input.data();
-    char* out = output.data();
-    std::size_t inLeft = input.size();
-    std::size_t outLeft = output.size();
-    while (inLeft > 0) {
-        if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
-            // Keep going past a byte the converter does not know.
-            *out++ = '?';
-            --outLeft;
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(converter);
-    output.resize(output.size() - outLeft);
-    return output;
 }
 
 ReadOnlyFile::ReadOnlyFile(std::string path) : m_path(std::move(path))

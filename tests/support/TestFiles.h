@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ui/StatusLine.h"
+#include "tools/console/Utf8.h"
 
 #include <cstdint>
 #include <string>
@@ -26,9 +27,6 @@ void writeFile(const std::string& path, std::string_view contents);
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> readBytes(const std::string& path);
 std::string readText(const std::string& path);
-
-// Shift-JIS bytes as UTF-8, for readable assertion messages.
-std::string toUtf8(std::string_view cp932);
 
 // A status line that keeps what it was told.
 class RecordingStatusLine : public IStatusLine {
