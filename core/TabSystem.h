@@ -40,6 +40,17 @@ public:
     bool setCurrentPageIndex(std::size_t index);
     int forwardToCurrentPage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
+    // Tab hosting: only the current page has a dialog.
+    // Once, after the pages were added: selects tab 0 and creates its page's dialog.
+    void showFirstPage();
+    // A TCN_SELCHANGE of the tab control: destroys the current page's dialog, takes the tab
+    // control's selection as the current page and creates that page's dialog.
+    void switchToSelectedTab();
+    // After the frame sized the tab control.
+    void resizeCurrentPage();
+    // The current page's dialog; null without one.
+    WindowHandle currentPageWindow() const;
+
     // Releases what an earlier ROM left, then reads the file at path.
     int openRom(std::string path);
     // 1 read, 0 a page failed (its message is on the status line), 2 no file or game code.

@@ -31,6 +31,14 @@ void CWindowBase::Resize(WindowHandle tabControl)
         host->fitPageDialog(m_dialog, tabControl);
 }
 
+IDialogControls* CWindowBase::controls(WindowHandle dialog) const
+{
+    if (!dialog)
+        dialog = m_dialog;
+    IPageHost* host = m_tabs.pageHost();
+    return dialog && host ? host->controls(dialog) : nullptr;
+}
+
 bool CWindowBase::failWith(const RomFile& file)
 {
     return failWith(file.errorText());

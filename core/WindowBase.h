@@ -36,6 +36,9 @@ public:
 
 protected:
     CTabSystem& tabs() const { return m_tabs; }
+    // The controls of the given dialog, or of the page's own for a null handle; null when
+    // there is no such dialog (no host, or the page is not shown).
+    IDialogControls* controls(WindowHandle dialog) const;
     // For DataRead/DataWrite: hands the file's error text to the session and fails.
     bool failWith(const RomFile& file);
     bool failWith(const std::string& text);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The controls of one page dialog, by control id, with the Win32 behaviour the pages rely on.
+// Combo boxes and list boxes share the item operations. An id the dialog does not have reads
+// as empty, unchecked and unselected, and ignores every change.
+class IDialogControls {
+public:
+    // CB_ERR and LB_ERR: no selection, or no such item.
+    static constexpr int kNoItem = -1;
+
+    virtual ~IDialogControls() = default;
+
+    // GetDlgItemText with a buffer of maxLength + 1 characters: at most maxLength bytes.
+    virtual std::string text(int id, std::size_t maxLength) const = 0;
+    // SetWindowText; an edit control then notifies EN_UPDATE and EN_CHANGE.
+    virtual void setText(int id, std::string_view text) = 0;
+    virtual void setEnabled(int id, bool enabled) = 0;
+    virtual bool isEnabled(int id) const = 0;
+    virtual void setVisible(int id, bool visible) = 0;
+    virtual bool isChecked(int id) const = 0;
+    virtual void setChecked(int id, bool checked) = 0;
+
+    // Items of a combo box or list box. A sorted list box places an added item in order.
+    virtual void clearItems(int id) = 0;
+    // Returns the new item's index, or kNoItem.
+    virtual int addItem(int id, std::string_view text) = 0;
+    // An index of -1 appends; returns the new item's index, or kNoItem.
+    virtual int insertItem(int id, int index, std::string_view text) = 0;
+    virtual void deleteItem(int id, int index) = 0;
+    virtual int itemCount(int id) const = 0;
+    virtual std::string itemText(int id, int index) const = 0;
+    virtual int selection(int id) const = 0;
+    // An index outside the items clears the selection (and returns kNoItem, as Win32 does).
+    virtual int setSelection(int id, int index) = 0;
+    // The height of a drop-down combo box's list, in pixels.
+    virtual void setDroppedHeight(int id, int pixels) = 0;
+
+    // Repaints a picture control from rows of 0x00RRGGBB pixels, top row first.
+    virtual void showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels) = 0;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+// The Win32 message and notification numbers that pages handle, defined here so that the
+// portable code sees the same values as the Win32 headers.
+namespace window_message {
+inline constexpr std::uint32_t kInitDialog = 0x0110; // WM_INITDIALOG
+inline constexpr std::uint32_t kCommand = 0x0111;    // WM_COMMAND
+inline constexpr std::uint32_t kNotify = 0x004E;     // WM_NOTIFY
+
+// Notification codes in the high word of a WM_COMMAND wParam.
+inline constexpr std::uint16_t kButtonClicked = 0;   // BN_CLICKED
+inline constexpr std::uint16_t kComboSelChange = 1;  // CBN_SELCHANGE
+inline constexpr std::uint16_t kListSelChange = 1;   // LBN_SELCHANGE
+inline constexpr std::uint16_t kEditChange = 0x0300; // EN_CHANGE
+inline constexpr std::uint16_t kEditUpdate = 0x0400; // EN_UPDATE
+
+inline constexpr std::uint16_t commandId(std::uintptr_t wParam)
+{
+    return static_cast<std::uint16_t>(wParam & 0xFFFF);
+}
+
+inline constexpr std::uint16_t notifyCode(std::uintptr_t wParam)
+{
+    return static_cast<std::uint16_t>(wParam >> 16 & 0xFFFF);
+}
+
+inline constexpr std::uintptr_t makeCommand(std::uint16_t id, std::uint16_t code)
+{
+    return static_cast<std::uintptr_t>(code) << 16 | id;
+}
+} // namespace window_message
