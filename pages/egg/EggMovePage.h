@@ -1,7 +1,17 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/egg/EggMoveEntry.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The egg move editor. The word table lives in memory from LoadSettings to Release; in the
+// normal mode the monsters' moves live in the entries (one per marker word, in table order)
+// and go back into the table on writing, in the raw mode every word is edited in the table.
 class CTamago_Skill : public CWindowBase {
 public:
     explicit CTamago_Skill(CTabSystem& tabs);
@@ -14,4 +24,43 @@ public:
     bool DataWrite(RomFile& file) override;
     void Release() override;
     int DialogId() override { return 138; }
+
+    bool hasTable() const { return !m_table.empty(); }
+    std::int32_t tableOffset() const { return m_tableOffset; }
+    std::int32_t wordCount() const { return m_wordCount; }
+    // The word table (read it with egg_table::word); in the normal mode the entries' move
+    // edits reach it only when the page writes.
+    std::span<const std::uint8_t> rawTable() const { return m_table; }
+    // False, changing nothing, for an index beyond the table.
+    bool setWord(std::size_t index, std::uint16_t value);
+
+    const std::vector<Skill_Struct_Data>& entries() const { return m_entries; }
+    std::vector<Skill_Struct_Data>& entries() { return m_entries; }
+
+    bool rawMode() const { return m_rawMode; }
+    // Moves the data across: into the raw mode the entries are written into the table and
+    // dropped; into the normal mode the table is decoded afresh. A change starts again at
+    // line 0. False (still in the raw mode) when memory for the entries runs out.
+    bool setRawMode(bool raw);
+
+    // The selected line of the left list (an entry, or a word in the raw mode) and of the
+    // right list (a move of the current entry).
+    std::size_t currentLine() const { return m_currentLine; }
+    void setCurrentLine(std::size_t line);
+    std::size_t currentMoveLine() const { return m_currentMoveLine; }
+    void setCurrentMoveLine(std::size_t line) { m_currentMoveLine = line; }
+
+private:
+    // Configured in Setting.ini; the table may still be missing if it could not be allocated.
+    bool configured() const { return m_tableOffset != kNotConfigured && m_wordCount > 0; }
+    void freeTable();
+    void freeEntries();
+
+    std::vector<std::uint8_t> m_table;
+    std::vector<Skill_Struct_Data> m_entries;
+    bool m_rawMode = false;
+    std::int32_t m_tableOffset = kNotConfigured;
+    std::int32_t m_wordCount = 0;
+    std::size_t m_currentLine = 0;
+    std::size_t m_currentMoveLine = 0;
 };
