@@ -1,6 +1,8 @@
 #include "tools/read_rom/PageReports.h"
 
 #include "core/TabSystem.h"
+#include "pages/egg/EggMovePage.h"
+#include "pages/egg/EggMoveTable.h"
 #include "pages/image/ImagePage.h"
 #include "pages/item/ItemPage.h"
 #include "pages/item/ItemRecord.h"
@@ -48,6 +50,20 @@ std::string monsterName(const CTabSystem& tabs, std::size_t monster)
         return std::to_string(monster) + " ?";
     return std::to_string(monster) + " " + gameText(std::span(tabs.tables().monsterNames).subspan(monster * SharedTables::kMonsterNameSize,
                                                                    SharedTables::kMonsterNameSize));
+}
+
+void printEggMoves(const CTamago_Skill& page, const CTabSystem& tabs)
+{
+    std::printf("egg move table at 0x%06X, %d words, %zu monsters\n", page.tableOffset(), page.wordCount(),
+                page.entries().size());
+    for (std::size_t e = 0; e < std::min(kShown, page.entries().size()); ++e) {
+        const Skill_Struct_Data& entry = page.entries()[e];
+        const std::uint16_t monster = egg_table::monsterOf(egg_table::word(page.rawTable(), entry.markerPosition));
+        std::printf("  %s:", monsterName(tabs, monster).c_str());
+        for (std::uint16_t move : entry.moves)
+            std::printf(" %s", moveName(tabs, move).c_str());
+        std::printf("\n");
+    }
 }
 
 void printMoves(CAttack_Edit& page, const CTabSystem& tabs)
@@ -156,7 +172,9 @@ void printImages(CImage& page)
 
 void printPageReport(CWindowBase& page, CTabSystem& tabs)
 {
-    if (auto* moves = dynamic_cast<CAttack_Edit*>(&page))
+    if (auto* eggs = dynamic_cast<CTamago_Skill*>(&page))
+        printEggMoves(*eggs, tabs);
+    else if (auto* moves = dynamic_cast<CAttack_Edit*>(&page))
         printMoves(*moves, tabs);
     else if (auto* items = dynamic_cast<CItem_Edit*>(&page))
         printItems(*items, tabs);
