@@ -6,6 +6,7 @@
 #include "pages/image/ImagePage.h"
 #include "pages/item/ItemPage.h"
 #include "pages/item/ItemRecord.h"
+#include "pages/monster/MonsterPage.h"
 #include "pages/move/MovePage.h"
 #include "pages/move/MoveRecord.h"
 #include "pages/other/OtherPage.h"
@@ -50,6 +51,27 @@ std::string monsterName(const CTabSystem& tabs, std::size_t monster)
         return std::to_string(monster) + " ?";
     return std::to_string(monster) + " " + gameText(std::span(tabs.tables().monsterNames).subspan(monster * SharedTables::kMonsterNameSize,
                                                                    SharedTables::kMonsterNameSize));
+}
+
+void printMonsters(CSolid_Value& page, const CTabSystem& tabs)
+{
+    std::printf("names at 0x%06X, base stats at 0x%06X, evolutions at 0x%06X, dex at 0x%06X, level-up lists at 0x%06X\n",
+                page.nameOffset(), page.baseStatsOffset(), page.evolutionOffset(), page.dexOffset(),
+                page.levelUpTableOffset());
+    for (std::size_t m = 1; m <= kShown; ++m) {
+        auto stats = page.baseStats(m);
+        const EvolutionEntry& evolution = page.evolution(m);
+        std::printf("  %s: HP %u attack %u defence %u speed %u types %u/%u, evolves (method %u) into %s, level-up list at 0x%06X\n",
+                    monsterName(tabs, m).c_str(), stats[base_stats_record::kHp], stats[base_stats_record::kAttack],
+                    stats[base_stats_record::kDefence], stats[base_stats_record::kSpeed],
+                    stats[base_stats_record::kType1], stats[base_stats_record::kType2], evolution.methods[0],
+                    monsterName(tabs, evolution.targets[0]).c_str(), page.levelUpOffset(m));
+    }
+    for (std::size_t d = 1; d <= kShown; ++d) {
+        const DexEntry& dex = page.dex(d);
+        std::printf("  dex %zu: %s, %u.%u m, %u.%u kg, description at 0x%06X\n", d, gameText(dex.category).c_str(),
+                    dex.height / 10, dex.height % 10, dex.weight / 10, dex.weight % 10, dex.descriptionOffset);
+    }
 }
 
 void printEggMoves(const CTamago_Skill& page, const CTabSystem& tabs)
@@ -172,7 +194,9 @@ void printImages(CImage& page)
 
 void printPageReport(CWindowBase& page, CTabSystem& tabs)
 {
-    if (auto* eggs = dynamic_cast<CTamago_Skill*>(&page))
+    if (auto* monsters = dynamic_cast<CSolid_Value*>(&page))
+        printMonsters(*monsters, tabs);
+    else if (auto* eggs = dynamic_cast<CTamago_Skill*>(&page))
         printEggMoves(*eggs, tabs);
     else if (auto* moves = dynamic_cast<CAttack_Edit*>(&page))
         printMoves(*moves, tabs);
