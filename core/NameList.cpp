@@ -44,5 +44,7 @@ bool loadNameList(const std::string& programDirectory, std::string_view fileName
 
 std::string nameListOpenFailedText(std::string_view fileName)
 {
-    return "\"" + std::string(fileName) + "\"ファイルを開けませんでした。";
+    std::string text = "\"";
+    text.append(fileName).append("\"ファイルを開けませんでした。");
+    return text;
 }

@@ -134,7 +134,7 @@ bool profileWriteString(const std::string& path, std::string_view section, std::
                 --at;
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
         } else {
-            lines.push_back("[" + std::string(section) + "]");
+            lines.push_back(std::string("[").append(section).append("]"));
             lines.push_back(entry);
         }
     }
