@@ -1,6 +1,7 @@
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/egg/EggMovePage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -24,20 +25,12 @@ protected:
     std::string romPath() const { return dir.file("rom.gba"); }
     bool read(const std::string& keys)
     {
-        writeFile(dir.file("Setting.ini"), "[BPEJ]\r\n" + keys);
+        writeSettings(dir.path(), "BPEJ", keys);
         page.LoadSettings("BPEJ");
         return readAgain();
     }
-    bool readAgain()
-    {
-        RomFile file = RomFile::openForReading(romPath());
-        return page.DataRead(file);
-    }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(romPath());
-        return page.DataWrite(file);
-    }
+    bool readAgain() { return readPage(page, romPath()); }
+    bool write() { return writePage(page, romPath()); }
 
     TempDir dir;
     CTabSystem tabs;

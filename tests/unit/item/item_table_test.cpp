@@ -2,6 +2,7 @@
 #include "core/TableBuffer.h"
 #include "pages/item/ItemPage.h"
 #include "pages/item/ItemRecord.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,7 @@ namespace {
 
 std::vector<std::uint8_t> patternRom(std::size_t size)
 {
-    std::vector<std::uint8_t> rom(size);
-    for (std::size_t i = 0; i < size; ++i)
-        rom[i] = static_cast<std::uint8_t>(i * 5 + 1);
-    return rom;
+    return patternBytes(size, 5, 1);
 }
 
 class ItemTable : public ::testing::Test {
@@ -25,20 +23,12 @@ protected:
 
     void configure(const std::string& keys)
     {
-        writeFile(dir.file("Setting.ini"), "[BPEJ]\r\n" + keys);
+        writeSettings(dir.path(), "BPEJ", keys);
         page.Reset();
         page.LoadSettings("BPEJ");
     }
-    bool read()
-    {
-        RomFile file = RomFile::openForReading(rom);
-        return page.DataRead(file);
-    }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(rom);
-        return page.DataWrite(file);
-    }
+    bool read() { return readPage(page, rom); }
+    bool write() { return writePage(page, rom); }
 
     TempDir dir;
     std::string rom = dir.file("rom.gba");

@@ -1,5 +1,6 @@
 #include "core/TabSystem.h"
 #include "pages/monster/MonsterPage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +30,6 @@ std::vector<std::uint8_t> patternRom(std::size_t size)
     return rom;
 }
 
-void put(std::vector<std::uint8_t>& rom, std::size_t at, const std::vector<std::uint8_t>& bytes)
-{
-    std::copy(bytes.begin(), bytes.end(), rom.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 class MonsterTables : public ::testing::Test {
 protected:
     void SetUp() override { tabs.setProgramDirectory(dir.path()); }
@@ -41,16 +37,11 @@ protected:
     bool load(const std::vector<std::uint8_t>& bytes, const std::string& keys)
     {
         writeBytes(rom, bytes);
-        writeFile(dir.file("Setting.ini"), "[AXVJ]\r\n" + keys);
+        writeSettings(dir.path(), "AXVJ", keys);
         page.LoadSettings("AXVJ");
-        RomFile file = RomFile::openForReading(rom);
-        return page.DataRead(file);
+        return readPage(page, rom);
     }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(rom);
-        return page.DataWrite(file);
-    }
+    bool write() { return writePage(page, rom); }
 
     TempDir dir;
     std::string rom = dir.file("rom.gba");
@@ -61,15 +52,15 @@ protected:
 TEST_F(MonsterTables, ReadsEveryRecordLayout)
 {
     std::vector<std::uint8_t> bytes = patternRom(kRomSize);
-    put(bytes, kNamesAt + 411 * 6, {0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0x07});
+    putBytes(bytes, kNamesAt + 411 * 6, {0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0x07});
     const std::vector<std::uint8_t> stats = {45, 49, 50, 51, 65, 66, 12, 3, 45, 64, 0x39, 0xF4, 0x34, 0x12,
                                              0x78, 0x56, 31, 20, 70, 3, 1, 7, 65, 34, 9, 0xAA, 0xBB, 0xCC};
-    put(bytes, kBaseStatsAt + 28, stats);
+    putBytes(bytes, kBaseStatsAt + 28, stats);
     // Monster 2, slot 4: method 7, item 0x0155, target 0x019B.
-    put(bytes, kEvolutionsAt + 2 * 40 + 4 * 8, {0x07, 0xEE, 0x55, 0x01, 0x9B, 0x01, 0xEE, 0xEE});
-    put(bytes, kDexAt + 3 * 28, {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xEE, 0x07, 0x00, 0x45, 0x02, 0xEE, 0xEE,
+    putBytes(bytes, kEvolutionsAt + 2 * 40 + 4 * 8, {0x07, 0xEE, 0x55, 0x01, 0x9B, 0x01, 0xEE, 0xEE});
+    putBytes(bytes, kDexAt + 3 * 28, {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xEE, 0x07, 0x00, 0x45, 0x02, 0xEE, 0xEE,
                                  0x56, 0x34, 0x12, 0x08, 0xEE, 0xEE, 0x22, 0x11, 0x33, 0xEE, 0x55, 0x44, 0x66});
-    put(bytes, kLevelUpAt + 5 * 4, {0x78, 0x56, 0x34, 0x08});
+    putBytes(bytes, kLevelUpAt + 5 * 4, {0x78, 0x56, 0x34, 0x08});
     ASSERT_TRUE(load(bytes, kAllKeys));
 
     EXPECT_EQ(std::vector<std::uint8_t>(page.name(411).begin(), page.name(411).end()),
@@ -123,15 +114,15 @@ TEST_F(MonsterTables, WritesOnlyTheBytesThePageOwns)
 
     std::vector<std::uint8_t> expected = bytes;
     expected[kNamesAt + 5] = 0x42;
-    put(expected, kBaseStatsAt + 411 * 28 + 10, {0x39, 0x04});
+    putBytes(expected, kBaseStatsAt + 411 * 28 + 10, {0x39, 0x04});
     expected[kBaseStatsAt + 411 * 28 + 24] = 0x19;
-    put(expected, kEvolutionsAt + 40 + 8, {0x04});
-    put(expected, kEvolutionsAt + 40 + 8 + 2, {0x0B, 0x0A, 0x0D, 0x0C});
+    putBytes(expected, kEvolutionsAt + 40 + 8, {0x04});
+    putBytes(expected, kEvolutionsAt + 40 + 8 + 2, {0x0B, 0x0A, 0x0D, 0x0C});
     const std::size_t dexAt = kDexAt + 386 * 28;
-    put(expected, dexAt, {1, 2, 3, 4, 5});
-    put(expected, dexAt + 6, {0x12, 0x11, 0x14, 0x13});
-    put(expected, dexAt + 18, {0x22, 0x21, 0x23});
-    put(expected, dexAt + 22, {0x25, 0x24, 0x26});
+    putBytes(expected, dexAt, {1, 2, 3, 4, 5});
+    putBytes(expected, dexAt + 6, {0x12, 0x11, 0x14, 0x13});
+    putBytes(expected, dexAt + 18, {0x22, 0x21, 0x23});
+    putBytes(expected, dexAt + 22, {0x25, 0x24, 0x26});
     EXPECT_EQ(readBytes(rom), expected);
 }
 

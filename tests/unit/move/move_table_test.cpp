@@ -1,5 +1,6 @@
 #include "core/TabSystem.h"
 #include "pages/move/MovePage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +16,7 @@ constexpr std::size_t kTableBytes = 4260;
 // A ROM of a counting pattern with the move table at 16 and 16 bytes behind it.
 std::vector<std::uint8_t> patternRom(std::size_t size)
 {
-    std::vector<std::uint8_t> rom(size);
-    for (std::size_t i = 0; i < size; ++i)
-        rom[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    return rom;
+    return patternBytes(size, 7, 3);
 }
 
 class MoveTable : public ::testing::Test {
@@ -27,20 +25,12 @@ protected:
 
     void configure(const std::string& keys)
     {
-        writeFile(dir.file("Setting.ini"), "[BPRJ]\r\n" + keys);
+        writeSettings(dir.path(), "BPRJ", keys);
         page.Reset();
         page.LoadSettings("BPRJ");
     }
-    bool read()
-    {
-        RomFile file = RomFile::openForReading(rom);
-        return page.DataRead(file);
-    }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(rom);
-        return page.DataWrite(file);
-    }
+    bool read() { return readPage(page, rom); }
+    bool write() { return writePage(page, rom); }
 
     TempDir dir;
     std::string rom = dir.file("rom.gba");

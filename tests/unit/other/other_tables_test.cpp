@@ -1,6 +1,7 @@
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/other/OtherPage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,7 @@ constexpr std::size_t kRomSize = 0xC20;
 
 std::vector<std::uint8_t> patternRom(std::size_t size)
 {
-    std::vector<std::uint8_t> rom(size);
-    for (std::size_t i = 0; i < size; ++i)
-        rom[i] = static_cast<std::uint8_t>(i * 11 + 2);
-    return rom;
-}
-
-void put(std::vector<std::uint8_t>& rom, std::size_t at, const std::vector<std::uint8_t>& bytes)
-{
-    std::copy(bytes.begin(), bytes.end(), rom.begin() + static_cast<std::ptrdiff_t>(at));
+    return patternBytes(size, 11, 2);
 }
 
 const std::string kAllKeys = "TrainerClasses=8\r\nTrainerClassesNum=2\r\nAttackName=64\r\n"
@@ -41,17 +34,12 @@ protected:
     bool load(const std::vector<std::uint8_t>& bytes, const std::string& keys)
     {
         writeBytes(rom, bytes);
-        writeFile(dir.file("Setting.ini"), "[BPGJ]\r\n" + keys);
+        writeSettings(dir.path(), "BPGJ", keys);
         page.Reset();
         page.LoadSettings("BPGJ");
-        RomFile file = RomFile::openForReading(rom);
-        return page.DataRead(file);
+        return readPage(page, rom);
     }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(rom);
-        return page.DataWrite(file);
-    }
+    bool write() { return writePage(page, rom); }
 
     TempDir dir;
     std::string rom = dir.file("rom.gba");
@@ -64,12 +52,12 @@ TEST_F(OtherTables, ReadsAndWritesClassNamesMoveNamesAndStarters)
     std::vector<std::uint8_t> bytes = patternRom(kRomSize);
     const std::vector<std::uint8_t> classes = {0xBB, 0xBC, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0,
                                                0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0xFF};
-    put(bytes, kClassesAt, classes);
-    put(bytes, kMoveNamesAt, {0xC6, 0xC9, 0xFF, 0, 0, 0, 0, 0});
-    put(bytes, kMoveNamesAt + kMoveNameBytes - 8, {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xFF});
-    put(bytes, kLeftAt, {0x15, 0x01});
-    put(bytes, kCenterAt, {0x18, 0x01});
-    put(bytes, kRightAt, {0x1B, 0x01});
+    putBytes(bytes, kClassesAt, classes);
+    putBytes(bytes, kMoveNamesAt, {0xC6, 0xC9, 0xFF, 0, 0, 0, 0, 0});
+    putBytes(bytes, kMoveNamesAt + kMoveNameBytes - 8, {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xFF});
+    putBytes(bytes, kLeftAt, {0x15, 0x01});
+    putBytes(bytes, kCenterAt, {0x18, 0x01});
+    putBytes(bytes, kRightAt, {0x1B, 0x01});
     ASSERT_TRUE(load(bytes, kAllKeys));
 
     const SharedTables& tables = tabs.tables();
@@ -92,16 +80,16 @@ TEST_F(OtherTables, ReadsAndWritesClassNamesMoveNamesAndStarters)
     std::vector<std::uint8_t> expected = bytes;
     expected[kClassesAt + 11] = 0x51;
     expected[kMoveNamesAt] = 0xC7;
-    put(expected, kLeftAt, {0x03, 0x02});
-    put(expected, kRightAt, {0x01, 0x00});
+    putBytes(expected, kLeftAt, {0x03, 0x02});
+    putBytes(expected, kRightAt, {0x01, 0x00});
     EXPECT_EQ(readBytes(rom), expected);
 }
 
 TEST_F(OtherTables, MoveNamesAndStartersGoOnWithoutAClassTable)
 {
     std::vector<std::uint8_t> bytes = patternRom(kRomSize);
-    put(bytes, kMoveNamesAt, {0xD5, 0xFF});
-    put(bytes, kCenterAt, {0x04, 0x00});
+    putBytes(bytes, kMoveNamesAt, {0xD5, 0xFF});
+    putBytes(bytes, kCenterAt, {0x04, 0x00});
     ASSERT_TRUE(load(bytes, "TrainerClassesNum=2\r\nAttackName=64\r\nCenter=3089\r\n"));
 
     EXPECT_TRUE(tabs.tables().trainerClassNames.empty());

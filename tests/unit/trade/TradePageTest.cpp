@@ -1,6 +1,7 @@
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/trade/TradePage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -36,18 +37,13 @@ protected:
         writeBytes(romPath(), rom);
     }
     std::string romPath() const { return dir.file("rom.gba"); }
-    void settings(const std::string& keys) { writeFile(dir.file("Setting.ini"), "[BPEJ]\r\n" + keys); }
+    void settings(const std::string& keys) { writeSettings(dir.path(), "BPEJ", keys); }
     bool read()
     {
         page.LoadSettings("BPEJ");
-        RomFile file = RomFile::openForReading(romPath());
-        return page.DataRead(file);
+        return readPage(page, romPath());
     }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(romPath());
-        return page.DataWrite(file);
-    }
+    bool write() { return writePage(page, romPath()); }
 
     TempDir dir;
     CTabSystem tabs;

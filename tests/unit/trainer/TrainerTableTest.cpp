@@ -1,6 +1,7 @@
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/trainer/TrainerPage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -35,20 +36,15 @@ protected:
 
     std::string romPath() const { return dir.file("rom.gba"); }
 
-    void settings(const std::string& keys) { writeFile(dir.file("Setting.ini"), "[BPRJ]\r\n" + keys); }
+    void settings(const std::string& keys) { writeSettings(dir.path(), "BPRJ", keys); }
 
     bool read(CTrainer_Edit& page)
     {
         page.LoadSettings("BPRJ");
-        RomFile file = RomFile::openForReading(romPath());
-        return page.DataRead(file);
+        return readPage(page, romPath());
     }
 
-    bool write(CTrainer_Edit& page)
-    {
-        RomFile file = RomFile::openForWriting(romPath());
-        return page.DataWrite(file);
-    }
+    bool write(CTrainer_Edit& page) { return writePage(page, romPath()); }
 
     TempDir dir;
     CTabSystem tabs;

@@ -1,6 +1,7 @@
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/typechart/TypeChartPage.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -19,17 +20,12 @@ std::vector<std::uint8_t> patternRom(std::size_t size)
     return rom;
 }
 
-void put(std::vector<std::uint8_t>& rom, std::size_t at, const std::vector<std::uint8_t>& bytes)
-{
-    std::copy(bytes.begin(), bytes.end(), rom.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 class TypeChartTable : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
-        writeFile(dir.file("Setting.ini"), "[AXVJ]\r\nCompatibility=4\r\n");
+        writeSettings(dir.path(), "AXVJ", "Compatibility=4\r\n");
     }
 
     bool load(const std::vector<std::uint8_t>& bytes)
@@ -37,14 +33,9 @@ protected:
         writeBytes(rom, bytes);
         page.Reset();
         page.LoadSettings("AXVJ");
-        RomFile file = RomFile::openForReading(rom);
-        return page.DataRead(file);
+        return readPage(page, rom);
     }
-    bool write()
-    {
-        RomFile file = RomFile::openForWriting(rom);
-        return page.DataWrite(file);
-    }
+    bool write() { return writePage(page, rom); }
 
     TempDir dir;
     std::string rom = dir.file("rom.gba");
@@ -55,8 +46,8 @@ protected:
 TEST_F(TypeChartTable, FollowsThePointerAndRewritesOnlyTheEntries)
 {
     std::vector<std::uint8_t> bytes = patternRom(64);
-    put(bytes, 4, {0x20, 0x00, 0x00, 0x08});
-    put(bytes, 0x20, {0x0A, 0x05, 0x05, 0x0B, 0x0A, 0x14, 0x0D, 0x04, 0x00, 0xFE, 0xFE});
+    putBytes(bytes, 4, {0x20, 0x00, 0x00, 0x08});
+    putBytes(bytes, 0x20, {0x0A, 0x05, 0x05, 0x0B, 0x0A, 0x14, 0x0D, 0x04, 0x00, 0xFE, 0xFE});
     ASSERT_TRUE(load(bytes));
 
     EXPECT_EQ(page.tableOffset(), 0x20);
@@ -69,15 +60,15 @@ TEST_F(TypeChartTable, FollowsThePointerAndRewritesOnlyTheEntries)
     page.entry(2)[0] = 0x0C;
     ASSERT_TRUE(write());
     std::vector<std::uint8_t> expected = bytes;
-    put(expected, 0x20, {0x0A, 0x05, 0x14, 0x0B, 0x0A, 0x14, 0x0C, 0x04, 0x00});
+    putBytes(expected, 0x20, {0x0A, 0x05, 0x14, 0x0B, 0x0A, 0x14, 0x0C, 0x04, 0x00});
     EXPECT_EQ(readBytes(rom), expected);
 }
 
 TEST_F(TypeChartTable, EndBytesRightAtTheTableGiveNoEntriesAndNoWrite)
 {
     std::vector<std::uint8_t> bytes = patternRom(64);
-    put(bytes, 4, {0x20, 0x00, 0x00, 0x08});
-    put(bytes, 0x20, {0xFE, 0xFE});
+    putBytes(bytes, 4, {0x20, 0x00, 0x00, 0x08});
+    putBytes(bytes, 0x20, {0xFE, 0xFE});
     ASSERT_TRUE(load(bytes));
     EXPECT_EQ(page.entryCount(), 0u);
     EXPECT_TRUE(write());
@@ -88,9 +79,9 @@ TEST_F(TypeChartTable, ALoneEndByteDoesNotCloseTheList)
 {
     // The pair straddles the scan's 4 KiB chunks.
     std::vector<std::uint8_t> bytes = patternRom(0x2100);
-    put(bytes, 4, {0x00, 0x01, 0x00, 0x08});
-    put(bytes, 0x100, {0x01, 0xFE, 0x02});
-    put(bytes, 0x100 + 4095, {0xFE, 0xFE});
+    putBytes(bytes, 4, {0x00, 0x01, 0x00, 0x08});
+    putBytes(bytes, 0x100, {0x01, 0xFE, 0x02});
+    putBytes(bytes, 0x100 + 4095, {0xFE, 0xFE});
     ASSERT_TRUE(load(bytes));
     EXPECT_EQ(page.entryCount(), 4095u / 3);
     EXPECT_EQ(page.entry(0)[1], 0xFE);
@@ -99,8 +90,8 @@ TEST_F(TypeChartTable, ALoneEndByteDoesNotCloseTheList)
 TEST_F(TypeChartTable, ListsWithoutAnEndAndBadPointersFailWithoutEntries)
 {
     std::vector<std::uint8_t> noEnd = patternRom(0x3000);
-    put(noEnd, 4, {0x00, 0x01, 0x00, 0x08});
-    put(noEnd, 0x2FFF, {0xFE});
+    putBytes(noEnd, 4, {0x00, 0x01, 0x00, 0x08});
+    putBytes(noEnd, 0x2FFF, {0xFE});
     EXPECT_FALSE(load(noEnd));
     EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
     EXPECT_EQ(page.entryCount(), 0u);
@@ -109,7 +100,7 @@ TEST_F(TypeChartTable, ListsWithoutAnEndAndBadPointersFailWithoutEntries)
                                               std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
                                               std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x09}}) {
         std::vector<std::uint8_t> bytes = patternRom(64);
-        put(bytes, 4, pointer);
+        putBytes(bytes, 4, pointer);
         tabs.setErrorText("");
         EXPECT_FALSE(load(bytes));
         EXPECT_FALSE(tabs.errorText().empty());
@@ -133,8 +124,8 @@ TEST_F(TypeChartTable, WithoutTheKeyNothingIsRead)
 TEST_F(TypeChartTable, ReleaseFreesTheEntries)
 {
     std::vector<std::uint8_t> bytes = patternRom(64);
-    put(bytes, 4, {0x20, 0x00, 0x00, 0x08});
-    put(bytes, 0x20, {0x00, 0x01, 0x14, 0xFE, 0xFE});
+    putBytes(bytes, 4, {0x20, 0x00, 0x00, 0x08});
+    putBytes(bytes, 0x20, {0x00, 0x01, 0x14, 0xFE, 0xFE});
     ASSERT_TRUE(load(bytes));
     ASSERT_EQ(page.entryCount(), 1u);
     page.Release();
