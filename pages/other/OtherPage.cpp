@@ -24,15 +24,6 @@ void COmake::Reset()
     m_currentMove = 0;
 }
 
-void COmake::InitDialog(WindowHandle)
-{
-}
-
-int COmake::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
-}
-
 void COmake::LoadSettings(const std::string& section)
 {
     GameSettings settings(tabs().settingsFile(), section);

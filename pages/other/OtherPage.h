@@ -29,12 +29,16 @@ public:
     std::int32_t starterOffset(Starter which) const { return m_starterOffsets[index(which)]; }
     std::uint16_t starter(Starter which) const { return m_starters[index(which)]; }
     void setStarter(Starter which, std::uint16_t monster) { m_starters[index(which)] = monster; }
-    std::size_t currentClass() const { return m_currentClass; }
-    std::size_t currentMove() const { return m_currentMove; }
+    // Selector entries; IDialogControls::kNoItem while a selector has no selection.
+    int currentClass() const { return m_currentClass; }
+    int currentMove() const { return m_currentMove; }
 
 private:
     static std::size_t index(Starter which) { return static_cast<std::size_t>(which); }
     void freeClassNames();
+    void storeClassName(IDialogControls& controls);
+    void storeMoveName(IDialogControls& controls);
+    void storeStarters(IDialogControls& controls);
 
     std::int32_t m_classNameOffset = kNotConfigured;
     // Offset and a positive count were given, whether or not the table could be allocated.
@@ -42,6 +46,6 @@ private:
     std::int32_t m_moveNameOffset = kNotConfigured;
     std::array<std::int32_t, kStarterCount> m_starterOffsets{kNotConfigured, kNotConfigured, kNotConfigured};
     std::array<std::uint16_t, kStarterCount> m_starters{};
-    std::size_t m_currentClass = 0;
-    std::size_t m_currentMove = 0;
+    int m_currentClass = 0;
+    int m_currentMove = 0;
 };
