@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/TabSystem.h"
+#include "core/ui/PageHost.h"
+
+#include <memory>
+
+// The page dialog cases run against whichever host the test program provides: dialogs in
+// memory natively, real dialogs from the program's templates under Windows.
+
+// Makes a host with its tab control and attaches both to the session. Call it before the
+// pages are added, and keep the host alive as long as the session uses it.
+std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs);
+
+// The user acts on a control of the current page's dialog: WM_COMMAND with the control id
+// and the notification code reaches the page through the page dialog procedure.
+void sendCommand(IPageHost& host, CTabSystem& tabs, int controlId, int notification);
+
+// The user picks a tab: the tab control's selection changes, then TCN_SELCHANGE.
+inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)
+{
+    host.selectTab(tabs.tabControl(), index);
+    tabs.switchToSelectedTab();
+}
+
+// The current page's dialog controls; null when it has no dialog.
+inline IDialogControls* currentControls(IPageHost& host, CTabSystem& tabs)
+{
+    const WindowHandle dialog = tabs.currentPageWindow();
+    return dialog ? host.controls(dialog) : nullptr;
+}

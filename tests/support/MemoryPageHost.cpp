@@ -1,0 +1,95 @@
+#include "tests/support/MemoryPageHost.h"
+
+#include "core/TabSystem.h"
+#include "core/ui/WindowMessages.h"
+#include "tests/support/MemoryTemplates.h"
+
+namespace {
+// The tab control is a window of its own; any non-null number that no dialog gets will do.
+const WindowHandle kTabControl = reinterpret_cast<WindowHandle>(std::uintptr_t{0x121});
+constexpr std::uintptr_t kHandleStep = 0x10;
+} // namespace
+
+MemoryPageHost::MemoryPageHost(CTabSystem& tabs) : m_tabs(tabs)
+{
+}
+
+MemoryPageHost::~MemoryPageHost() = default;
+
+void MemoryPageHost::attach()
+{
+    m_tabs.setPageHost(this);
+    m_tabs.setTabControl(kTabControl);
+}
+
+WindowHandle MemoryPageHost::tabControl() const
+{
+    return kTabControl;
+}
+
+int MemoryPageHost::addTab(WindowHandle tabControl, const std::string& caption)
+{
+    if (tabControl != kTabControl)
+        return -1;
+    m_captions.push_back(caption);
+    return static_cast<int>(m_captions.size());
+}
+
+// WM_INITDIALOG arrives while the dialog is being created, so the page gets the handle
+// before anyone else has it; then the dialog is fitted into the tab and shown.
+WindowHandle MemoryPageHost::createPageDialog(CWindowBase& page, WindowHandle tabControl, int dialogId)
+{
+    if (tabControl != kTabControl)
+        return nullptr;
+    const WindowHandle dialog = reinterpret_cast<WindowHandle>(m_nextHandle);
+    m_nextHandle += kHandleStep;
+    const std::vector<ControlDeclaration> declared = memoryTemplate(dialogId);
+    m_dialogs.emplace(dialog, std::make_unique<MemoryControls>(declared, [this](int id, std::uint16_t code) {
+                          sendDialogMessage(window_message::kCommand, window_message::makeCommand(
+                                                                          static_cast<std::uint16_t>(id), code),
+                                            0);
+                      }));
+    m_events.push_back({Event::Kind::Created, dialog, dialogId});
+    page.InitDialog(dialog);
+    fitPageDialog(dialog, tabControl);
+    return dialog;
+}
+
+void MemoryPageHost::destroyPageDialog(WindowHandle dialog)
+{
+    if (m_dialogs.erase(dialog))
+        m_events.push_back({Event::Kind::Destroyed, dialog, 0});
+}
+
+void MemoryPageHost::fitPageDialog(WindowHandle dialog, WindowHandle tabControl)
+{
+    if (tabControl == kTabControl && m_dialogs.count(dialog))
+        m_events.push_back({Event::Kind::Fitted, dialog, 0});
+}
+
+int MemoryPageHost::selectedTab(WindowHandle tabControl)
+{
+    return tabControl == kTabControl ? m_selectedTab : -1;
+}
+
+void MemoryPageHost::selectTab(WindowHandle tabControl, int index)
+{
+    if (tabControl == kTabControl && index >= 0 && static_cast<std::size_t>(index) < m_captions.size())
+        m_selectedTab = index;
+}
+
+IDialogControls* MemoryPageHost::controls(WindowHandle dialog)
+{
+    return memoryControls(dialog);
+}
+
+MemoryControls* MemoryPageHost::memoryControls(WindowHandle dialog)
+{
+    auto it = m_dialogs.find(dialog);
+    return it == m_dialogs.end() ? nullptr : it->second.get();
+}
+
+int MemoryPageHost::sendDialogMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    return m_tabs.forwardToCurrentPage(message, wParam, lParam);
+}

@@ -1,0 +1,21 @@
+// The native definitions behind tests/pages/TestPageHost.h; a Windows test program brings
+// its own and leaves this file out.
+#include "tests/pages/TestPageHost.h"
+
+#include "core/ui/WindowMessages.h"
+#include "tests/support/MemoryPageHost.h"
+
+std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
+{
+    auto host = std::make_unique<MemoryPageHost>(tabs);
+    host->attach();
+    return host;
+}
+
+void sendCommand(IPageHost& host, CTabSystem&, int controlId, int notification)
+{
+    static_cast<MemoryPageHost&>(host).sendDialogMessage(
+        window_message::kCommand,
+        window_message::makeCommand(static_cast<std::uint16_t>(controlId), static_cast<std::uint16_t>(notification)),
+        0);
+}
