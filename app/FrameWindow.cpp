@@ -1,0 +1,275 @@
+#include "app/FrameWindow.h"
+
+#include "app/AboutBox.h"
+#include "app/GotyaWnd.h"
+#include "app/ProcedureGuard.h"
+#include "app/RomFileDialog.h"
+#include "app/StatusWindow.h"
+#include "app/Win32PageHost.h"
+#include "app/WindowPlacement.h"
+#include "core/GameSettings.h"
+#include "core/TabSystem.h"
+#include "core/codec/GameCodec.h"
+#include "pages/EditorPages.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kTabControlId = 0x121;
+constexpr int kButtonRowHeight = 50;
+constexpr int kButtonSize = 50;
+constexpr int kInitialTabWidth = 400;
+constexpr int kInitialTabHeight = 450;
+constexpr int kTabFontHeight = 12;
+constexpr const char* kTabFontFace = "ＭＳ Ｐゴシック";
+constexpr std::size_t kDirectorySize = 260;
+
+// The text page's controls that a private message reaches.
+constexpr int kNewTextWindowCommand = 0x800E;
+constexpr int kTextAddressEdit = 56151;
+constexpr int kTextLoadCommand = 56153;
+constexpr int kTrainerListId = 1004;
+
+struct ToolButton {
+    int id;
+    int x;
+    const char* text;
+};
+// 0x8003 and 0x8006 are made at their own steps of WM_CREATE.
+constexpr ToolButton kOpenButton = {IDM_OPEN_ROM, 0, "ROMの\n読み込み"};
+constexpr ToolButton kSaveButton = {IDM_SAVE_ROM, 50, "ROMへ\n保存"};
+constexpr std::array<ToolButton, 5> kTextButtons = {{{0x800E, 250, "新規\nウインドウ"},
+                                                     {0x8013, 300, "重ねて\n表示"},
+                                                     {0x8014, 350, "並べて\n表示"},
+                                                     {0x8016, 400, "アイコンの\n整列"},
+                                                     {0x8015, 450, "すべて\n閉じる"}}};
+
+// The program's one session and status line, for the whole run.
+CTabSystem g_tabs;
+CStausWnd g_status;
+std::unique_ptr<Win32PageHost> g_pageHost;
+CGotyaWnd g_tabControl;
+CGotyaWnd g_saveButton;
+std::array<CGotyaWnd, 1 + kTextButtons.size()> g_toolButtons;
+HINSTANCE g_instance = nullptr;
+
+HWND createButton(HWND frame, const ToolButton& button, CGotyaWnd& wrapper)
+{
+    wrapper.window = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE,
+                                     button.x, 0, kButtonSize, kButtonSize, frame,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), g_instance, nullptr);
+    wrapper.setFont("default", 0);
+    return wrapper.window;
+}
+
+void enableSaving(HWND frame, bool enabled)
+{
+    if (g_saveButton.window)
+        EnableWindow(g_saveButton.window, enabled);
+    EnableMenuItem(GetMenu(frame), IDM_SAVE_ROM, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(frame);
+}
+
+void onCreate(HWND frame)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    createButton(frame, kOpenButton, g_toolButtons[0]);
+
+    g_status.create(frame, g_instance);
+    g_tabs.setStatusLine(&g_status);
+
+    g_tabControl.window = CreateWindowExA(0, WC_TABCONTROLA, "",
+                                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP |
+                                              TCS_MULTILINE | TCS_HOTTRACK,
+                                          0, kButtonRowHeight, kInitialTabWidth, kInitialTabHeight, frame,
+                                          reinterpret_cast<HMENU>(kTabControlId), g_instance, nullptr);
+    g_pageHost = std::make_unique<Win32PageHost>(g_tabs, g_instance);
+    g_tabs.setPageHost(g_pageHost.get());
+    g_tabs.setTabControl(g_tabControl.window);
+
+    createButton(frame, kSaveButton, g_saveButton);
+
+    std::array<char, kDirectorySize> directory{};
+    GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
+    g_tabs.setProgramDirectory(directory.data());
+    g_tabs.setFrame(frame);
+
+    g_tabs.setSaveEnabledHandler([frame](bool enabled) { enableSaving(frame, enabled); });
+    enableSaving(frame, false);
+
+    for (std::size_t i = 0; i < kTextButtons.size(); ++i)
+        createButton(frame, kTextButtons[i], g_toolButtons[i + 1]);
+
+    SetWindowPos(g_tabControl.window, nullptr, 0, 0, kInitialTabWidth, kInitialTabHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    g_tabControl.setFont(kTabFontFace, kTabFontHeight);
+
+    addEditorPages(g_tabs);
+    g_tabs.showFirstPage();
+}
+
+void onSize(LPARAM size)
+{
+    g_status.resize(size);
+    if (!g_tabControl.window)
+        return;
+    const int width = LOWORD(size);
+    int height = HIWORD(size) - g_status.height() - kButtonRowHeight;
+    if (height == -1) {
+        RECT rect{};
+        GetWindowRect(g_tabControl.window, &rect);
+        height = rect.bottom - rect.top;
+    }
+    SetWindowPos(g_tabControl.window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    g_tabs.resizeCurrentPage();
+}
+
+void onDestroy(HWND frame)
+{
+    writeWindowPlacement(settingsPath(g_tabs.programDirectory()), frame);
+    if (CWindowBase* page = g_tabs.currentPage())
+        page->Destroy(1);
+    g_tabs.releaseAndFreePages();
+    PostQuitMessage(0);
+}
+
+void toggleTerminatorDisplay(HWND frame)
+{
+    GameCodec& codec = gameCodec();
+    codec.setTerminatorHidden(!codec.terminatorHidden());
+    CheckMenuItem(GetMenu(frame), IDM_SHOW_TERMINATOR,
+                  MF_BYCOMMAND | (codec.terminatorHidden() ? MF_UNCHECKED : MF_CHECKED));
+}
+
+void openRom(HWND frame)
+{
+    std::string path = g_tabs.romPath();
+    if (chooseRomFile(frame, path))
+        g_tabs.openRom(path);
+}
+
+LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDM_ABOUT:
+        showAboutBox(g_instance, frame);
+        return 0;
+    case IDM_EXIT:
+        DestroyWindow(frame);
+        return 0;
+    case IDM_OPEN_ROM:
+        openRom(frame);
+        return 0;
+    case IDM_SHOW_TERMINATOR:
+        toggleTerminatorDisplay(frame);
+        return 0;
+    case IDM_SAVE_ROM:
+        g_tabs.RomWrite();
+        return 0;
+    }
+    if (int result = g_tabs.forwardToCurrentPage(WM_COMMAND, wParam, lParam))
+        return result;
+    return DefFrameProcA(frame, nullptr, WM_COMMAND, wParam, lParam);
+}
+
+void selectTab(WPARAM index)
+{
+    if (index <= static_cast<WPARAM>(INT_MAX))
+        g_pageHost->selectTab(g_tabControl.window, static_cast<int>(index));
+    g_tabs.switchToSelectedTab();
+}
+
+void selectListEntry(WPARAM index)
+{
+    HWND dialog = static_cast<HWND>(g_tabs.currentPageWindow());
+    if (!dialog)
+        return;
+    SendDlgItemMessageA(dialog, kTrainerListId, LB_SETCURSEL, index, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kTrainerListId, LBN_SELCHANGE), 0);
+}
+
+void openText(LPARAM offset)
+{
+    if (!g_tabs.forwardToCurrentPage(WM_COMMAND, kNewTextWindowCommand, 0))
+        return;
+    HWND client = static_cast<HWND>(g_tabs.currentPageWindow());
+    HWND child = client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+    if (!child)
+        return;
+    char address[16];
+    std::snprintf(address, sizeof address, "%X", static_cast<unsigned>(offset));
+    SetDlgItemTextA(child, kTextAddressEdit, address);
+    g_tabs.forwardToCurrentPage(WM_COMMAND, kTextLoadCommand, reinterpret_cast<LPARAM>(child));
+}
+
+LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        onCreate(frame);
+        return 0;
+    case WM_COMMAND:
+        return onCommand(frame, wParam, lParam);
+    case kSelectTabMessage:
+        selectTab(wParam);
+        return 0;
+    case kSelectListMessage:
+        selectListEntry(wParam);
+        return 0;
+    case kOpenTextMessage:
+        openText(lParam);
+        return 0;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header && header->hwndFrom == g_tabControl.window && header->code == static_cast<UINT>(TCN_SELCHANGE))
+            g_tabs.switchToSelectedTab();
+        return 0;
+    }
+    case WM_SIZE:
+        onSize(lParam);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(frame, &paint);
+        EndPaint(frame, &paint);
+        return 0;
+    }
+    case WM_DESTROY:
+        onDestroy(frame);
+        return 0;
+    }
+    return DefFrameProcA(frame, nullptr, message, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return guardedCall<LRESULT>(&g_status, 0, [&] { return handleFrameMessage(frame, message, wParam, lParam); });
+}
+
+HWND createFrame(HINSTANCE instance, const char* className, const char* caption, int showCommand)
+{
+    g_instance = instance;
+    HWND frame = CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                                 nullptr, nullptr, instance, nullptr);
+    if (!frame)
+        return nullptr;
+    std::array<char, kDirectorySize> directory{};
+    GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
+    if (auto saved = readWindowPlacement(settingsPath(directory.data()))) {
+        SetWindowPos(frame, nullptr, saved->x, saved->y, saved->width, saved->height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        showCommand = saved->showCommand;
+    }
+    ShowWindow(frame, showCommand);
+    UpdateWindow(frame);
+    return frame;
+}

@@ -1,0 +1,43 @@
+// The program's entry point: the frame's class, the frame, and the message loop.
+#include "app/FrameWindow.h"
+#include "res/resource.h"
+
+#include <windows.h>
+
+namespace {
+constexpr int kStringSize = 100;
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    char caption[kStringSize] = {};
+    char className[kStringSize] = {};
+    LoadStringA(instance, IDS_APP_TITLE, caption, kStringSize);
+    LoadStringA(instance, IDS_WINDOW_CLASS, className, kStringSize);
+
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = frameProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CALVANTER));
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SMALL));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDC_CALVANTER);
+    windowClass.lpszClassName = className;
+    RegisterClassExA(&windowClass);
+
+    if (!createFrame(instance, className, caption, showCommand))
+        return 0;
+
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDC_CALVANTER));
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,51 @@
+// Resource ids shared by the resource script and the program.
+#pragma once
+
+#define IDS_APP_TITLE 103
+#define IDS_WINDOW_CLASS 109
+
+#define IDD_ABOUTBOX 103
+#define IDI_CALVANTER 107
+#define IDI_SMALL 108
+#define IDC_CALVANTER 109
+
+#define IDM_ABOUT 104
+#define IDM_EXIT 105
+#define IDM_OPEN_ROM 32771
+#define IDM_SHOW_TERMINATOR 32773
+#define IDM_SAVE_ROM 32774
+#define IDM_HIDE_MONSTER_BMP 32778
+#define IDM_HIDE_TRAINER_BMP 32779
+#define IDM_CHANGE_PARTY 32780
+#define IDM_TEXT_NEW_WINDOW 32782
+#define IDM_TEXT_CASCADE 32787
+#define IDM_TEXT_TILE 32788
+#define IDM_TEXT_CLOSE_ALL 32789
+#define IDM_TEXT_ARRANGE 32790
+
+// Page dialog templates.
+#define IDD_TRAINER 131
+#define IDD_OTHER 132
+#define IDD_TYPE_CHART 134
+#define IDD_MOVE 135
+#define IDD_ITEM 136
+#define IDD_MONSTER 137
+#define IDD_EGG 138
+#define IDD_IMAGE 139
+#define IDD_TRADE 140
+
+// Other page controls.
+#define IDC_CLASS_SELECTOR 1001
+#define IDC_CLASS_NAME 1002
+#define IDC_STORE_CLASS 1003
+#define IDC_MOVE_SELECTOR 1004
+#define IDC_MOVE_NAME 1005
+#define IDC_STORE_MOVE 1006
+#define IDC_LEFT_STARTER 1121
+#define IDC_CENTER_STARTER 1122
+#define IDC_RIGHT_STARTER 1123
+#define IDC_STORE_STARTERS 1124
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
