@@ -2,7 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/GotyaWnd.h"
-#include "app/ProcedureGuard.h"
+#include "core/ui/ExceptionGuard.h"
 #include "app/RomFileDialog.h"
 #include "app/StatusWindow.h"
 #include "app/Win32PageHost.h"

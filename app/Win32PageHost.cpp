@@ -1,6 +1,6 @@
 #include "app/Win32PageHost.h"
 
-#include "app/ProcedureGuard.h"
+#include "core/ui/ExceptionGuard.h"
 #include "core/TabSystem.h"
 
 #include <commctrl.h>
