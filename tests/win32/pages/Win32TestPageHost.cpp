@@ -1,0 +1,62 @@
+// The Windows definitions behind tests/pages/TestPageHost.h: the program's own page host, with
+// real dialogs from the templates linked into this test program, inside a tab control on a
+// top-level window that is never shown.
+#include "tests/pages/TestPageHost.h"
+
+#include "app/Win32PageHost.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace {
+
+constexpr int kTabControlId = 0x121;
+
+class HiddenFrameHost : public Win32PageHost {
+public:
+    HiddenFrameHost(CTabSystem& tabs, HWND frame, HWND tabControl)
+        : Win32PageHost(tabs, GetModuleHandleA(nullptr)), m_frame(frame), m_tabControl(tabControl)
+    {
+    }
+    ~HiddenFrameHost() override { DestroyWindow(m_frame); }
+    HWND tabControl() const { return m_tabControl; }
+
+private:
+    HWND m_frame;
+    HWND m_tabControl;
+};
+
+HWND createHiddenFrame()
+{
+    static const bool controlsReady = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)controlsReady;
+    // A plain static window is enough of a frame: nothing reaches it but the tab control's
+    // notifications, which the cases send themselves.
+    return CreateWindowExA(0, "STATIC", "page dialog tests", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 800, 600,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+} // namespace
+
+std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
+{
+    HWND frame = createHiddenFrame();
+    HWND tabControl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                      0, 50, 780, 500, frame, reinterpret_cast<HMENU>(kTabControlId),
+                                      GetModuleHandleA(nullptr), nullptr);
+    auto host = std::make_unique<HiddenFrameHost>(tabs, frame, tabControl);
+    tabs.setPageHost(host.get());
+    tabs.setTabControl(tabControl);
+    tabs.setFrame(frame);
+    return host;
+}
+
+void sendCommand(IPageHost&, CTabSystem& tabs, int controlId, int notification)
+{
+    HWND dialog = static_cast<HWND>(tabs.currentPageWindow());
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, notification),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
+}
