@@ -1,0 +1,128 @@
+#include "core/TabSystem.h"
+#include "core/ui/DialogControls.h"
+#include "core/ui/WindowMessages.h"
+#include "tests/support/MemoryPageHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Event = MemoryPageHost::Event;
+constexpr int kEdit = 1002; // an edit of template 132
+
+// Keeps the text of its edit, as a page keeps what the user typed, and puts it back when its
+// dialog is made again.
+class CEditPage : public CWindowBase {
+public:
+    CEditPage(CTabSystem& tabs, int dialogId) : CWindowBase(tabs, "CEditPage"), m_dialogId(dialogId) {}
+    void Reset() override {}
+    void InitDialog(WindowHandle dialog) override
+    {
+        initHandles.push_back(dialog);
+        if (IDialogControls* controls = this->controls(dialog))
+            controls->setText(kEdit, typed);
+    }
+    // The handle is stored only after WM_INITDIALOG, so EN_CHANGE during it finds no dialog.
+    int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t) override
+    {
+        IDialogControls* controls = this->controls(nullptr);
+        if (!controls || message != window_message::kCommand || window_message::commandId(wParam) != kEdit
+            || window_message::notifyCode(wParam) != window_message::kEditChange)
+            return 0;
+        typed = controls->text(kEdit, 100);
+        return 1;
+    }
+    void LoadSettings(const std::string&) override {}
+    bool DataRead(RomFile&) override { return true; }
+    bool DataWrite(RomFile&) override { return true; }
+    void Release() override {}
+    int DialogId() override { return m_dialogId; }
+
+    std::vector<WindowHandle> initHandles;
+    std::string typed;
+
+private:
+    int m_dialogId;
+};
+
+class TabHosting : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        host.attach();
+        for (const char* caption : {"A", "B", "C"}) {
+            auto page = std::make_unique<CEditPage>(tabs, caption[0] == 'C' ? 0 : 132);
+            pages.push_back(page.get());
+            tabs.AddPage(std::move(page), caption);
+        }
+        tabs.showFirstPage();
+    }
+    void choose(int tab)
+    {
+        host.selectTab(host.tabControl(), tab);
+        tabs.switchToSelectedTab();
+    }
+
+    CTabSystem tabs;
+    MemoryPageHost host{tabs};
+    std::vector<CEditPage*> pages;
+};
+
+} // namespace
+
+TEST_F(TabHosting, OnlyTheFirstPageHasADialogAtStart)
+{
+    EXPECT_EQ(host.tabCaptions(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(host.selectedTab(host.tabControl()), 0);
+    ASSERT_NE(tabs.currentPageWindow(), nullptr);
+    EXPECT_EQ(host.dialogCount(), 1u);
+    EXPECT_EQ(pages[0]->initHandles, std::vector<WindowHandle>{tabs.currentPageWindow()});
+    EXPECT_TRUE(pages[1]->initHandles.empty());
+}
+
+TEST_F(TabHosting, ATabChangeDestroysTheOldDialogBeforeCreatingTheNew)
+{
+    const WindowHandle first = tabs.currentPageWindow();
+    choose(1);
+    const WindowHandle second = tabs.currentPageWindow();
+    ASSERT_EQ(host.events().size(), 5u);
+    EXPECT_EQ(host.events()[2].kind, Event::Kind::Destroyed);
+    EXPECT_EQ(host.events()[2].dialog, first);
+    EXPECT_EQ(host.events()[3].kind, Event::Kind::Created);
+    EXPECT_EQ(host.events()[3].dialog, second);
+    EXPECT_EQ(host.events()[4].kind, Event::Kind::Fitted);
+    EXPECT_EQ(pages[1]->initHandles, std::vector<WindowHandle>{second});
+    EXPECT_EQ(pages[0]->dialog(), nullptr);
+    EXPECT_EQ(host.controls(first), nullptr);
+    EXPECT_EQ(host.dialogCount(), 1u);
+}
+
+TEST_F(TabHosting, AnOutOfRangeTabKeepsThePageAndMakesItsDialogAgain)
+{
+    choose(2);
+    const WindowHandle before = tabs.currentPageWindow();
+    choose(3);
+    EXPECT_EQ(host.selectedTab(host.tabControl()), 2);
+    EXPECT_EQ(tabs.currentPageIndex(), 2u);
+    EXPECT_NE(tabs.currentPageWindow(), before);
+    EXPECT_EQ(pages[2]->initHandles.size(), 2u);
+    EXPECT_EQ(host.dialogCount(), 1u);
+}
+
+TEST_F(TabHosting, ResizeFitsTheCurrentDialog)
+{
+    tabs.resizeCurrentPage();
+    EXPECT_EQ(host.events().back().kind, Event::Kind::Fitted);
+    EXPECT_EQ(host.events().back().dialog, tabs.currentPageWindow());
+    EXPECT_EQ(host.events().size(), 3u);
+}
+
+TEST_F(TabHosting, WhatWasTypedComesBackWithTheTab)
+{
+    host.controls(tabs.currentPageWindow())->setText(kEdit, "typed");
+    EXPECT_EQ(pages[0]->typed, "typed");
+    choose(1);
+    EXPECT_EQ(host.controls(tabs.currentPageWindow())->text(kEdit, 100), "");
+    choose(0);
+    EXPECT_EQ(host.controls(tabs.currentPageWindow())->text(kEdit, 100), "typed");
+}
