@@ -1,0 +1,290 @@
+#include "tests/win32/driver/Program.h"
+#include "tests/win32/driver/Scenarios.h"
+#include "tests/win32/driver/Screenshot.h"
+#include "tests/win32/driver/Windows.h"
+#include "tools/console/Utf8.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr DWORD kStartTimeout = 60000;
+constexpr DWORD kDialogTimeout = 30000;
+constexpr DWORD kRomTimeout = 120000;
+constexpr DWORD kExitTimeout = 30000;
+constexpr DWORD kRetryInterval = 3000;
+
+constexpr WPARAM kOpenCommand = 32771;
+constexpr WPARAM kSaveCommand = 32774;
+constexpr UINT kSelectTabMessage = 0x8000;
+constexpr int kStatusBarId = 1;
+constexpr int kTabControlId = 0x121;
+constexpr int kTabCount = 10;
+constexpr int kOtherTab = 9;
+
+// The file name field of the open-file dialog: an edit inside combo box cmb13 in the newer
+// layout, edit edt1 in the older one (hidden in the newer).
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+
+// The Other page's controls.
+constexpr int kClassSelector = 1001;
+constexpr int kClassNameEdit = 1002;
+constexpr int kStoreClassName = 1003;
+constexpr int kMoveSelector = 1004;
+constexpr int kMoveNameEdit = 1005;
+constexpr int kStoreMoveName = 1006;
+constexpr int kLeftStarter = 1121;
+constexpr int kStoreStarters = 1124;
+
+// The edits and the bytes they must leave in the ROM: class 2 named "ABC" (11-byte field),
+// move entry 5 named "AB" (8-byte field), monster 4 as the left starter.
+constexpr int kEditedClass = 2;
+constexpr int kEditedMove = 5;
+constexpr int kLeftStarterEntry = 4;
+const Bytes kClassNameBytes = {0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF};
+const Bytes kMoveNameBytes = {0xBB, 0xBC, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF};
+const Bytes kLeftStarterBytes = {0x04, 0x00};
+
+Bytes readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A decimal offset of the game's section; -1 when missing.
+long settingOffset(const std::string& settings, const std::string& section, const char* key)
+{
+    char value[30] = {};
+    GetPrivateProfileStringA(section.c_str(), key, "", value, sizeof(value), settings.c_str());
+    return value[0] ? std::strtol(value, nullptr, 10) : -1;
+}
+
+bool patch(Bytes& rom, long at, const Bytes& bytes)
+{
+    if (at < 0 || static_cast<std::size_t>(at) + bytes.size() > rom.size())
+        return false;
+    std::copy(bytes.begin(), bytes.end(), rom.begin() + at);
+    return true;
+}
+
+std::string differences(const Bytes& actual, const Bytes& expected)
+{
+    if (actual.size() != expected.size())
+        return "size " + std::to_string(actual.size()) + ", expected " + std::to_string(expected.size());
+    std::string text;
+    int shown = 0;
+    for (std::size_t i = 0; i < actual.size() && shown < 8; ++i) {
+        if (actual[i] != expected[i]) {
+            char line[64];
+            std::snprintf(line, sizeof(line), "%s0x%zX: %02X, expected %02X", shown ? "; " : "", i, actual[i],
+                          expected[i]);
+            text += line;
+            ++shown;
+        }
+    }
+    return text;
+}
+
+std::string quoted(const std::string& cp932)
+{
+    // Built by appending: g++ 12 warns falsely about operator+ here.
+    std::string text = "\"";
+    text.append(toUtf8(cp932)).append("\"");
+    return text;
+}
+
+// Asked in UTF-16 and turned into code page 932 here: Wine carries CB_GETLBTEXT's ANSI text
+// across processes as UTF-16 and cuts it after the first character.
+std::string comboItem(HWND combo, int index)
+{
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
+                             kMessageTimeout, &length) ||
+        static_cast<LRESULT>(length) < 0)
+        return {};
+    std::vector<wchar_t> wide(length + 1);
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()),
+                        SMTO_ABORTIFHUNG, kMessageTimeout, &copied);
+    const int wideLength = static_cast<int>(std::min<DWORD_PTR>(copied, length));
+    const int size = WideCharToMultiByte(932, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(932, 0, wide.data(), wideLength, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+// What a user does to a control of the page dialog; the notifications reach the page as the
+// system would send them.
+class PageDialog {
+public:
+    explicit PageDialog(HWND dialog) : m_dialog(dialog) {}
+    HWND control(int id) const { return GetDlgItem(m_dialog, id); }
+    void choose(int comboId, int entry) const
+    {
+        sendWithin(control(comboId), CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        sendWithin(m_dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control(comboId)));
+    }
+    void type(int editId, const char* text) const
+    {
+        sendWithin(control(editId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    void click(int buttonId) const { sendWithin(control(buttonId), BM_CLICK, 0, 0); }
+
+private:
+    HWND m_dialog;
+};
+
+// The visible file name field; null until the dialog has made its controls.
+HWND fileNameField(HWND dialog)
+{
+    HWND combo = GetDlgItem(dialog, kFileNameCombo);
+    if (combo && IsWindowVisible(combo))
+        return findDescendant(combo, "Edit");
+    HWND edit = GetDlgItem(dialog, kFileNameEdit);
+    return edit && IsWindowVisible(edit) ? edit : nullptr;
+}
+
+bool openThroughDialog(Report& report, HWND frame, const std::string& romPath)
+{
+    PostMessageA(frame, WM_COMMAND, kOpenCommand, 0);
+    HWND dialog = waitForWindow(kDialogTimeout, [&] {
+        HWND found = findOwnedWindow("#32770", frame);
+        return found && IsWindowVisible(found) ? found : nullptr;
+    });
+    if (!report.check(dialog != nullptr, "rom: command 32771 shows the open-file dialog"))
+        return false;
+    HWND field = waitForWindow(kDialogTimeout, [&] { return fileNameField(dialog); });
+    if (!report.check(field != nullptr, "rom: the dialog has a file name field"))
+        return false;
+    // A dialog still filling its folder view may drop the name or the OK: type and press OK
+    // again until it closes.
+    const bool closed = waitUntil(kDialogTimeout, [&] {
+        if (!IsWindow(dialog))
+            return true;
+        if (windowText(field) != romPath)
+            sendWithin(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(romPath.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        return waitUntil(kRetryInterval, [&] { return !IsWindow(dialog); });
+    });
+    return report.check(closed, "rom: the dialog takes the ROM path and closes on OK", romPath);
+}
+
+void photographTabs(Report& report, HWND frame, const std::string& folder)
+{
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    for (int tab = 0; tab < kTabCount; ++tab) {
+        sendWithin(frame, kSelectTabMessage, static_cast<WPARAM>(tab), 0);
+        RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(300);
+        char name[32];
+        std::snprintf(name, sizeof(name), "\\tab-%02d.bmp", tab);
+        report.check(saveScreenshot(frame, folder + name), "rom: screenshot of tab " + std::to_string(tab),
+                     folder + name);
+    }
+}
+
+bool editOtherPage(Report& report, HWND frame)
+{
+    sendWithin(frame, kSelectTabMessage, kOtherTab, 0);
+    HWND tabs = GetDlgItem(frame, kTabControlId);
+    HWND dialog = tabs ? FindWindowExA(tabs, nullptr, "#32770", nullptr) : nullptr;
+    if (!report.check(dialog != nullptr, "rom: the Other page's dialog is a child of the tab control"))
+        return false;
+    const PageDialog page(dialog);
+    page.choose(kClassSelector, kEditedClass);
+    page.type(kClassNameEdit, "ABC");
+    page.click(kStoreClassName);
+    const std::string className = comboItem(page.control(kClassSelector), kEditedClass);
+    report.check(className == "ABC終　　　　　　", "rom: the class selector lists the new name", quoted(className));
+
+    page.choose(kMoveSelector, kEditedMove);
+    page.type(kMoveNameEdit, "AB");
+    page.click(kStoreMoveName);
+    const std::string moveName = comboItem(page.control(kMoveSelector), kEditedMove);
+    report.check(moveName == "AB終　　　　", "rom: the move selector lists the new name", quoted(moveName));
+
+    page.choose(kLeftStarter, kLeftStarterEntry);
+    page.click(kStoreStarters);
+    return true;
+}
+
+// Starts the program, opens the ROM through the open-file dialog and photographs every tab;
+// the frame, or null after a failed step.
+HWND openAndPhotograph(Report& report, Program& program, const std::string& romPath, const std::string& screenshotFolder)
+{
+    HWND frame = program.waitForFrame(kStartTimeout);
+    if (!report.check(frame != nullptr, "rom: frame TAMBLOR_CALVANTER appears"))
+        return nullptr;
+    HWND status = GetDlgItem(frame, kStatusBarId);
+    if (!report.check(status != nullptr, "rom: the frame has its status bar"))
+        return nullptr;
+    if (!openThroughDialog(report, frame, romPath))
+        return nullptr;
+    const std::string readText = waitForText(status, "読み込み完了。", kRomTimeout);
+    if (!report.check(readText == "読み込み完了。", "rom: status line after reading", quoted(readText)))
+        return nullptr;
+    photographTabs(report, frame, screenshotFolder);
+    return frame;
+}
+
+} // namespace
+
+void showRom(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
+             const std::string& screenshotFolder)
+{
+    Program program(exe, folder);
+    HWND frame = openAndPhotograph(report, program, folder + "\\" + romName, screenshotFolder);
+    if (!frame)
+        return;
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    report.check(program.waitForExit(kExitTimeout), "rom: the program ends after WM_CLOSE");
+}
+
+void checkRomSession(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
+                     const std::string& screenshotFolder)
+{
+    const std::string romPath = folder + "\\" + romName;
+    const std::string settings = folder + "\\Setting.ini";
+    const Bytes original = readFile(romPath);
+    if (!report.check(original.size() > 0xB0, "rom: fixture ROM present", romPath))
+        return;
+    const std::string code(original.begin() + 0xAC, original.begin() + 0xB0);
+    Bytes expected = original;
+    const bool offsetsFit = patch(expected, settingOffset(settings, code, "TrainerClasses") + kEditedClass * 11,
+                                  kClassNameBytes) &&
+                            patch(expected, settingOffset(settings, code, "AttackName") + kEditedMove * 8,
+                                  kMoveNameBytes) &&
+                            patch(expected, settingOffset(settings, code, "Left"), kLeftStarterBytes);
+    if (!report.check(offsetsFit, "rom: Setting.ini gives TrainerClasses, AttackName and Left inside the ROM", code))
+        return;
+
+    Program program(exe, folder);
+    HWND frame = openAndPhotograph(report, program, romPath, screenshotFolder);
+    if (!frame || !editOtherPage(report, frame))
+        return;
+
+    HWND status = GetDlgItem(frame, kStatusBarId);
+    sendWithin(frame, WM_COMMAND, kSaveCommand, 0);
+    const std::string saveText = waitForText(status, "保存しました。", kRomTimeout);
+    report.check(saveText == "保存しました。", "rom: status line after saving", quoted(saveText));
+
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    if (!report.check(program.waitForExit(kExitTimeout), "rom: the program ends after WM_CLOSE"))
+        return;
+    const Bytes saved = readFile(romPath);
+    report.check(saved == expected, "rom: exactly the edited class name, move name and starter bytes changed",
+                 saved == expected ? "" : differences(saved, expected));
+}
