@@ -48,12 +48,13 @@ constexpr int kLeftStarter = 1121;
 constexpr int kStoreStarters = 1124;
 
 // The edits and the bytes they must leave in the ROM: class 2 named "ABC" (11-byte field),
-// move entry 5 named "AB" (8-byte field), monster 4 as the left starter.
+// move entry 5 named "あい" (8-byte field; typed as code page 932 text, so it also crosses the
+// process boundary in the ANSI code page), monster 4 as the left starter.
 constexpr int kEditedClass = 2;
 constexpr int kEditedMove = 5;
 constexpr int kLeftStarterEntry = 4;
 const Bytes kClassNameBytes = {0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF};
-const Bytes kMoveNameBytes = {0xBB, 0xBC, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF};
+const Bytes kMoveNameBytes = {0x01, 0x02, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF};
 const Bytes kLeftStarterBytes = {0x04, 0x00};
 
 Bytes readFile(const std::string& path)
@@ -211,10 +212,10 @@ bool editOtherPage(Report& report, HWND frame)
     report.check(className == "ABC終　　　　　　", "rom: the class selector lists the new name", quoted(className));
 
     page.choose(kMoveSelector, kEditedMove);
-    page.type(kMoveNameEdit, "AB");
+    page.type(kMoveNameEdit, "あい");
     page.click(kStoreMoveName);
     const std::string moveName = comboItem(page.control(kMoveSelector), kEditedMove);
-    report.check(moveName == "AB終　　　　", "rom: the move selector lists the new name", quoted(moveName));
+    report.check(moveName == "あい終　　　　", "rom: the move selector lists the new name", quoted(moveName));
 
     page.choose(kLeftStarter, kLeftStarterEntry);
     page.click(kStoreStarters);
