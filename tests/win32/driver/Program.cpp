@@ -11,8 +11,9 @@ constexpr DWORD kTerminateTimeout = 10000;
 
 Program::Program(const std::string& exe, const std::string& folder)
 {
+    // A program already in its folder (the demo) runs where it is.
     const std::string copy = folder + "\\Calvanter.exe";
-    if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE))
+    if (lstrcmpiA(exe.c_str(), copy.c_str()) != 0 && !CopyFileA(exe.c_str(), copy.c_str(), FALSE))
         return;
     std::string commandLine = "\"" + copy + "\"";
     std::vector<char> writable(commandLine.begin(), commandLine.end());

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// Calvanter.exe copied into a scratch folder and started there, as a user runs it (its
-// program directory is the current folder). Never left running: the destructor ends it.
+// Calvanter.exe copied into a scratch folder (unless it is there already) and started there, as
+// a user runs it: its program directory is the current folder. Never left running: the
+// destructor ends it.
 class Program {
 public:
     Program(const std::string& exe, const std::string& folder);
