@@ -24,8 +24,7 @@ for arch in i686 x86_64; do
   cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
     -DCALVANTER_TESTS=OFF >/dev/null
   arch_targets=("${targets[@]}")
-  [[ $arch == i686 ]] && arch_targets+=(Calvanter)
-  [[ $arch == i686 && -f $root/tests/win32/driver/CMakeLists.txt ]] && arch_targets+=(calvanter_driver)
+  [[ $arch == i686 ]] && arch_targets+=(Calvanter calvanter_driver)
   cmake --build "$tree" -j "${CALVANTER_JOBS:-$(nproc 2>/dev/null || echo 2)}" --target "${arch_targets[@]}"
 done
 echo "wine tests: built in $((SECONDS - started)) s"
@@ -59,20 +58,17 @@ for arch in i686 x86_64; do
   run "pages-$arch" 300 "$build/mingw-$arch/win32-tests/test_win32_pages.exe"
 done
 
-driver="$build/mingw-i686/win32-tests/calvanter_driver.exe"
+# The end-to-end driver in scratch folders, one of them holding a fixture ROM set.
 shots="$build/artifacts/screenshots"
-if [[ -f $driver ]]; then
-  scratch="$build/wine/scratch"
-  rm -rf "$scratch" "$shots"
-  mkdir -p "$scratch/empty" "$scratch/rom" "$shots"
-  "$make_fixture" "$scratch/rom" BPRJ fixture.gba >/dev/null
-  pushd "$build/wine" >/dev/null
-  run driver 600 "$driver" "$build/mingw-i686/Calvanter.exe" scratch/empty scratch/rom fixture.gba "$shots"
-  popd >/dev/null
-  "$root/scripts/wine/screenshots.sh" "$shots"
-else
-  echo "wine tests: no end-to-end driver in this tree yet"
-fi
+scratch="$build/wine/scratch"
+rm -rf "$scratch" "$shots"
+mkdir -p "$scratch/empty" "$scratch/rom" "$shots"
+"$make_fixture" "$scratch/rom" BPRJ fixture.gba >/dev/null
+pushd "$build/wine" >/dev/null
+run driver 600 "$build/mingw-i686/win32-tests/calvanter_driver.exe" "$build/mingw-i686/Calvanter.exe" \
+  scratch/empty scratch/rom fixture.gba "$shots"
+popd >/dev/null
+"$root/scripts/wine/screenshots.sh" "$shots"
 
 echo "wine tests: finished in $((SECONDS - started)) s; logs in $logs"
 echo "wine: $passed passed, $failed failed"
