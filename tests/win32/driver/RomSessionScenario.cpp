@@ -26,6 +26,8 @@ constexpr DWORD kRetryInterval = 3000;
 
 constexpr WPARAM kOpenCommand = 32771;
 constexpr WPARAM kSaveCommand = 32774;
+constexpr WPARAM kTerminatorCommand = 32773;
+constexpr int kSaveButton = 0x8006;
 constexpr UINT kSelectTabMessage = 0x8000;
 constexpr int kStatusBarId = 1;
 constexpr int kTabControlId = 0x121;
@@ -197,11 +199,31 @@ void photographTabs(Report& report, HWND frame, const std::string& folder)
     }
 }
 
-bool editOtherPage(Report& report, HWND frame)
+HWND otherPageDialog(HWND frame)
 {
     sendWithin(frame, kSelectTabMessage, kOtherTab, 0);
     HWND tabs = GetDlgItem(frame, kTabControlId);
-    HWND dialog = tabs ? FindWindowExA(tabs, nullptr, "#32770", nullptr) : nullptr;
+    return tabs ? FindWindowExA(tabs, nullptr, "#32770", nullptr) : nullptr;
+}
+
+// The "終" menu command hides the terminator in every name a page shows from then on; the
+// same command shows it again.
+void checkTerminatorToggle(Report& report, HWND frame)
+{
+    sendWithin(frame, WM_COMMAND, kTerminatorCommand, 0);
+    HWND dialog = otherPageDialog(frame);
+    const std::string hidden = dialog ? comboItem(GetDlgItem(dialog, kClassSelector), 0) : std::string();
+    report.check(hidden.rfind("Class00", 0) == 0 && hidden.find("終") == std::string::npos,
+                 "rom: command 32773 hides the terminator in the class names", quoted(hidden));
+    sendWithin(frame, WM_COMMAND, kTerminatorCommand, 0);
+    dialog = otherPageDialog(frame);
+    const std::string shown = dialog ? comboItem(GetDlgItem(dialog, kClassSelector), 0) : std::string();
+    report.check(shown.rfind("Class00終", 0) == 0, "rom: command 32773 again shows it", quoted(shown));
+}
+
+bool editOtherPage(Report& report, HWND frame)
+{
+    HWND dialog = otherPageDialog(frame);
     if (!report.check(dialog != nullptr, "rom: the Other page's dialog is a child of the tab control"))
         return false;
     const PageDialog page(dialog);
@@ -273,8 +295,17 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
         return;
 
     Program program(exe, folder);
+    if (HWND started = program.waitForFrame(kStartTimeout)) {
+        HWND saveButton = GetDlgItem(started, kSaveButton);
+        report.check(saveButton && !IsWindowEnabled(saveButton), "rom: saving is disabled before a ROM is read");
+    }
     HWND frame = openAndPhotograph(report, program, romPath, screenshotFolder);
-    if (!frame || !editOtherPage(report, frame))
+    if (!frame)
+        return;
+    HWND saveButton = GetDlgItem(frame, kSaveButton);
+    report.check(saveButton && IsWindowEnabled(saveButton), "rom: saving is enabled after the read");
+    checkTerminatorToggle(report, frame);
+    if (!editOtherPage(report, frame))
         return;
 
     HWND status = GetDlgItem(frame, kStatusBarId);
