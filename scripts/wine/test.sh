@@ -18,7 +18,7 @@ fi
 [[ -x $make_fixture ]] || { echo "wine tests: no make_fixture; run scripts/build.sh first" >&2; exit 1; }
 
 # The Windows trees of scripts/build.sh, with the test targets that it leaves out.
-targets=(test_win32_profile test_win32_pages)
+targets=(test_win32_profile test_win32_pages test_win32_frame)
 for arch in i686 x86_64; do
   tree="$build/mingw-$arch"
   cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
@@ -56,6 +56,7 @@ run() {
 for arch in i686 x86_64; do
   run "profile-$arch" 120 "$build/mingw-$arch/win32-tests/test_win32_profile.exe"
   run "pages-$arch" 300 "$build/mingw-$arch/win32-tests/test_win32_pages.exe"
+  run "frame-$arch" 120 "$build/mingw-$arch/win32-tests/test_win32_frame.exe"
 done
 
 # The end-to-end driver in scratch folders, one of them holding a fixture ROM set.
