@@ -45,6 +45,9 @@ wine_fresh_prefix() {
     echo "wine: wineboot failed or timed out" >&2
     return 1
   fi
+  # A crash ends the program at once instead of waiting behind Wine's crash dialog.
+  timeout --kill-after=10 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1 || true
   timeout --kill-after=10 120 wineserver -w || { echo "wine: wineserver did not settle" >&2; return 1; }
 }
 
