@@ -1,10 +1,6 @@
 #include "tests/support/TestFiles.h"
 
-#include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -26,14 +22,17 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
+    // A file a test made read-only must not keep the folder from going.
     std::error_code ignored;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ignored))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(m_path, ignored);
 }
 
 std::string TempDir::file(std::string_view name) const
 {
-    return m_path + "/" + std::string(name);
+    return (std::filesystem::path(m_path) / name).string();
 }
 
 void writeFile(const std::string& path, std::string_view contents)
@@ -58,26 +57,4 @@ std::string readText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-ReadOnlyFile::ReadOnlyFile(std::string path) : m_path(std::move(path))
-{
-    chmod(m_path.c_str(), 0444);
-    if (geteuid() == 0) {
-        std::string command = "chattr +i '" + m_path + "' 2>/dev/null";
-        m_immutable = std::system(command.c_str()) == 0;
-    }
-    int fd = ::open(m_path.c_str(), O_RDWR);
-    m_readOnly = fd < 0;
-    if (fd >= 0)
-        ::close(fd);
-}
-
-ReadOnlyFile::~ReadOnlyFile()
-{
-    if (m_immutable) {
-        std::string command = "chattr -i '" + m_path + "' 2>/dev/null";
-        [[maybe_unused]] int ignored = std::system(command.c_str());
-    }
-    chmod(m_path.c_str(), 0644);
 }
