@@ -5,6 +5,7 @@
 #include "core/ui/ExceptionGuard.h"
 #include "app/RomFileDialog.h"
 #include "app/StatusWindow.h"
+#include "app/Win32DialogBinding.h"
 #include "app/Win32PageHost.h"
 #include "app/WindowPlacement.h"
 #include "core/GameSettings.h"
@@ -90,7 +91,8 @@ void onCreate(HWND frame)
                                               TCS_MULTILINE | TCS_HOTTRACK,
                                           0, kButtonRowHeight, kInitialTabWidth, kInitialTabHeight, frame,
                                           reinterpret_cast<HMENU>(kTabControlId), g_instance, nullptr);
-    g_pageHost = std::make_unique<Win32PageHost>(g_tabs, g_instance);
+    win32_dialog::setStatusLine(&g_status);
+    g_pageHost = std::make_unique<Win32PageHost>(g_instance);
     g_tabs.setPageHost(g_pageHost.get());
     g_tabs.setTabControl(g_tabControl.window);
 

@@ -73,6 +73,12 @@ void Win32DialogControls::setVisible(int id, bool visible)
         ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
 }
 
+bool Win32DialogControls::isVisible(int id) const
+{
+    HWND control = item(id);
+    return control && IsWindowVisible(control);
+}
+
 bool Win32DialogControls::isChecked(int id) const
 {
     return IsDlgButtonChecked(m_dialog, id) == BST_CHECKED;
@@ -81,6 +87,23 @@ bool Win32DialogControls::isChecked(int id) const
 void Win32DialogControls::setChecked(int id, bool checked)
 {
     CheckDlgButton(m_dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+ControlRect Win32DialogControls::controlRect(int id) const
+{
+    HWND control = item(id);
+    if (!control)
+        return {};
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Win32DialogControls::moveControl(int id, const ControlRect& rect)
+{
+    if (HWND control = item(id))
+        MoveWindow(control, rect.x, rect.y, rect.width, rect.height, TRUE);
 }
 
 void Win32DialogControls::clearItems(int id)
@@ -171,6 +194,41 @@ void Win32DialogControls::setDroppedHeight(int id, int pixels)
     RECT rect{};
     GetWindowRect(control, &rect);
     SetWindowPos(control, nullptr, 0, 0, rect.right - rect.left, pixels, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32DialogControls::setTabStops(int id, std::span<const int> stops)
+{
+    HWND control = item(id);
+    if (!control || !hasClass(control, "ListBox"))
+        return;
+    std::vector<INT> values(stops.begin(), stops.end());
+    SendMessageA(control, LB_SETTABSTOPS, static_cast<WPARAM>(values.size()), reinterpret_cast<LPARAM>(values.data()));
+    InvalidateRect(control, nullptr, TRUE);
+}
+
+void Win32DialogControls::repaint(int id)
+{
+    if (HWND control = item(id))
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void Win32DialogControls::setCaption(std::string_view text)
+{
+    SetWindowTextA(m_dialog, terminated(text).c_str());
+}
+
+std::string Win32DialogControls::caption() const
+{
+    const int length = GetWindowTextLengthA(m_dialog);
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(m_dialog, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+void Win32DialogControls::endDialog(int result)
+{
+    if (m_modal)
+        EndDialog(m_dialog, result);
 }
 
 void Win32DialogControls::showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels)

@@ -1,7 +1,6 @@
 #include "app/Win32PageHost.h"
 
-#include "core/ui/ExceptionGuard.h"
-#include "core/TabSystem.h"
+#include "app/Win32DialogBinding.h"
 
 #include <commctrl.h>
 
@@ -27,12 +26,14 @@ int Win32PageHost::addTab(WindowHandle tabControl, const std::string& caption)
     return static_cast<int>(SendMessageA(hwnd(tabControl), TCM_GETITEMCOUNT, 0, 0));
 }
 
-WindowHandle Win32PageHost::createPageDialog(CWindowBase& page, WindowHandle tabControl, int dialogId)
+WindowHandle Win32PageHost::createPageDialog(IWindowHandler& handler, WindowHandle tabControl, int dialogId)
 {
-    m_creating = &page;
-    HWND dialog = CreateDialogParamA(m_instance, MAKEINTRESOURCEA(dialogId), hwnd(tabControl), pageDialogProc,
-                                     reinterpret_cast<LPARAM>(this));
-    m_creating = nullptr;
+    // A page without a template (id 0) has no dialog; asking the system for one only costs time.
+    if (dialogId <= 0)
+        return nullptr;
+    win32_dialog::Creation creation{&handler, false};
+    HWND dialog = CreateDialogParamA(m_instance, MAKEINTRESOURCEA(dialogId), hwnd(tabControl), win32_dialog::dialogProc,
+                                     reinterpret_cast<LPARAM>(&creation));
     if (!dialog)
         return nullptr;
     fitPageDialog(dialog, tabControl);
@@ -43,7 +44,6 @@ WindowHandle Win32PageHost::createPageDialog(CWindowBase& page, WindowHandle tab
 void Win32PageHost::destroyPageDialog(WindowHandle dialog)
 {
     DestroyWindow(hwnd(dialog));
-    m_controls.erase(hwnd(dialog));
 }
 
 void Win32PageHost::fitPageDialog(WindowHandle dialog, WindowHandle tabControl)
@@ -68,34 +68,5 @@ void Win32PageHost::selectTab(WindowHandle tabControl, int index)
 
 IDialogControls* Win32PageHost::controls(WindowHandle dialog)
 {
-    HWND window = hwnd(dialog);
-    if (!window || !IsWindow(window))
-        return nullptr;
-    auto& slot = m_controls[window];
-    if (!slot)
-        slot = std::make_unique<Win32DialogControls>(window);
-    return slot.get();
-}
-
-INT_PTR CALLBACK Win32PageHost::pageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG)
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    auto* host = reinterpret_cast<Win32PageHost*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!host)
-        return FALSE;
-    return guardedCall<INT_PTR>(host->m_tabs.statusLine(), TRUE,
-                                [&] { return host->handle(dialog, message, wParam, lParam); });
-}
-
-INT_PTR Win32PageHost::handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG) {
-        if (CWindowBase* page = m_creating ? m_creating : m_tabs.currentPage())
-            page->InitDialog(dialog);
-        return TRUE;
-    }
-    if (message == WM_NCDESTROY)
-        m_controls.erase(dialog);
-    return m_tabs.forwardToCurrentPage(message, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
+    return win32_dialog::controlsOf(hwnd(dialog));
 }

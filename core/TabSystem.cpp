@@ -47,16 +47,6 @@ int CTabSystem::forwardToCurrentPage(std::uint32_t message, std::uintptr_t wPara
     return page ? page->DialogProc(message, wParam, lParam) : 0;
 }
 
-std::string CTabSystem::settingsFile() const
-{
-    return settingsPath(m_programDirectory);
-}
-
-void CTabSystem::setErrorText(std::string_view text)
-{
-    m_errorText.assign(text.substr(0, std::min(text.size(), kErrorTextSize - 1)));
-}
-
 void CTabSystem::setSaveEnabled(bool enabled)
 {
     m_canSave = enabled;

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "core/SharedTables.h"
+#include "core/PageContext.h"
 #include "core/WindowBase.h"
-#include "core/ui/PageHost.h"
-#include "core/ui/StatusLine.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,11 +12,8 @@
 
 // The page list behind the tabs and the ROM session: which file is open, which game it
 // holds, and the passes that drive every page through reading and writing.
-class CTabSystem {
+class CTabSystem : public PageContext {
 public:
-    static constexpr std::size_t kErrorTextSize = 256;
-    static constexpr std::size_t kPathSize = 260;
-
     // ReadAll results.
     static constexpr int kReadFailed = 0;
     static constexpr int kReadDone = 1;
@@ -63,31 +58,15 @@ public:
 
     bool loaded() const { return m_loaded; }
     bool canSave() const { return m_canSave; }
-    bool indexPrefix() const { return m_indexPrefix; }
 
     void setProgramDirectory(std::string directory) { m_programDirectory = std::move(directory); }
-    const std::string& programDirectory() const { return m_programDirectory; }
-    std::string settingsFile() const;
     void setRomPath(std::string path) { m_romPath = std::move(path); }
-    const std::string& romPath() const { return m_romPath; }
-    // The four bytes at 0xAC as text (up to the first zero byte); empty before a read.
-    const std::string& gameCode() const { return m_gameCode; }
-
-    const std::string& errorText() const { return m_errorText; }
-    // Kept to 255 bytes, like the shared 256-byte buffer.
-    void setErrorText(std::string_view text);
-
-    SharedTables& tables() { return m_tables; }
-    const SharedTables& tables() const { return m_tables; }
-
     void setStatusLine(IStatusLine* status) { m_status = status; }
-    IStatusLine* statusLine() const { return m_status; }
+    void setShell(IShell* shell) { m_shell = shell; }
     void setPageHost(IPageHost* host) { m_pageHost = host; }
-    IPageHost* pageHost() const { return m_pageHost; }
     void setTabControl(WindowHandle tabControl) { m_tabControl = tabControl; }
     WindowHandle tabControl() const { return m_tabControl; }
     void setFrame(WindowHandle frame) { m_frame = frame; }
-    WindowHandle frame() const { return m_frame; }
     // Called with the new state whenever saving becomes possible or impossible.
     void setSaveEnabledHandler(std::function<void(bool)> handler) { m_onSaveEnabled = std::move(handler); }
 
@@ -95,21 +74,12 @@ private:
     void setSaveEnabled(bool enabled);
 
     WindowHandle m_tabControl = nullptr;
-    WindowHandle m_frame = nullptr;
-    bool m_indexPrefix = true;
     std::vector<std::unique_ptr<CWindowBase>> m_pages;
     std::vector<std::string> m_captions;
     std::size_t m_currentPage = 0;
 
-    std::string m_programDirectory;
-    std::string m_romPath;
-    std::string m_gameCode;
-    std::string m_errorText;
-    SharedTables m_tables;
     bool m_loaded = false;
     bool m_canSave = false;
 
-    IStatusLine* m_status = nullptr;
-    IPageHost* m_pageHost = nullptr;
     std::function<void(bool)> m_onSaveEnabled;
 };

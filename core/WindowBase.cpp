@@ -1,8 +1,6 @@
 #include "core/WindowBase.h"
 
-#include "core/TabSystem.h"
-
-CWindowBase::CWindowBase(CTabSystem& tabs, const char* className) : m_tabs(tabs), m_className(className)
+CWindowBase::CWindowBase(PageContext& context, const char* className) : m_context(context), m_className(className)
 {
 }
 
@@ -10,14 +8,14 @@ CWindowBase::~CWindowBase() = default;
 
 void CWindowBase::Create(WindowHandle tabControl)
 {
-    if (IPageHost* host = m_tabs.pageHost())
+    if (IPageHost* host = m_context.pageHost())
         m_dialog = host->createPageDialog(*this, tabControl, DialogId());
 }
 
 void CWindowBase::Destroy(int)
 {
     if (m_dialog) {
-        if (IPageHost* host = m_tabs.pageHost())
+        if (IPageHost* host = m_context.pageHost())
             host->destroyPageDialog(m_dialog);
     }
     m_dialog = nullptr;
@@ -27,15 +25,31 @@ void CWindowBase::Resize(WindowHandle tabControl)
 {
     if (!m_dialog)
         return;
-    if (IPageHost* host = m_tabs.pageHost())
+    if (IPageHost* host = m_context.pageHost())
         host->fitPageDialog(m_dialog, tabControl);
+}
+
+void CWindowBase::windowCreated(WindowHandle window, IDialogControls&)
+{
+    m_dialog = window;
+    InitDialog(window);
+}
+
+int CWindowBase::windowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    return DialogProc(message, wParam, lParam);
+}
+
+void CWindowBase::windowDestroyed()
+{
+    m_dialog = nullptr;
 }
 
 IDialogControls* CWindowBase::controls(WindowHandle dialog) const
 {
     if (!dialog)
         dialog = m_dialog;
-    IPageHost* host = m_tabs.pageHost();
+    IPageHost* host = m_context.pageHost();
     return dialog && host ? host->controls(dialog) : nullptr;
 }
 
@@ -46,6 +60,6 @@ bool CWindowBase::failWith(const RomFile& file)
 
 bool CWindowBase::failWith(const std::string& text)
 {
-    m_tabs.setErrorText(text);
+    m_context.setErrorText(text);
     return false;
 }

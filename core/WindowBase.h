@@ -1,20 +1,21 @@
 #pragma once
 
+#include "core/PageContext.h"
 #include "core/RomFile.h"
-#include "core/ui/PageHost.h"
+#include "core/ui/WindowHandler.h"
 
 #include <cstdint>
 #include <string>
 
-class CTabSystem;
-
-// The abstract editor page. The eleven slots keep this order in every page.
-class CWindowBase {
+// The abstract editor page. The eleven slots keep this order in every page. The page is the
+// handler of its own dialog: the dialog's messages reach it, and it knows the dialog's handle
+// from WM_INITDIALOG on.
+class CWindowBase : public IWindowHandler {
 public:
     // className is the plain class name that failure messages show ("CAttack_Edit").
-    CWindowBase(CTabSystem& tabs, const char* className);
+    CWindowBase(PageContext& context, const char* className);
     // Deleting a page through this class must run the page's own destructor.
-    virtual ~CWindowBase();
+    ~CWindowBase() override;
 
     virtual void Create(WindowHandle tabControl);
     virtual void Destroy(int atShutdown);
@@ -29,13 +30,17 @@ public:
     virtual void Release() = 0;
     virtual int DialogId() = 0;
 
+    // The page's dialog as a window handler: WM_INITDIALOG runs InitDialog, the rest DialogProc.
+    void windowCreated(WindowHandle window, IDialogControls& controls) final;
+    int windowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) final;
+    void windowDestroyed() final;
+
     const char* className() const { return m_className; }
     WindowHandle dialog() const { return m_dialog; }
-    void setDialog(WindowHandle dialog) { m_dialog = dialog; }
     void setTabControl(WindowHandle tabControl) { m_tabControl = tabControl; }
 
 protected:
-    CTabSystem& tabs() const { return m_tabs; }
+    PageContext& context() const { return m_context; }
     // The controls of the given dialog, or of the page's own for a null handle; null when
     // there is no such dialog (no host, or the page is not shown).
     IDialogControls* controls(WindowHandle dialog) const;
@@ -44,7 +49,7 @@ protected:
     bool failWith(const std::string& text);
 
 private:
-    CTabSystem& m_tabs;
+    PageContext& m_context;
     const char* m_className;
     WindowHandle m_dialog = nullptr;
     WindowHandle m_tabControl = nullptr;

@@ -1,13 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "core/ui/WindowHandler.h"
+
 #include <string>
-
-class CWindowBase;
-class IDialogControls;
-
-// Window handles as the portable code carries them (HWND on Windows).
-using WindowHandle = void*;
 
 // Creates and places the dialogs of pages inside the tab control. The Win32 program
 // provides it; without one (tests, the command-line tools) pages have no dialog.
@@ -16,7 +11,9 @@ public:
     virtual ~IPageHost() = default;
     // Appends a tab with the caption; returns the tab count afterwards.
     virtual int addTab(WindowHandle tabControl, const std::string& caption) = 0;
-    virtual WindowHandle createPageDialog(CWindowBase& page, WindowHandle tabControl, int dialogId) = 0;
+    // A dialog from the template whose messages all reach the handler, from WM_INITDIALOG
+    // (which arrives before this returns) on; null when it cannot be made.
+    virtual WindowHandle createPageDialog(IWindowHandler& handler, WindowHandle tabControl, int dialogId) = 0;
     virtual void destroyPageDialog(WindowHandle dialog) = 0;
     virtual void fitPageDialog(WindowHandle dialog, WindowHandle tabControl) = 0;
     // TCM_GETCURSEL: -1 when no tab is selected.

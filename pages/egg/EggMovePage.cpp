@@ -1,11 +1,10 @@
 #include "pages/egg/EggMovePage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/egg/EggMoveCodec.h"
 #include "pages/egg/EggMoveTable.h"
 
-CTamago_Skill::CTamago_Skill(CTabSystem& tabs) : CWindowBase(tabs, "CTamago_Skill")
+CTamago_Skill::CTamago_Skill(PageContext& context) : CWindowBase(context, "CTamago_Skill")
 {
 }
 
@@ -31,7 +30,7 @@ int CTamago_Skill::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CTamago_Skill::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_tableOffset = settings.offset("MonsterEggData");
     m_wordCount = settings.count("MonsterEggDataNum");
     freeTable();

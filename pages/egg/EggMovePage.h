@@ -14,7 +14,7 @@
 // and go back into the table on writing, in the raw mode every word is edited in the table.
 class CTamago_Skill : public CWindowBase {
 public:
-    explicit CTamago_Skill(CTabSystem& tabs);
+    explicit CTamago_Skill(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

@@ -1,6 +1,5 @@
 #include "pages/image/ImagePage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 
 #include <string_view>
@@ -14,7 +13,7 @@ constexpr std::array<std::string_view, CImage::kDomainCount> kDomainKeys = {"dom
 
 } // namespace
 
-CImage::CImage(CTabSystem& tabs) : CWindowBase(tabs, "CImage")
+CImage::CImage(PageContext& context) : CWindowBase(context, "CImage")
 {
 }
 
@@ -44,7 +43,7 @@ int CImage::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CImage::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     for (std::size_t i = 0; i < kImageItemCount; ++i)
         m_tableOffsets[i] = settings.offset(kTableKeys[i]);
     m_picsNum = settings.offset("PicsNum");

@@ -26,7 +26,7 @@ class CImage : public CWindowBase {
 public:
     static constexpr std::size_t kDomainCount = 3;
 
-    explicit CImage(CTabSystem& tabs);
+    explicit CImage(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

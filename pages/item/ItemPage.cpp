@@ -1,10 +1,9 @@
 #include "pages/item/ItemPage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/item/ItemRecord.h"
 
-CItem_Edit::CItem_Edit(CTabSystem& tabs) : CWindowBase(tabs, "CItem_Edit")
+CItem_Edit::CItem_Edit(PageContext& context) : CWindowBase(context, "CItem_Edit")
 {
 }
 
@@ -27,13 +26,13 @@ int CItem_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CItem_Edit::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_tableOffset = settings.offset("Item_Data");
     const std::int32_t count = settings.count("Item_DataNum");
     m_configured = m_tableOffset != kNotConfigured && count != 0;
     m_currentItem = 0;
     freeTable();
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     if (m_configured && allocateTable(tables.items, count, item_record::kSize))
         tables.itemCount = count;
 }
@@ -42,7 +41,7 @@ bool CItem_Edit::DataRead(RomFile& file)
 {
     if (!m_configured)
         return true;
-    std::vector<std::uint8_t>& items = tabs().tables().items;
+    std::vector<std::uint8_t>& items = context().tables().items;
     if (items.empty())
         return failWith(std::string(kNoTableText));
     if (!file.seek(m_tableOffset) || !file.read(items))
@@ -52,7 +51,7 @@ bool CItem_Edit::DataRead(RomFile& file)
 
 bool CItem_Edit::DataWrite(RomFile& file)
 {
-    const std::vector<std::uint8_t>& items = tabs().tables().items;
+    const std::vector<std::uint8_t>& items = context().tables().items;
     if (!m_configured || items.empty())
         return true;
     if (!file.seek(m_tableOffset) || !file.write(items))
@@ -67,7 +66,7 @@ void CItem_Edit::Release()
 
 std::span<std::uint8_t> CItem_Edit::record(std::size_t item)
 {
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     if (item >= static_cast<std::size_t>(tables.itemCount))
         return {};
     return std::span<std::uint8_t>(tables.items).subspan(item * item_record::kSize, item_record::kSize);
@@ -76,7 +75,7 @@ std::span<std::uint8_t> CItem_Edit::record(std::size_t item)
 // The count goes with the block, so that no page indexes a table that is gone.
 void CItem_Edit::freeTable()
 {
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     tables.items.clear();
     tables.items.shrink_to_fit();
     tables.itemCount = 0;

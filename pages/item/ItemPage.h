@@ -10,7 +10,7 @@
 // this page allocates, reads, writes and frees it.
 class CItem_Edit : public CWindowBase {
 public:
-    explicit CItem_Edit(CTabSystem& tabs);
+    explicit CItem_Edit(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

@@ -1,6 +1,5 @@
 #include "pages/monster/MonsterPage.h"
 
-#include "core/TabSystem.h"
 #include "pages/monster/LevelUpPointer.h"
 
 #include <algorithm>
@@ -38,7 +37,7 @@ bool writeRuns(RomFile& file, std::int64_t recordStart, std::span<const std::uin
 
 } // namespace
 
-CSolid_Value::CSolid_Value(CTabSystem& tabs) : CWindowBase(tabs, "CSolid_Value")
+CSolid_Value::CSolid_Value(PageContext& context) : CWindowBase(context, "CSolid_Value")
 {
 }
 
@@ -68,7 +67,7 @@ int CSolid_Value::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CSolid_Value::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_baseStatsOffset = settings.offset("MonsterBaseStats_Pos");
     m_evolutionOffset = settings.offset("Monster_Evol_Data_Pos");
     m_dexOffset = settings.offset("MonsterDexData");
@@ -88,7 +87,7 @@ bool CSolid_Value::DataRead(RomFile& file)
 bool CSolid_Value::DataWrite(RomFile& file)
 {
     if (m_nameOffset != kNotConfigured) {
-        if (!file.seek(m_nameOffset) || !file.write(tabs().tables().monsterNames))
+        if (!file.seek(m_nameOffset) || !file.write(context().tables().monsterNames))
             return failWith(file);
     }
     if (m_baseStatsOffset != kNotConfigured) {
@@ -108,13 +107,13 @@ void CSolid_Value::Release()
 
 CSolid_Value::Name CSolid_Value::name(std::size_t monster)
 {
-    return Name(tabs().tables().monsterNames.data() + monster * SharedTables::kMonsterNameSize,
+    return Name(context().tables().monsterNames.data() + monster * SharedTables::kMonsterNameSize,
                 SharedTables::kMonsterNameSize);
 }
 
 CSolid_Value::ConstName CSolid_Value::name(std::size_t monster) const
 {
-    return ConstName(tabs().tables().monsterNames.data() + monster * SharedTables::kMonsterNameSize,
+    return ConstName(context().tables().monsterNames.data() + monster * SharedTables::kMonsterNameSize,
                      SharedTables::kMonsterNameSize);
 }
 
@@ -145,7 +144,7 @@ bool CSolid_Value::readNames(RomFile& file)
     std::vector<std::uint8_t> block;
     if (!readBlock(file, m_nameOffset, block, kNameTableSize))
         return false;
-    std::copy(block.begin(), block.end(), tabs().tables().monsterNames.begin());
+    std::copy(block.begin(), block.end(), context().tables().monsterNames.begin());
     return true;
 }
 

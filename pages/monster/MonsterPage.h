@@ -32,7 +32,7 @@ public:
         std::array<std::uint8_t, tm_hm_record::kCheckCount> checks{};
     };
 
-    explicit CSolid_Value(CTabSystem& tabs);
+    explicit CSolid_Value(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

@@ -1,9 +1,8 @@
 #include "pages/move/MovePage.h"
 
 #include "core/GameSettings.h"
-#include "core/TabSystem.h"
 
-CAttack_Edit::CAttack_Edit(CTabSystem& tabs) : CWindowBase(tabs, "CAttack_Edit")
+CAttack_Edit::CAttack_Edit(PageContext& context) : CWindowBase(context, "CAttack_Edit")
 {
 }
 
@@ -26,7 +25,7 @@ int CAttack_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CAttack_Edit::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_tableOffset = settings.offset("AttackTable");
 }
 

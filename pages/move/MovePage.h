@@ -11,7 +11,7 @@
 // The move editor: the whole move table as one block inside the page.
 class CAttack_Edit : public CWindowBase {
 public:
-    explicit CAttack_Edit(CTabSystem& tabs);
+    explicit CAttack_Edit(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

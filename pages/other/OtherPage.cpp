@@ -1,6 +1,5 @@
 #include "pages/other/OtherPage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/other/OtherTables.h"
 
@@ -8,7 +7,7 @@ namespace {
 constexpr std::array<const char*, COmake::kStarterCount> kStarterKeys = {"Left", "Center", "Right"};
 } // namespace
 
-COmake::COmake(CTabSystem& tabs) : CWindowBase(tabs, "COmake")
+COmake::COmake(PageContext& context) : CWindowBase(context, "COmake")
 {
 }
 
@@ -26,7 +25,7 @@ void COmake::Reset()
 
 void COmake::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_classNameOffset = settings.offset("TrainerClasses");
     const std::int32_t classCount = settings.count("TrainerClassesNum");
     m_moveNameOffset = settings.offset("AttackName");
@@ -35,14 +34,14 @@ void COmake::LoadSettings(const std::string& section)
 
     m_classNamesConfigured = m_classNameOffset != kNotConfigured && classCount != 0;
     freeClassNames();
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     if (m_classNamesConfigured && allocateTable(tables.trainerClassNames, classCount, other_tables::kClassNameSize))
         tables.trainerClassCount = classCount;
 }
 
 bool COmake::DataRead(RomFile& file)
 {
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     if (m_classNamesConfigured) {
         if (tables.trainerClassNames.empty())
             return failWith(std::string(kNoTableText));
@@ -66,7 +65,7 @@ bool COmake::DataRead(RomFile& file)
 
 bool COmake::DataWrite(RomFile& file)
 {
-    const SharedTables& tables = tabs().tables();
+    const SharedTables& tables = context().tables();
     if (m_classNamesConfigured && !tables.trainerClassNames.empty()) {
         if (!file.seek(m_classNameOffset) || !file.write(tables.trainerClassNames))
             return failWith(file);
@@ -94,7 +93,7 @@ void COmake::Release()
 // The count goes with the block, so that no page indexes a table that is gone.
 void COmake::freeClassNames()
 {
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     tables.trainerClassNames.clear();
     tables.trainerClassNames.shrink_to_fit();
     tables.trainerClassCount = 0;

@@ -13,7 +13,7 @@ public:
     enum class Starter { Left, Center, Right };
     static constexpr std::size_t kStarterCount = 3;
 
-    explicit COmake(CTabSystem& tabs);
+    explicit COmake(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

@@ -1,7 +1,6 @@
 #include "pages/other/OtherPage.h"
 
 #include "core/SelectionLists.h"
-#include "core/TabSystem.h"
 #include "core/codec/GameCodec.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/StatusLine.h"
@@ -65,7 +64,7 @@ void COmake::InitDialog(WindowHandle dialog)
     IDialogControls* controls = this->controls(dialog);
     if (!controls)
         return;
-    SharedTables& tables = tabs().tables();
+    SharedTables& tables = context().tables();
     // The move names and starters need the class table too: without it nothing is editable.
     const bool editable = !tables.trainerClassNames.empty();
     for (int id : kAllControls)
@@ -131,15 +130,15 @@ int COmake::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr
 
 void COmake::storeClassName(IDialogControls& controls)
 {
-    std::vector<std::uint8_t>& table = tabs().tables().trainerClassNames;
-    storeName(tabs().statusLine(), controls, kClassNameEdit, kClassSelector,
+    std::vector<std::uint8_t>& table = context().tables().trainerClassNames;
+    storeName(context().statusLine(), controls, kClassNameEdit, kClassSelector,
               nameField(table, other_tables::kClassNameSize, m_currentClass), m_currentClass);
 }
 
 void COmake::storeMoveName(IDialogControls& controls)
 {
-    auto& table = tabs().tables().moveNames;
-    storeName(tabs().statusLine(), controls, kMoveNameEdit, kMoveSelector,
+    auto& table = context().tables().moveNames;
+    storeName(context().statusLine(), controls, kMoveNameEdit, kMoveSelector,
               nameField(table, SharedTables::kMoveNameSize, m_currentMove), m_currentMove);
 }
 

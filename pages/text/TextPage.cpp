@@ -1,6 +1,6 @@
 #include "pages/text/TextPage.h"
 
-CTamblorText::CTamblorText(CTabSystem& tabs) : CWindowBase(tabs, "CTamblorText")
+CTamblorText::CTamblorText(PageContext& context) : CWindowBase(context, "CTamblorText")
 {
 }
 

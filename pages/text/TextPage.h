@@ -10,7 +10,7 @@
 // command, so the page holds no ROM table and its session slots do nothing.
 class CTamblorText : public CWindowBase {
 public:
-    explicit CTamblorText(CTabSystem& tabs);
+    explicit CTamblorText(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

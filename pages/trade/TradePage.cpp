@@ -1,10 +1,9 @@
 #include "pages/trade/TradePage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 
-CTamblor_Communication_Change::CTamblor_Communication_Change(CTabSystem& tabs)
-    : CWindowBase(tabs, "CTamblor_Communication_Change")
+CTamblor_Communication_Change::CTamblor_Communication_Change(PageContext& context)
+    : CWindowBase(context, "CTamblor_Communication_Change")
 {
 }
 
@@ -28,7 +27,7 @@ int CTamblor_Communication_Change::DialogProc(std::uint32_t, std::uintptr_t, std
 
 void CTamblor_Communication_Change::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_tableOffset = settings.offset("Communication_Change");
     m_tradeCount = settings.count("Communication_ChangeNum");
     m_table.clear();

@@ -12,7 +12,7 @@
 // The in-game trade editor: the trade table lives in memory from LoadSettings to Release.
 class CTamblor_Communication_Change : public CWindowBase {
 public:
-    explicit CTamblor_Communication_Change(CTabSystem& tabs);
+    explicit CTamblor_Communication_Change(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

@@ -1,9 +1,8 @@
 #include "pages/trainer/TrainerPage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 
-CTrainer_Edit::CTrainer_Edit(CTabSystem& tabs) : CWindowBase(tabs, "CTrainer_Edit")
+CTrainer_Edit::CTrainer_Edit(PageContext& context) : CWindowBase(context, "CTrainer_Edit")
 {
 }
 
@@ -30,7 +29,7 @@ int CTrainer_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CTrainer_Edit::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_tableOffset = settings.offset("TrainerData");
     std::int32_t count = settings.count("TrainerDataNum");
     m_trainerCount = count > 0 ? count : kNotConfigured;
@@ -80,7 +79,7 @@ int CTrainer_Edit::GbaRom_Tamblor_Data_Load(std::uint32_t partyOffset, std::uint
         return kPartyTransferFailed;
     }
     PartyTransfer transfer =
-        readParty(tabs().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
+        readParty(context().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
     m_partyErrorText = transfer.errorText;
     return transfer.result;
 }
@@ -92,7 +91,7 @@ int CTrainer_Edit::GbaRom_Tamblor_Data_Save(std::uint32_t partyOffset, std::uint
         return kPartyTransferFailed;
     }
     PartyTransfer transfer =
-        writeParty(tabs().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
+        writeParty(context().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
     m_partyErrorText = transfer.errorText;
     return transfer.result;
 }

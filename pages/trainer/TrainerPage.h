@@ -31,7 +31,7 @@ public:
         int dataType = 0;
     };
 
-    explicit CTrainer_Edit(CTabSystem& tabs);
+    explicit CTrainer_Edit(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

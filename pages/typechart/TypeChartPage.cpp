@@ -1,6 +1,5 @@
 #include "pages/typechart/TypeChartPage.h"
 
-#include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/typechart/TypeChartEntry.h"
 
@@ -12,7 +11,7 @@ namespace {
 constexpr std::size_t kScanChunk = 4096;
 } // namespace
 
-CTamblor_Compatibility::CTamblor_Compatibility(CTabSystem& tabs) : CWindowBase(tabs, "CTamblor_Compatibility")
+CTamblor_Compatibility::CTamblor_Compatibility(PageContext& context) : CWindowBase(context, "CTamblor_Compatibility")
 {
 }
 
@@ -35,7 +34,7 @@ int CTamblor_Compatibility::DialogProc(std::uint32_t, std::uintptr_t, std::intpt
 
 void CTamblor_Compatibility::LoadSettings(const std::string& section)
 {
-    GameSettings settings(tabs().settingsFile(), section);
+    GameSettings settings(context().settingsFile(), section);
     m_pointerLocation = settings.offset("Compatibility");
     freeEntries();
 }

@@ -10,7 +10,7 @@
 // The type chart editor: the entries that the pointer at "Compatibility" leads to.
 class CTamblor_Compatibility : public CWindowBase {
 public:
-    explicit CTamblor_Compatibility(CTabSystem& tabs);
+    explicit CTamblor_Compatibility(PageContext& context);
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;

@@ -43,6 +43,8 @@ MemoryControls::MemoryControls(std::span<const ControlDeclaration> controls, Not
         Control control;
         control.kind = declared.kind;
         control.sorted = declared.sorted;
+        control.text = declared.text;
+        control.rect = declared.rect;
         m_controls.insert_or_assign(declared.id, std::move(control));
     }
 }
@@ -137,6 +139,18 @@ void MemoryControls::setChecked(int id, bool checked)
 {
     if (Control* control = find(id); control && control->kind == ControlKind::CheckBox)
         control->checked = checked;
+}
+
+ControlRect MemoryControls::controlRect(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->rect : ControlRect{};
+}
+
+void MemoryControls::moveControl(int id, const ControlRect& rect)
+{
+    if (Control* control = find(id))
+        control->rect = rect;
 }
 
 // CB_RESETCONTENT also empties a drop-down combo box's edit part.
@@ -262,4 +276,39 @@ const MemoryControls::Picture* MemoryControls::picture(int id) const
 {
     const Control* control = find(id);
     return control && control->kind == ControlKind::Picture ? &control->picture : nullptr;
+}
+
+void MemoryControls::setTabStops(int id, std::span<const int> stops)
+{
+    if (Control* control = find(id); control && control->kind == ControlKind::ListBox)
+        control->tabStops.assign(stops.begin(), stops.end());
+}
+
+std::vector<int> MemoryControls::tabStops(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->tabStops : std::vector<int>();
+}
+
+void MemoryControls::repaint(int id)
+{
+    if (Control* control = find(id))
+        ++control->repaints;
+}
+
+int MemoryControls::repaintCount(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->repaints : 0;
+}
+
+void MemoryControls::setCaption(std::string_view text)
+{
+    m_caption = beforeZero(text);
+}
+
+void MemoryControls::endDialog(int result)
+{
+    m_ended = true;
+    m_endResult = result;
 }

@@ -18,6 +18,9 @@ struct ControlDeclaration {
     ControlKind kind;
     // CBS_SORT / LBS_SORT: added items go in order.
     bool sorted = false;
+    std::string text = {};
+    // As the template places it (dialog units); the memory controls take them as pixels.
+    ControlRect rect = {};
 };
 
 // A dialog's controls kept in memory, behaving like their Win32 counterparts where the pages
@@ -40,8 +43,11 @@ public:
     void setEnabled(int id, bool enabled) override;
     bool isEnabled(int id) const override;
     void setVisible(int id, bool visible) override;
+    bool isVisible(int id) const override;
     bool isChecked(int id) const override;
     void setChecked(int id, bool checked) override;
+    ControlRect controlRect(int id) const override;
+    void moveControl(int id, const ControlRect& rect) override;
     void clearItems(int id) override;
     int addItem(int id, std::string_view text) override;
     int insertItem(int id, int index, std::string_view text) override;
@@ -51,12 +57,21 @@ public:
     int selection(int id) const override;
     int setSelection(int id, int index) override;
     void setDroppedHeight(int id, int pixels) override;
+    void setTabStops(int id, std::span<const int> stops) override;
     void showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels) override;
+    void repaint(int id) override;
+    void setCaption(std::string_view text) override;
+    std::string caption() const override { return m_caption; }
+    void endDialog(int result) override;
 
     bool has(int id) const { return find(id) != nullptr; }
-    bool isVisible(int id) const;
     // 0 until the page sets it.
     int droppedHeight(int id) const;
+    std::vector<int> tabStops(int id) const;
+    int repaintCount(int id) const;
+    // Whether endDialog was called, and with what.
+    bool ended() const { return m_ended; }
+    int endResult() const { return m_endResult; }
     // Null for an id without a picture control.
     const Picture* picture(int id) const;
 
@@ -72,6 +87,9 @@ private:
         int selection = kNoItem;
         int droppedHeight = 0;
         Picture picture;
+        ControlRect rect;
+        std::vector<int> tabStops;
+        int repaints = 0;
     };
 
     Control* find(int id);
@@ -83,4 +101,7 @@ private:
 
     std::map<int, Control> m_controls;
     NotifyParent m_notify;
+    std::string m_caption;
+    bool m_ended = false;
+    int m_endResult = 0;
 };

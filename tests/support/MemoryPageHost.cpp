@@ -37,28 +37,34 @@ int MemoryPageHost::addTab(WindowHandle tabControl, const std::string& caption)
 
 // WM_INITDIALOG arrives while the dialog is being created, so the page gets the handle
 // before anyone else has it; then the dialog is fitted into the tab and shown.
-WindowHandle MemoryPageHost::createPageDialog(CWindowBase& page, WindowHandle tabControl, int dialogId)
+WindowHandle MemoryPageHost::createPageDialog(IWindowHandler& handler, WindowHandle tabControl, int dialogId)
 {
     if (tabControl != kTabControl)
         return nullptr;
     const WindowHandle dialog = reinterpret_cast<WindowHandle>(m_nextHandle);
     m_nextHandle += kHandleStep;
     const std::vector<ControlDeclaration> declared = memoryTemplate(dialogId);
-    m_dialogs.emplace(dialog, std::make_unique<MemoryControls>(declared, [this](int id, std::uint16_t code) {
-                          sendDialogMessage(window_message::kCommand, window_message::makeCommand(
-                                                                          static_cast<std::uint16_t>(id), code),
-                                            0);
-                      }));
+    auto controls = std::make_unique<MemoryControls>(declared, [&handler](int id, std::uint16_t code) {
+        handler.windowMessage(window_message::kCommand,
+                              window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+    });
+    MemoryControls& made = *controls;
+    m_dialogs.emplace(dialog, Dialog{&handler, std::move(controls)});
     m_events.push_back({Event::Kind::Created, dialog, dialogId});
-    page.InitDialog(dialog);
+    handler.windowCreated(dialog, made);
     fitPageDialog(dialog, tabControl);
     return dialog;
 }
 
 void MemoryPageHost::destroyPageDialog(WindowHandle dialog)
 {
-    if (m_dialogs.erase(dialog))
-        m_events.push_back({Event::Kind::Destroyed, dialog, 0});
+    auto it = m_dialogs.find(dialog);
+    if (it == m_dialogs.end())
+        return;
+    IWindowHandler* handler = it->second.handler;
+    m_dialogs.erase(it);
+    m_events.push_back({Event::Kind::Destroyed, dialog, 0});
+    handler->windowDestroyed();
 }
 
 void MemoryPageHost::fitPageDialog(WindowHandle dialog, WindowHandle tabControl)
@@ -86,10 +92,11 @@ IDialogControls* MemoryPageHost::controls(WindowHandle dialog)
 MemoryControls* MemoryPageHost::memoryControls(WindowHandle dialog)
 {
     auto it = m_dialogs.find(dialog);
-    return it == m_dialogs.end() ? nullptr : it->second.get();
+    return it == m_dialogs.end() ? nullptr : it->second.controls.get();
 }
 
 int MemoryPageHost::sendDialogMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
 {
-    return m_tabs.forwardToCurrentPage(message, wParam, lParam);
+    auto it = m_dialogs.find(m_tabs.currentPageWindow());
+    return it == m_dialogs.end() ? 0 : it->second.handler->windowMessage(message, wParam, lParam);
 }

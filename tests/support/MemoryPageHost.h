@@ -12,7 +12,7 @@
 class CTabSystem;
 
 // One tab control and the page dialogs in it, kept in memory. Messages from a dialog's
-// controls go where the shared page dialog procedure sends them: to the current page.
+// controls reach the handler of that dialog.
 class MemoryPageHost : public IPageHost {
 public:
     // What happened to the dialogs, in order, for the tests to check.
@@ -31,14 +31,14 @@ public:
     WindowHandle tabControl() const;
 
     int addTab(WindowHandle tabControl, const std::string& caption) override;
-    WindowHandle createPageDialog(CWindowBase& page, WindowHandle tabControl, int dialogId) override;
+    WindowHandle createPageDialog(IWindowHandler& handler, WindowHandle tabControl, int dialogId) override;
     void destroyPageDialog(WindowHandle dialog) override;
     void fitPageDialog(WindowHandle dialog, WindowHandle tabControl) override;
     int selectedTab(WindowHandle tabControl) override;
     void selectTab(WindowHandle tabControl, int index) override;
     IDialogControls* controls(WindowHandle dialog) override;
 
-    // A dialog message (WM_COMMAND and the like) as the page dialog procedure passes it on.
+    // A message (WM_COMMAND and the like) to the current page's dialog; 0 without one.
     int sendDialogMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     MemoryControls* memoryControls(WindowHandle dialog);
 
@@ -50,7 +50,11 @@ private:
     CTabSystem& m_tabs;
     std::vector<std::string> m_captions;
     int m_selectedTab = -1;
-    std::map<WindowHandle, std::unique_ptr<MemoryControls>> m_dialogs;
+    struct Dialog {
+        IWindowHandler* handler;
+        std::unique_ptr<MemoryControls> controls;
+    };
+    std::map<WindowHandle, Dialog> m_dialogs;
     // Handles are numbers that are never given out twice, so a stale handle finds nothing.
     std::uintptr_t m_nextHandle = 0x1000;
     std::vector<Event> m_events;

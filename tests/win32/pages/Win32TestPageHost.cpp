@@ -14,8 +14,8 @@ constexpr int kTabControlId = 0x121;
 
 class HiddenFrameHost : public Win32PageHost {
 public:
-    HiddenFrameHost(CTabSystem& tabs, HWND frame, HWND tabControl)
-        : Win32PageHost(tabs, GetModuleHandleA(nullptr)), m_frame(frame), m_tabControl(tabControl)
+    HiddenFrameHost(HWND frame, HWND tabControl)
+        : Win32PageHost(GetModuleHandleA(nullptr)), m_frame(frame), m_tabControl(tabControl)
     {
     }
     ~HiddenFrameHost() override { DestroyWindow(m_frame); }
@@ -47,7 +47,7 @@ std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
     HWND tabControl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                       0, 50, 780, 500, frame, reinterpret_cast<HMENU>(kTabControlId),
                                       GetModuleHandleA(nullptr), nullptr);
-    auto host = std::make_unique<HiddenFrameHost>(tabs, frame, tabControl);
+    auto host = std::make_unique<HiddenFrameHost>(frame, tabControl);
     tabs.setPageHost(host.get());
     tabs.setTabControl(tabControl);
     tabs.setFrame(frame);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/SharedTables.h"
+#include "core/ui/PageHost.h"
+#include "core/ui/Shell.h"
+#include "core/ui/StatusLine.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// What a page sees of the session: the shared tables, the paths, the open game, the status
+// line, the shared error text and the window system. The session (CTabSystem) fills it.
+class PageContext {
+public:
+    static constexpr std::size_t kErrorTextSize = 256;
+    static constexpr std::size_t kPathSize = 260;
+
+    PageContext() = default;
+    PageContext(const PageContext&) = delete;
+    PageContext& operator=(const PageContext&) = delete;
+
+    SharedTables& tables() { return m_tables; }
+    const SharedTables& tables() const { return m_tables; }
+
+    const std::string& programDirectory() const { return m_programDirectory; }
+    // A file of the program directory: Setting.ini, the caches, the name lists.
+    std::string programFile(std::string_view name) const;
+    std::string settingsFile() const;
+    // The ROM that actions acting on the file at once open for the length of one action.
+    const std::string& romPath() const { return m_romPath; }
+    // The four bytes at 0xAC as text (up to the first zero byte); empty before a read.
+    const std::string& gameCode() const { return m_gameCode; }
+    // Index prefixes ("%03d:%s") on the selection lists.
+    bool indexPrefix() const { return m_indexPrefix; }
+
+    const std::string& errorText() const { return m_errorText; }
+    // Kept to 255 bytes, like the shared 256-byte buffer.
+    void setErrorText(std::string_view text);
+
+    // Null where there is no window system (the command-line tools, engine tests).
+    IStatusLine* statusLine() const { return m_status; }
+    IShell* shell() const { return m_shell; }
+    IPageHost* pageHost() const { return m_pageHost; }
+    WindowHandle frame() const { return m_frame; }
+
+protected:
+    ~PageContext() = default;
+
+    SharedTables m_tables;
+    std::string m_programDirectory;
+    std::string m_romPath;
+    std::string m_gameCode;
+    std::string m_errorText;
+    bool m_indexPrefix = true;
+    IStatusLine* m_status = nullptr;
+    IShell* m_shell = nullptr;
+    IPageHost* m_pageHost = nullptr;
+    WindowHandle m_frame = nullptr;
+};
