@@ -23,29 +23,6 @@
 #define IDM_TEXT_CLOSE_ALL 32789
 #define IDM_TEXT_ARRANGE 32790
 
-// Page dialog templates.
-#define IDD_TRAINER 131
-#define IDD_OTHER 132
-#define IDD_TYPE_CHART 134
-#define IDD_MOVE 135
-#define IDD_ITEM 136
-#define IDD_MONSTER 137
-#define IDD_EGG 138
-#define IDD_IMAGE 139
-#define IDD_TRADE 140
-
-// Other page controls.
-#define IDC_CLASS_SELECTOR 1001
-#define IDC_CLASS_NAME 1002
-#define IDC_STORE_CLASS 1003
-#define IDC_MOVE_SELECTOR 1004
-#define IDC_MOVE_NAME 1005
-#define IDC_STORE_MOVE 1006
-#define IDC_LEFT_STARTER 1121
-#define IDC_CENTER_STARTER 1122
-#define IDC_RIGHT_STARTER 1123
-#define IDC_STORE_STARTERS 1124
-
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/egg/EggMoveDialog.h"
 #include "pages/egg/EggMoveEntry.h"
 
 #include <cstddef>
@@ -23,7 +24,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 138; }
+    int DialogId() override { return egg_move_dialog::kTemplateId; }
 
     bool hasTable() const { return !m_table.empty(); }
     std::int32_t tableOffset() const { return m_tableOffset; }

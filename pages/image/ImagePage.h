@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/image/ImageDialog.h"
 #include "pages/image/Palette.h"
 #include "pages/image/Picture.h"
 
@@ -35,7 +36,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 139; }
+    int DialogId() override { return image_dialog::kTemplateId; }
 
     std::int32_t picsNum() const { return m_picsNum; }
     std::int32_t tableOffset(ImageItem item) const { return m_tableOffsets[index(item)]; }

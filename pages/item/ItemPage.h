@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/item/ItemDialog.h"
 
 #include <cstdint>
 #include <span>
@@ -19,7 +20,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 136; }
+    int DialogId() override { return item_dialog::kTemplateId; }
 
     std::int32_t tableOffset() const { return m_tableOffset; }
     std::size_t currentItem() const { return m_currentItem; }

@@ -3,6 +3,7 @@
 #include "core/GameSettings.h"
 #include "core/SharedTables.h"
 #include "core/WindowBase.h"
+#include "pages/monster/MonsterDialog.h"
 #include "pages/monster/BaseStatsRecord.h"
 #include "pages/monster/DexRecord.h"
 #include "pages/monster/EvolutionRecord.h"
@@ -41,7 +42,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 137; }
+    int DialogId() override { return monster_dialog::kTemplateId; }
 
     std::int32_t nameOffset() const { return m_nameOffset; }
     std::int32_t baseStatsOffset() const { return m_baseStatsOffset; }

@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/move/MoveDialog.h"
 #include "pages/move/MoveRecord.h"
 
 #include <array>
@@ -20,7 +21,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 135; }
+    int DialogId() override { return move_dialog::kTemplateId; }
 
     bool loaded() const { return m_loaded; }
     std::int32_t tableOffset() const { return m_tableOffset; }

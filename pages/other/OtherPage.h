@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/other/OtherDialog.h"
 
 #include <array>
 #include <cstdint>
@@ -22,7 +23,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 132; }
+    int DialogId() override { return other_dialog::kTemplateId; }
 
     std::int32_t classNameOffset() const { return m_classNameOffset; }
     std::int32_t moveNameOffset() const { return m_moveNameOffset; }

@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/trade/TradeDialog.h"
 #include "pages/trade/TradeRecord.h"
 
 #include <cstddef>
@@ -21,7 +22,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 140; }
+    int DialogId() override { return trade_dialog::kTemplateId; }
 
     bool hasTable() const { return !m_table.empty(); }
     std::int32_t tableOffset() const { return m_tableOffset; }

@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/trainer/TrainerDialog.h"
 #include "pages/trainer/TrainerParty.h"
 #include "pages/trainer/TrainerPictures.h"
 #include "pages/trainer/TrainerRecord.h"
@@ -40,7 +41,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 131; }
+    int DialogId() override { return trainer_dialog::kTemplateId; }
 
     // The party file operations: each opens the ROM by its path for this one action and
     // returns kPartyDone, kPartyOpenFailed or kPartyTransferFailed (partyErrorText() then

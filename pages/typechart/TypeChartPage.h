@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "pages/typechart/TypeChartDialog.h"
 
 #include <cstdint>
 #include <span>
@@ -19,7 +20,7 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
-    int DialogId() override { return 134; }
+    int DialogId() override { return type_chart_dialog::kTemplateId; }
 
     std::int32_t pointerLocation() const { return m_pointerLocation; }
     std::int32_t tableOffset() const { return m_tableOffset; }

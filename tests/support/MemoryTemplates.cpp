@@ -1,26 +1,21 @@
 #include "tests/support/MemoryTemplates.h"
 
-#include "pages/other/OtherDialog.h"
-
-namespace {
-
-std::vector<ControlDeclaration> otherPageTemplate()
-{
-    using namespace other_dialog;
-    return {
-        {kClassSelector, ControlKind::ComboBox}, {kClassNameEdit, ControlKind::Edit},
-        {kStoreClassName, ControlKind::Button},  {kMoveSelector, ControlKind::ComboBox},
-        {kMoveNameEdit, ControlKind::Edit},      {kStoreMoveName, ControlKind::Button},
-        {kLeftStarter, ControlKind::ComboBox},   {kCenterStarter, ControlKind::ComboBox},
-        {kRightStarter, ControlKind::ComboBox},  {kStoreStarters, ControlKind::Button},
-    };
-}
-
-} // namespace
+#include "tests/support/ResourceTemplates.h"
 
 std::vector<ControlDeclaration> memoryTemplate(int dialogId)
 {
-    if (dialogId == other_dialog::kTemplateId)
-        return otherPageTemplate();
-    return {};
+    std::vector<ControlDeclaration> controls;
+    if (auto found = resourceTemplate(dialogId)) {
+        for (const ControlDeclaration& control : found->controls) {
+            if (control.id != -1)
+                controls.push_back(control);
+        }
+    }
+    return controls;
+}
+
+std::string memoryTemplateCaption(int dialogId)
+{
+    auto found = resourceTemplate(dialogId);
+    return found ? found->caption : std::string();
 }

@@ -2,12 +2,14 @@
 
 #include <iconv.h>
 
-std::string toUtf8(std::string_view cp932)
+namespace {
+
+std::string convert(const char* to, const char* from, std::string_view text)
 {
-    iconv_t converter = iconv_open("UTF-8", "CP932");
+    iconv_t converter = iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::string(cp932);
-    std::string input(cp932);
+        return std::string(text);
+    std::string input(text);
     std::string output(input.size() * 3 + 4, '\0');
     char* in = input.data();
     char* out = output.data();
@@ -25,4 +27,16 @@ std::string toUtf8(std::string_view cp932)
     iconv_close(converter);
     output.resize(output.size() - outLeft);
     return output;
+}
+
+} // namespace
+
+std::string toUtf8(std::string_view cp932)
+{
+    return convert("UTF-8", "CP932", cp932);
+}
+
+std::string fromUtf8(std::string_view utf8)
+{
+    return convert("CP932", "UTF-8", utf8);
 }
