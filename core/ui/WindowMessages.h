@@ -8,6 +8,12 @@ namespace window_message {
 inline constexpr std::uint32_t kInitDialog = 0x0110; // WM_INITDIALOG
 inline constexpr std::uint32_t kCommand = 0x0111;    // WM_COMMAND
 inline constexpr std::uint32_t kNotify = 0x004E;     // WM_NOTIFY
+inline constexpr std::uint32_t kClose = 0x0010;      // WM_CLOSE
+inline constexpr std::uint32_t kSize = 0x0005;       // WM_SIZE
+
+// The ids of a dialog's OK and Cancel buttons (IDOK, IDCANCEL).
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
 
 // Notification codes in the high word of a WM_COMMAND wParam.
 inline constexpr std::uint16_t kButtonClicked = 0;   // BN_CLICKED

@@ -1,22 +1,13 @@
+#include "tests/win32/driver/PageControls.h"
 #include "tests/win32/driver/Program.h"
+#include "tests/win32/driver/RomBytes.h"
 #include "tests/win32/driver/Scenarios.h"
 #include "tests/win32/driver/Screenshot.h"
 #include "tests/win32/driver/Windows.h"
-#include "tools/console/Utf8.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 constexpr DWORD kStartTimeout = 60000;
 constexpr DWORD kDialogTimeout = 30000;
@@ -30,7 +21,6 @@ constexpr WPARAM kTerminatorCommand = 32773;
 constexpr int kSaveButton = 0x8006;
 constexpr UINT kSelectTabMessage = 0x8000;
 constexpr int kStatusBarId = 1;
-constexpr int kTabControlId = 0x121;
 constexpr int kTabCount = 10;
 constexpr int kOtherTab = 9;
 
@@ -58,95 +48,6 @@ constexpr int kLeftStarterEntry = 4;
 const Bytes kClassNameBytes = {0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF};
 const Bytes kMoveNameBytes = {0x01, 0x02, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF};
 const Bytes kLeftStarterBytes = {0x04, 0x00};
-
-Bytes readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A decimal offset of the game's section; -1 when missing.
-long settingOffset(const std::string& settings, const std::string& section, const char* key)
-{
-    char value[30] = {};
-    GetPrivateProfileStringA(section.c_str(), key, "", value, sizeof(value), settings.c_str());
-    return value[0] ? std::strtol(value, nullptr, 10) : -1;
-}
-
-bool patch(Bytes& rom, long at, const Bytes& bytes)
-{
-    if (at < 0 || static_cast<std::size_t>(at) + bytes.size() > rom.size())
-        return false;
-    std::copy(bytes.begin(), bytes.end(), rom.begin() + at);
-    return true;
-}
-
-std::string differences(const Bytes& actual, const Bytes& expected)
-{
-    if (actual.size() != expected.size())
-        return "size " + std::to_string(actual.size()) + ", expected " + std::to_string(expected.size());
-    std::string text;
-    int shown = 0;
-    for (std::size_t i = 0; i < actual.size() && shown < 8; ++i) {
-        if (actual[i] != expected[i]) {
-            char line[64];
-            std::snprintf(line, sizeof(line), "%s0x%zX: %02X, expected %02X", shown ? "; " : "", i, actual[i],
-                          expected[i]);
-            text += line;
-            ++shown;
-        }
-    }
-    return text;
-}
-
-std::string quoted(const std::string& cp932)
-{
-    // Built by appending: g++ 12 warns falsely about operator+ here.
-    std::string text = "\"";
-    text.append(toUtf8(cp932)).append("\"");
-    return text;
-}
-
-// Asked in UTF-16 and turned into code page 932 here: Wine carries CB_GETLBTEXT's ANSI text
-// across processes as UTF-16 and cuts it after the first character.
-std::string comboItem(HWND combo, int index)
-{
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
-                             kMessageTimeout, &length) ||
-        static_cast<LRESULT>(length) < 0)
-        return {};
-    std::vector<wchar_t> wide(length + 1);
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()),
-                        SMTO_ABORTIFHUNG, kMessageTimeout, &copied);
-    const int wideLength = static_cast<int>(std::min<DWORD_PTR>(copied, length));
-    const int size = WideCharToMultiByte(932, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(932, 0, wide.data(), wideLength, text.data(), size, nullptr, nullptr);
-    return text;
-}
-
-// What a user does to a control of the page dialog; the notifications reach the page as the
-// system would send them.
-class PageDialog {
-public:
-    explicit PageDialog(HWND dialog) : m_dialog(dialog) {}
-    HWND control(int id) const { return GetDlgItem(m_dialog, id); }
-    void choose(int comboId, int entry) const
-    {
-        sendWithin(control(comboId), CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-        sendWithin(m_dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control(comboId)));
-    }
-    void type(int editId, const char* text) const
-    {
-        sendWithin(control(editId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
-    void click(int buttonId) const { sendWithin(control(buttonId), BM_CLICK, 0, 0); }
-
-private:
-    HWND m_dialog;
-};
 
 // The visible file name field; null until the dialog has made its controls.
 HWND fileNameField(HWND dialog)
@@ -201,9 +102,7 @@ void photographTabs(Report& report, HWND frame, const std::string& folder)
 
 HWND otherPageDialog(HWND frame)
 {
-    sendWithin(frame, kSelectTabMessage, kOtherTab, 0);
-    HWND tabs = GetDlgItem(frame, kTabControlId);
-    return tabs ? FindWindowExA(tabs, nullptr, "#32770", nullptr) : nullptr;
+    return selectPage(frame, kOtherTab);
 }
 
 // The "終" menu command hides the terminator in every name a page shows from then on; the
@@ -312,11 +211,14 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
     sendWithin(frame, WM_COMMAND, kSaveCommand, 0);
     const std::string saveText = waitForText(status, "保存しました。", kRomTimeout);
     report.check(saveText == "保存しました。", "rom: status line after saving", quoted(saveText));
-
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    if (!report.check(program.waitForExit(kExitTimeout), "rom: the program ends after WM_CLOSE"))
-        return;
+    // No file handle outlives an action, so the saved file can be read while the program runs.
     const Bytes saved = readFile(romPath);
     report.check(saved == expected, "rom: exactly the edited class name, move name and starter bytes changed",
                  saved == expected ? "" : differences(saved, expected));
+
+    checkTypeChartPage(report, frame, romPath, screenshotFolder);
+    printTabTimings(frame);
+
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    report.check(program.waitForExit(kExitTimeout), "rom: the program ends after WM_CLOSE");
 }

@@ -1,0 +1,174 @@
+#include "tests/support/MemoryShell.h"
+
+#include "core/ui/WindowMessages.h"
+#include "tests/support/MemoryTemplates.h"
+#include "tests/support/PortableBitmap.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// Handles that no other window of the tests has.
+std::uintptr_t g_nextWindow = 0x70000;
+constexpr std::uintptr_t kWindowStep = 0x10;
+
+WindowHandle newWindowHandle()
+{
+    g_nextWindow += kWindowStep;
+    return reinterpret_cast<WindowHandle>(g_nextWindow);
+}
+
+ControlKind kindOf(ChildControl::Kind kind)
+{
+    switch (kind) {
+    case ChildControl::Kind::PushButton:
+        return ControlKind::Button;
+    case ChildControl::Kind::CheckBox:
+        return ControlKind::CheckBox;
+    case ChildControl::Kind::Edit:
+    case ChildControl::Kind::MultiLineEdit:
+        return ControlKind::Edit;
+    case ChildControl::Kind::Static:
+        break;
+    }
+    return ControlKind::Static;
+}
+
+std::vector<ControlDeclaration> declarations(const std::vector<ChildControl>& controls)
+{
+    std::vector<ControlDeclaration> declared;
+    for (const ChildControl& control : controls)
+        declared.push_back({control.id, kindOf(control.kind), false, control.text, control.rect});
+    return declared;
+}
+
+// A control tells its window WM_COMMAND with its id and a notification code.
+MemoryControls::NotifyParent commandsTo(IWindowHandler& handler)
+{
+    return [&handler](int id, std::uint16_t code) {
+        handler.windowMessage(window_message::kCommand,
+                              window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+    };
+}
+
+} // namespace
+
+// The dialog lives for this call only, like a modal dialog's message loop.
+int MemoryShell::runModalDialog(WindowHandle, int templateId, IWindowHandler& handler)
+{
+    const std::vector<ControlDeclaration> declared = memoryTemplate(templateId);
+    ModalScript script = takeModalScript(templateId);
+    if (declared.empty())
+        return -1;
+    MemoryControls controls(declared, commandsTo(handler));
+    controls.setCaption(memoryTemplateCaption(templateId));
+    handler.windowCreated(newWindowHandle(), controls);
+    const Command command = [&](int id, std::uint16_t code) {
+        if (!controls.ended())
+            handler.windowMessage(window_message::kCommand,
+                                  window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+    };
+    if (script && !controls.ended())
+        script(controls, command);
+    command(window_message::kIdCancel, window_message::kButtonClicked);
+    handler.windowDestroyed();
+    // A handler that ignores the cancel would keep a real dialog open; here it just ends.
+    return controls.ended() ? controls.endResult() : window_message::kIdCancel;
+}
+
+std::optional<RgbImage> MemoryShell::loadBitmapFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return decodeBitmapPixels(bytes);
+}
+
+std::unique_ptr<IToolWindow> MemoryShell::createToolWindow(const ToolWindowSpec& spec, IWindowHandler& handler)
+{
+    return std::make_unique<MemoryToolWindow>(newWindowHandle(), spec, handler);
+}
+
+std::unique_ptr<IMdiClient> MemoryShell::createMdiClient(const DocumentWindowSpec& documents)
+{
+    return std::make_unique<MemoryMdiClient>(documents);
+}
+
+MemoryToolWindow::MemoryToolWindow(WindowHandle handle, const ToolWindowSpec& spec, IWindowHandler& handler)
+    : m_handle(handle), m_title(spec.title), m_handler(handler),
+      m_controls(declarations(spec.controls), commandsTo(handler))
+{
+    m_controls.setCaption(spec.title);
+    m_handler.windowCreated(m_handle, m_controls);
+}
+
+MemoryToolWindow::~MemoryToolWindow()
+{
+    m_handler.windowDestroyed();
+}
+
+MemoryMdiClient::MemoryMdiClient(const DocumentWindowSpec& documents) : m_declared(declarations(documents.controls))
+{
+}
+
+MemoryMdiClient::~MemoryMdiClient()
+{
+    while (!m_documents.empty())
+        destroyDocument(m_documents.begin()->first);
+}
+
+WindowHandle MemoryMdiClient::handle() const
+{
+    return const_cast<MemoryMdiClient*>(this);
+}
+
+WindowHandle MemoryMdiClient::createDocument(std::string_view caption, IWindowHandler& handler)
+{
+    const WindowHandle document = reinterpret_cast<WindowHandle>(m_nextHandle++);
+    auto controls = std::make_unique<MemoryControls>(m_declared, commandsTo(handler));
+    controls->setCaption(caption);
+    MemoryControls& made = *controls;
+    m_documents.emplace(document, Document{&handler, std::move(controls), ++m_created});
+    handler.windowCreated(document, made);
+    return document;
+}
+
+void MemoryMdiClient::destroyDocument(WindowHandle document)
+{
+    auto it = m_documents.find(document);
+    if (it == m_documents.end())
+        return;
+    IWindowHandler* handler = it->second.handler;
+    m_documents.erase(it);
+    handler->windowDestroyed();
+}
+
+IDialogControls* MemoryMdiClient::documentControls(WindowHandle document)
+{
+    auto it = m_documents.find(document);
+    return it == m_documents.end() ? nullptr : it->second.controls.get();
+}
+
+WindowHandle MemoryMdiClient::activeDocument() const
+{
+    WindowHandle active = nullptr;
+    std::uint64_t newest = 0;
+    for (const auto& [handle, document] : m_documents) {
+        if (document.order > newest) {
+            newest = document.order;
+            active = handle;
+        }
+    }
+    return active;
+}
+
+void MemoryMdiClient::close(WindowHandle document)
+{
+    auto it = m_documents.find(document);
+    if (it == m_documents.end())
+        return;
+    if (!it->second.handler->windowMessage(window_message::kClose, 0, 0))
+        destroyDocument(document);
+}

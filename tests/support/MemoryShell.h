@@ -1,0 +1,85 @@
+#pragma once
+
+#include "tests/support/MemoryControls.h"
+#include "tests/support/ScriptedShell.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+// The shell in memory: modal dialogs and windows of the pages' own are MemoryControls built
+// from their definitions, so the same page cases run here and against the real templates.
+class MemoryShell : public ScriptedShell {
+public:
+    int runModalDialog(WindowHandle owner, int templateId, IWindowHandler& handler) override;
+    // The portable reader of ordinary uncompressed bitmaps.
+    std::optional<RgbImage> loadBitmapFile(const std::string& path) override;
+    std::unique_ptr<IToolWindow> createToolWindow(const ToolWindowSpec& spec, IWindowHandler& handler) override;
+    std::unique_ptr<IMdiClient> createMdiClient(const DocumentWindowSpec& documents) override;
+};
+
+// A tool window in memory; close() is the user's close box, which only hides it.
+class MemoryToolWindow : public IToolWindow {
+public:
+    MemoryToolWindow(WindowHandle handle, const ToolWindowSpec& spec, IWindowHandler& handler);
+    ~MemoryToolWindow() override;
+
+    WindowHandle handle() const override { return m_handle; }
+    IDialogControls& controls() override { return m_controls; }
+    void show() override { m_shown = true; }
+    void hide() override { m_shown = false; }
+    bool isShown() const override { return m_shown; }
+
+    void close() { m_shown = false; }
+    const std::string& title() const { return m_title; }
+    MemoryControls& memoryControls() { return m_controls; }
+
+private:
+    WindowHandle m_handle;
+    std::string m_title;
+    IWindowHandler& m_handler;
+    MemoryControls m_controls;
+    bool m_shown = false;
+};
+
+// An MDI client in memory: documents in creation order, the newest active.
+class MemoryMdiClient : public IMdiClient {
+public:
+    explicit MemoryMdiClient(const DocumentWindowSpec& documents);
+    ~MemoryMdiClient() override;
+
+    WindowHandle handle() const override;
+    void fitToTabArea(WindowHandle) override { ++m_fits; }
+    void show() override { m_shown = true; }
+    void hide() override { m_shown = false; }
+    WindowHandle createDocument(std::string_view caption, IWindowHandler& handler) override;
+    void destroyDocument(WindowHandle document) override;
+    IDialogControls* documentControls(WindowHandle document) override;
+    WindowHandle activeDocument() const override;
+    void cascade() override { ++m_arrangements; }
+    void tile() override { ++m_arrangements; }
+    void arrangeIcons() override { ++m_arrangements; }
+
+    // The user's close box: the document's handler sees WM_CLOSE, then, unless it handled
+    // it, the document closes.
+    void close(WindowHandle document);
+    bool isShown() const { return m_shown; }
+    int fits() const { return m_fits; }
+    int arrangements() const { return m_arrangements; }
+    std::size_t documentCount() const { return m_documents.size(); }
+
+private:
+    struct Document {
+        IWindowHandler* handler;
+        std::unique_ptr<MemoryControls> controls;
+        std::uint64_t order;
+    };
+
+    std::vector<ControlDeclaration> m_declared;
+    std::map<WindowHandle, Document> m_documents;
+    std::uintptr_t m_nextHandle = 0x5400;
+    std::uint64_t m_created = 0;
+    bool m_shown = false;
+    int m_fits = 0;
+    int m_arrangements = 0;
+};
