@@ -30,10 +30,12 @@ Win32DialogControls::~Win32DialogControls()
 
 const Win32DialogControls::ItemMessages* Win32DialogControls::itemMessages(HWND control) const
 {
-    static const ItemMessages combo = {CB_RESETCONTENT, CB_ADDSTRING,  CB_INSERTSTRING, CB_DELETESTRING, CB_GETCOUNT,
-                                       CB_GETLBTEXTLEN, CB_GETLBTEXT,  CB_GETCURSEL,    CB_SETCURSEL};
-    static const ItemMessages list = {LB_RESETCONTENT, LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_GETCOUNT,
-                                      LB_GETTEXTLEN,   LB_GETTEXT,   LB_GETCURSEL,    LB_SETCURSEL};
+    static const ItemMessages combo = {CB_RESETCONTENT, CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING,
+                                       CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETCURSEL,
+                                       CB_SETCURSEL,    CB_INITSTORAGE};
+    static const ItemMessages list = {LB_RESETCONTENT, LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+                                      LB_GETCOUNT,     LB_GETTEXTLEN, LB_GETTEXT,     LB_GETCURSEL,
+                                      LB_SETCURSEL,    LB_INITSTORAGE};
     if (!control)
         return nullptr;
     if (hasClass(control, "ComboBox"))
@@ -122,6 +124,23 @@ int Win32DialogControls::addItem(int id, std::string_view text)
     const std::string value = terminated(text);
     const LRESULT index = SendMessageA(control, messages->add, 0, reinterpret_cast<LPARAM>(value.c_str()));
     return index < 0 ? kNoItem : static_cast<int>(index);
+}
+
+void Win32DialogControls::addItems(int id, std::span<const std::string> texts)
+{
+    HWND control = item(id);
+    const ItemMessages* messages = itemMessages(control);
+    if (!messages)
+        return;
+    std::size_t bytes = 0;
+    for (const std::string& text : texts)
+        bytes += text.size() + 1;
+    SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(control, messages->initStorage, texts.size(), bytes);
+    for (const std::string& text : texts)
+        SendMessageA(control, messages->add, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(control, nullptr, TRUE);
 }
 
 int Win32DialogControls::insertItem(int id, int index, std::string_view text)

@@ -28,6 +28,7 @@ public:
 
     void clearItems(int id) override;
     int addItem(int id, std::string_view text) override;
+    void addItems(int id, std::span<const std::string> texts) override;
     int insertItem(int id, int index, std::string_view text) override;
     void deleteItem(int id, int index) override;
     int itemCount(int id) const override;
@@ -47,7 +48,7 @@ public:
 private:
     // The item messages of a combo box or a list box; null for any other control.
     struct ItemMessages {
-        UINT reset, add, insert, remove, count, textLength, text, getSelection, setSelection;
+        UINT reset, add, insert, remove, count, textLength, text, getSelection, setSelection, initStorage;
     };
     const ItemMessages* itemMessages(HWND control) const;
     HWND item(int id) const { return GetDlgItem(m_dialog, id); }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <span>
+#include <vector>
 
 namespace {
 
@@ -23,8 +24,8 @@ constexpr std::size_t kShownMonsterNameBytes = SharedTables::kMonsterNameSize - 
 
 void fillTypeNameList(IDialogControls& controls, int comboId)
 {
-    for (const char* name : kTypeNames)
-        controls.addItem(comboId, name);
+    const std::vector<std::string> names(kTypeNames.begin(), kTypeNames.end());
+    controls.addItems(comboId, names);
 }
 
 std::string moveListName(const SharedTables& tables, std::size_t nameIndex)
@@ -38,9 +39,10 @@ std::string moveListName(const SharedTables& tables, std::size_t nameIndex)
 
 void fillMoveNameList(IDialogControls& controls, int comboId, const SharedTables& tables)
 {
-    controls.addItem(comboId, kNoMoveName);
+    std::vector<std::string> names = {kNoMoveName};
     for (std::size_t i = 0; i < SharedTables::kMoveNameCount; ++i)
-        controls.addItem(comboId, moveListName(tables, i));
+        names.push_back(moveListName(tables, i));
+    controls.addItems(comboId, names);
 }
 
 std::string monsterListEntry(const SharedTables& tables, std::size_t monster)
@@ -58,6 +60,8 @@ std::string monsterListEntry(const SharedTables& tables, std::size_t monster)
 
 void fillMonsterList(IDialogControls& controls, int comboId, const SharedTables& tables)
 {
+    std::vector<std::string> entries;
     for (std::size_t monster = 0; monster < SharedTables::kMonsterCount; ++monster)
-        controls.addItem(comboId, monsterListEntry(tables, monster));
+        entries.push_back(monsterListEntry(tables, monster));
+    controls.addItems(comboId, entries);
 }

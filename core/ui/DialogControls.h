@@ -43,6 +43,8 @@ public:
     virtual void clearItems(int id) = 0;
     // Returns the new item's index, or kNoItem.
     virtual int addItem(int id, std::string_view text) = 0;
+    // Appends many items with one repaint: long lists fill in a fraction of the time.
+    virtual void addItems(int id, std::span<const std::string> texts) = 0;
     // An index of -1 appends; returns the new item's index, or kNoItem.
     virtual int insertItem(int id, int index, std::string_view text) = 0;
     virtual void deleteItem(int id, int index) = 0;

@@ -5,6 +5,9 @@
 #   wine_fresh_prefix               deletes the prefix and boots a new one
 #   wine_run <seconds> <exe> [args] runs a Windows program, killed after the time limit
 #   wine_stop                       ends the wine server and the X server this shell started
+# On a kernel that cannot run 32-bit programs, Wine's 32-bit loader fails with "Exec format
+# error": then wine is Wine's 64-bit loader, only 64-bit Windows programs run, and
+# WINE_RUNS_32BIT is 0 (1 otherwise).
 
 wine_env_init() {
   local build=$1
@@ -15,10 +18,29 @@ wine_env_init() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
   mkdir -p "$build/wine"
+  wine_choose_loader "$build/wine"
   wine_xvfb_pid=
   if [[ -z ${DISPLAY:-} ]]; then
     wine_start_xvfb "$build/wine"
   fi
+}
+
+wine_choose_loader() {
+  local folder=$1 loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
+  export WINE_RUNS_32BIT=1
+  if [[ -x $loader32 ]] && "$loader32" --version >/dev/null 2>&1; then
+    return 0
+  fi
+  [[ -x $loader64 ]] || return 0
+  WINE_RUNS_32BIT=0
+  mkdir -p "$folder/bin"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexec %s "$@"\n' "$loader64" >"$folder/bin/$name"
+    chmod +x "$folder/bin/$name"
+  done
+  export WINELOADER=$loader64
+  case ":$PATH:" in *":$folder/bin:"*) ;; *) export PATH="$folder/bin:$PATH" ;; esac
+  echo "wine: this kernel runs no 32-bit programs; only the 64-bit Windows programs are run" >&2
 }
 
 # Xvfb picks a free display itself and writes its number once it accepts connections.

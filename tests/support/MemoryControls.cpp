@@ -189,6 +189,12 @@ int MemoryControls::addItem(int id, std::string_view text)
     return insertAt(*control, index, text);
 }
 
+void MemoryControls::addItems(int id, std::span<const std::string> texts)
+{
+    for (const std::string& text : texts)
+        addItem(id, text);
+}
+
 // CB_INSERTSTRING and LB_INSERTSTRING put the item where they are told, sorted or not.
 int MemoryControls::insertItem(int id, int index, std::string_view text)
 {

@@ -50,6 +50,7 @@ public:
     void moveControl(int id, const ControlRect& rect) override;
     void clearItems(int id) override;
     int addItem(int id, std::string_view text) override;
+    void addItems(int id, std::span<const std::string> texts) override;
     int insertItem(int id, int index, std::string_view text) override;
     void deleteItem(int id, int index) override;
     int itemCount(int id) const override;

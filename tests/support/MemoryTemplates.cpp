@@ -6,9 +6,9 @@ std::vector<ControlDeclaration> memoryTemplate(int dialogId)
 {
     std::vector<ControlDeclaration> controls;
     if (auto found = resourceTemplate(dialogId)) {
-        for (const ControlDeclaration& control : found->controls) {
-            if (control.id != -1)
-                controls.push_back(control);
+        for (const TemplateControl& control : found->controls) {
+            if (control.declared.id != -1)
+                controls.push_back(control.declared);
         }
     }
     return controls;

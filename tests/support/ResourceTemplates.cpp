@@ -231,7 +231,7 @@ void readFragment(const std::string& path, std::vector<DialogTemplate>& template
             continue;
         }
         if (auto declared = control(keyword, arguments(rest), defines))
-            open->controls.push_back(std::move(*declared));
+            open->controls.push_back({keyword, std::move(*declared)});
     }
 }
 

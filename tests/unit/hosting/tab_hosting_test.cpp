@@ -19,10 +19,12 @@ public:
     void InitDialog(WindowHandle dialog) override
     {
         initHandles.push_back(dialog);
+        // The page knows its own dialog from WM_INITDIALOG on.
+        ownControlsAtInit.push_back(this->controls(nullptr) != nullptr && this->dialog() == dialog);
         if (IDialogControls* controls = this->controls(dialog))
             controls->setText(kEdit, typed);
     }
-    // The handle is stored only after WM_INITDIALOG, so EN_CHANGE during it finds no dialog.
+    // EN_CHANGE of the text put back during InitDialog records the same text again.
     int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t) override
     {
         IDialogControls* controls = this->controls(nullptr);
@@ -39,6 +41,7 @@ public:
     int DialogId() override { return m_dialogId; }
 
     std::vector<WindowHandle> initHandles;
+    std::vector<bool> ownControlsAtInit;
     std::string typed;
 
 private:
@@ -92,6 +95,7 @@ TEST_F(TabHosting, ATabChangeDestroysTheOldDialogBeforeCreatingTheNew)
     EXPECT_EQ(host.events()[3].dialog, second);
     EXPECT_EQ(host.events()[4].kind, Event::Kind::Fitted);
     EXPECT_EQ(pages[1]->initHandles, std::vector<WindowHandle>{second});
+    EXPECT_EQ(pages[1]->ownControlsAtInit, std::vector<bool>{true});
     EXPECT_EQ(pages[0]->dialog(), nullptr);
     EXPECT_EQ(host.controls(first), nullptr);
     EXPECT_EQ(host.dialogCount(), 1u);
