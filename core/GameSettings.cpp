@@ -45,14 +45,19 @@ std::uint32_t parseHex(std::string_view text)
     return static_cast<std::uint32_t>(value);
 }
 
-GameSettings::GameSettings(std::string path, std::string section)
-    : m_path(std::move(path)), m_section(std::move(section))
+GameSettings::GameSettings(const std::string& path, std::string section)
+    : GameSettings(std::make_shared<const ProfileFile>(ProfileFile::load(path)), std::move(section))
+{
+}
+
+GameSettings::GameSettings(std::shared_ptr<const ProfileFile> profile, std::string section)
+    : m_profile(std::move(profile)), m_section(std::move(section))
 {
 }
 
 std::string GameSettings::text(std::string_view key) const
 {
-    return profileReadString(m_path, m_section, key, "", kValueBufferSize);
+    return m_profile ? m_profile->readString(m_section, key, "", kValueBufferSize) : std::string();
 }
 
 std::int32_t GameSettings::offset(std::string_view key) const

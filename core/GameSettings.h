@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,12 +24,18 @@ std::int32_t parseDecimal(std::string_view text);
 // character; no digits give 0. Values beyond 32 bits saturate.
 std::uint32_t parseHex(std::string_view text);
 
+class ProfileFile;
+
 // One game's section of Setting.ini (the section is named by the game code).
 class GameSettings {
 public:
     static constexpr std::size_t kValueBufferSize = 30;
 
-    GameSettings(std::string path, std::string section);
+    // Reads the file once, now; the keys are then looked up in memory.
+    GameSettings(const std::string& path, std::string section);
+    // A section of a file read before (the session reads Setting.ini once per ROM); a null
+    // profile has no keys.
+    GameSettings(std::shared_ptr<const ProfileFile> profile, std::string section);
 
     // The value as text, at most 29 characters; empty when the key is missing.
     std::string text(std::string_view key) const;
@@ -43,7 +50,7 @@ public:
     const std::string& section() const { return m_section; }
 
 private:
-    std::string m_path;
+    std::shared_ptr<const ProfileFile> m_profile;
     std::string m_section;
 };
 

@@ -1,6 +1,6 @@
 #include "core/PageContext.h"
 
-#include "core/GameSettings.h"
+#include "core/Profile.h"
 
 #include <algorithm>
 
@@ -12,6 +12,13 @@ std::string PageContext::programFile(std::string_view name) const
 std::string PageContext::settingsFile() const
 {
     return settingsPath(m_programDirectory);
+}
+
+GameSettings PageContext::gameSettings(const std::string& section) const
+{
+    if (m_settings)
+        return GameSettings(m_settings, section);
+    return GameSettings(settingsFile(), section);
 }
 
 void PageContext::setErrorText(std::string_view text)

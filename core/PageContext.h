@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/SharedTables.h"
 #include "core/ui/PageHost.h"
 #include "core/ui/Shell.h"
 #include "core/ui/StatusLine.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,10 @@ public:
     // A file of the program directory: Setting.ini, the caches, the name lists.
     std::string programFile(std::string_view name) const;
     std::string settingsFile() const;
+    // A section of Setting.ini for LoadSettings. While the session reads a ROM, the file it
+    // parsed once at the start of the read; otherwise (a page driven on its own) the file as
+    // it is now.
+    GameSettings gameSettings(const std::string& section) const;
     // The ROM that actions acting on the file at once open for the length of one action.
     const std::string& romPath() const { return m_romPath; }
     // The four bytes at 0xAC as text (up to the first zero byte); empty before a read.
@@ -52,6 +58,8 @@ protected:
     std::string m_romPath;
     std::string m_gameCode;
     std::string m_errorText;
+    // Setting.ini as parsed for the ROM being read; null outside a read.
+    std::shared_ptr<const ProfileFile> m_settings;
     bool m_indexPrefix = true;
     IStatusLine* m_status = nullptr;
     IShell* m_shell = nullptr;

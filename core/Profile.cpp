@@ -1,24 +1,36 @@
 #include "core/Profile.h"
 
-#include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace {
+
+unsigned char foldedByte(unsigned char c)
+{
+    return c < 0x80 ? static_cast<unsigned char>(std::tolower(c)) : c;
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x < 0x80 && y < 0x80 ? std::tolower(x) != std::tolower(y) : x != y)
+        if (foldedByte(static_cast<unsigned char>(a[i])) != foldedByte(static_cast<unsigned char>(b[i])))
             return false;
     }
     return true;
+}
+
+// Equal under equalsIgnoringCase exactly when the folded texts are equal.
+std::string folded(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(foldedByte(static_cast<unsigned char>(c)));
+    return result;
 }
 
 std::string_view trim(std::string_view text)
@@ -31,17 +43,35 @@ std::string_view trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-std::vector<std::string> readLines(const std::string& path, bool& found)
+// A missing file reads as an empty one.
+std::string readWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Lines end at '\n'; a '\r' before it goes with the end.
+template <typename Visit>
+void forEachLine(std::string_view text, Visit visit)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        std::string_view line = text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        visit(line);
+        start = next;
+    }
+}
+
+std::vector<std::string> readLines(const std::string& path)
 {
     std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    found = static_cast<bool>(in);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
+    forEachLine(readWholeFile(path), [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -68,41 +98,61 @@ bool keyValue(std::string_view line, std::string_view& key, std::string_view& va
     return true;
 }
 
+// Quotes around a whole value are dropped, as the system does.
+std::string_view unquoted(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// Every key line that stands in a section, in file order, with the name of its section.
+// Lines before the first section header belong to none.
+template <typename Visit>
+void forEachKey(std::string_view text, Visit visit)
+{
+    bool inSection = false;
+    std::string_view section;
+    forEachLine(text, [&](std::string_view line) {
+        std::string_view name;
+        if (sectionName(line, name)) {
+            inSection = true;
+            section = name;
+            return;
+        }
+        std::string_view key, value;
+        if (inSection && keyValue(line, key, value))
+            visit(section, key, unquoted(value));
+    });
+}
+
+std::string cutToBuffer(std::string value, std::size_t bufferSize)
+{
+    if (bufferSize == 0)
+        return {};
+    if (value.size() > bufferSize - 1)
+        value.resize(bufferSize - 1);
+    return value;
+}
+
 } // namespace
 
 std::string profileReadString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view fallback, std::size_t bufferSize)
 {
-    std::string result(fallback);
-    bool found = false;
-    bool inSection = false;
-    for (const std::string& line : readLines(path, found)) {
-        std::string_view name;
-        if (sectionName(line, name)) {
-            inSection = equalsIgnoringCase(name, section);
-            continue;
-        }
-        std::string_view lineKey, value;
-        if (inSection && keyValue(line, lineKey, value) && equalsIgnoringCase(lineKey, key)) {
-            // Quotes around a whole value are dropped, as the system does.
-            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-                value = value.substr(1, value.size() - 2);
-            result = std::string(value);
-            break;
-        }
-    }
-    if (bufferSize == 0)
-        return {};
-    if (result.size() > bufferSize - 1)
-        result.resize(bufferSize - 1);
-    return result;
+    const std::string text = readWholeFile(path);
+    std::optional<std::string_view> match;
+    forEachKey(text, [&](std::string_view lineSection, std::string_view lineKey, std::string_view value) {
+        if (!match && equalsIgnoringCase(lineSection, section) && equalsIgnoringCase(lineKey, key))
+            match = value;
+    });
+    return cutToBuffer(std::string(match.value_or(fallback)), bufferSize);
 }
 
 bool profileWriteString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value)
 {
-    bool found = false;
-    std::vector<std::string> lines = readLines(path, found);
+    std::vector<std::string> lines = readLines(path);
     std::string entry = std::string(key) + "=" + std::string(value);
 
     bool inSection = false;
@@ -145,4 +195,29 @@ bool profileWriteString(const std::string& path, std::string_view section, std::
     for (const std::string& line : lines)
         out << line << "\r\n";
     return static_cast<bool>(out.flush());
+}
+
+ProfileFile ProfileFile::load(const std::string& path)
+{
+    return parse(readWholeFile(path));
+}
+
+ProfileFile ProfileFile::parse(std::string_view text)
+{
+    ProfileFile profile;
+    forEachKey(text, [&](std::string_view section, std::string_view key, std::string_view value) {
+        profile.m_sections[folded(section)].try_emplace(folded(key), value);
+    });
+    return profile;
+}
+
+std::string ProfileFile::readString(std::string_view section, std::string_view key, std::string_view fallback,
+                                    std::size_t bufferSize) const
+{
+    std::string_view result = fallback;
+    if (auto keys = m_sections.find(folded(section)); keys != m_sections.end()) {
+        if (auto found = keys->second.find(folded(key)); found != keys->second.end())
+            result = found->second;
+    }
+    return cutToBuffer(std::string(result), bufferSize);
 }

@@ -3,10 +3,13 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 // The part of GetPrivateProfileStringA / WritePrivateProfileStringA that the program relies
-// on, portable: sections and keys match case-insensitively, values are trimmed of blanks,
-// and a value longer than the caller's buffer is cut to bufferSize - 1 characters.
+// on, portable: sections and keys match case-insensitively (ASCII letters), values are trimmed
+// of blanks and lose quotes around the whole value, the first matching key of the matching
+// sections (in file order) wins, and a value longer than the caller's buffer is cut to
+// bufferSize - 1 characters.
 std::string profileReadString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view fallback, std::size_t bufferSize);
 
@@ -14,3 +17,20 @@ std::string profileReadString(const std::string& path, std::string_view section,
 // Returns false when the file cannot be written.
 bool profileWriteString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
+
+// A profile file read once: every key of every section, looked up exactly as
+// profileReadString looks it up in the file, without reading the file again. A large
+// Setting.ini read key by key costs one pass over the file per key.
+class ProfileFile {
+public:
+    // A missing or unreadable file gives an empty profile, where every key is missing.
+    static ProfileFile load(const std::string& path);
+    static ProfileFile parse(std::string_view text);
+
+    std::string readString(std::string_view section, std::string_view key, std::string_view fallback,
+                           std::size_t bufferSize) const;
+
+private:
+    // By section and key with ASCII letters folded to lower case; the first value of a key.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> m_sections;
+};

@@ -1,6 +1,7 @@
 #include "core/TabSystem.h"
 
 #include "core/GameSettings.h"
+#include "core/Profile.h"
 
 #include <algorithm>
 
@@ -82,6 +83,8 @@ int CTabSystem::ReadAll()
     const int step = (100 / pageCount) / 3;
     int progress = 0;
     statusProgress(m_status, 0);
+    // Every page's keys come from one reading of Setting.ini.
+    m_settings = std::make_shared<const ProfileFile>(ProfileFile::load(settingsFile()));
     for (auto& page : m_pages) {
         if (!page)
             continue;
@@ -89,6 +92,7 @@ int CTabSystem::ReadAll()
         progress += step;
         statusProgress(m_status, progress);
     }
+    m_settings.reset();
     for (auto& page : m_pages) {
         if (!page)
             continue;

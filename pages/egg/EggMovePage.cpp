@@ -4,17 +4,16 @@
 #include "pages/egg/EggMoveCodec.h"
 #include "pages/egg/EggMoveTable.h"
 
-CTamago_Skill::CTamago_Skill(PageContext& context) : CWindowBase(context, "CTamago_Skill")
+CTamago_Skill::CTamago_Skill(PageContext& context)
+    : CWindowBase(context, "CTamago_Skill"), m_words(egg_table::kWordSize)
 {
 }
 
 void CTamago_Skill::Reset()
 {
-    freeTable();
+    m_words.reset();
     freeEntries();
     m_rawMode = false;
-    m_tableOffset = kNotConfigured;
-    m_wordCount = 0;
     m_currentLine = 0;
     m_currentMoveLine = 0;
 }
@@ -30,12 +29,7 @@ int CTamago_Skill::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CTamago_Skill::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
-    m_tableOffset = settings.offset("MonsterEggData");
-    m_wordCount = settings.count("MonsterEggDataNum");
-    freeTable();
-    if (configured())
-        allocateTable(m_table, m_wordCount, egg_table::kWordSize);
+    m_words.load(context().gameSettings(section), "MonsterEggData", "MonsterEggDataNum");
     freeEntries();
     m_currentLine = 0;
     m_currentMoveLine = 0;
@@ -43,41 +37,39 @@ void CTamago_Skill::LoadSettings(const std::string& section)
 
 bool CTamago_Skill::DataRead(RomFile& file)
 {
-    if (!configured())
+    if (!m_words.configured())
         return true;
-    if (m_table.empty())
-        return failWith(std::string(kNoTableText));
-    if (!file.seek(m_tableOffset) || !file.read(m_table))
-        return failWith(file);
+    if (auto failure = m_words.read(file))
+        return failWith(*failure);
     // A second read must not stack a second set of entries on the first.
     freeEntries();
-    if (!m_rawMode && !decodeEggMoves(m_table, m_entries))
+    if (!m_rawMode && !decodeEggMoves(m_words.records(), m_entries))
         return failWith(std::string(kNoTableText));
     return true;
 }
 
 bool CTamago_Skill::DataWrite(RomFile& file)
 {
-    if (m_table.empty())
+    if (!m_words.hasRecords())
         return true;
     if (!m_rawMode)
-        encodeEggMoves(m_entries, m_table);
-    if (!file.seek(m_tableOffset) || !file.write(m_table))
-        return failWith(file);
+        encodeEggMoves(m_entries, m_words.records());
+    if (auto failure = m_words.write(file))
+        return failWith(*failure);
     return true;
 }
 
 void CTamago_Skill::Release()
 {
-    freeTable();
+    m_words.release();
     freeEntries();
 }
 
 bool CTamago_Skill::setWord(std::size_t index, std::uint16_t value)
 {
-    if (index >= egg_table::wordCount(m_table))
+    if (index >= m_words.recordCount())
         return false;
-    egg_table::setWord(m_table, index, value);
+    egg_table::setWord(m_words.records(), index, value);
     return true;
 }
 
@@ -86,11 +78,11 @@ bool CTamago_Skill::setRawMode(bool raw)
     if (raw == m_rawMode)
         return true;
     if (raw) {
-        encodeEggMoves(m_entries, m_table);
+        encodeEggMoves(m_entries, m_words.records());
         freeEntries();
     } else {
         std::vector<Skill_Struct_Data> decoded;
-        if (!decodeEggMoves(m_table, decoded))
+        if (!decodeEggMoves(m_words.records(), decoded))
             return false;
         m_entries = std::move(decoded);
     }
@@ -104,12 +96,6 @@ void CTamago_Skill::setCurrentLine(std::size_t line)
 {
     m_currentLine = line;
     m_currentMoveLine = 0;
-}
-
-void CTamago_Skill::freeTable()
-{
-    m_table.clear();
-    m_table.shrink_to_fit();
 }
 
 void CTamago_Skill::freeEntries()

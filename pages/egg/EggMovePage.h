@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/GameSettings.h"
+#include "core/RecordTable.h"
 #include "core/WindowBase.h"
 #include "pages/egg/EggMoveDialog.h"
 #include "pages/egg/EggMoveEntry.h"
@@ -26,12 +26,12 @@ public:
     void Release() override;
     int DialogId() override { return egg_move_dialog::kTemplateId; }
 
-    bool hasTable() const { return !m_table.empty(); }
-    std::int32_t tableOffset() const { return m_tableOffset; }
-    std::int32_t wordCount() const { return m_wordCount; }
+    bool hasTable() const { return m_words.hasRecords(); }
+    std::int32_t tableOffset() const { return m_words.offset(); }
+    std::int32_t wordCount() const { return m_words.count(); }
     // The word table (read it with egg_table::word); in the normal mode the entries' move
     // edits reach it only when the page writes.
-    std::span<const std::uint8_t> rawTable() const { return m_table; }
+    std::span<const std::uint8_t> rawTable() const { return m_words.records(); }
     // False, changing nothing, for an index beyond the table.
     bool setWord(std::size_t index, std::uint16_t value);
 
@@ -52,16 +52,12 @@ public:
     void setCurrentMoveLine(std::size_t line) { m_currentMoveLine = line; }
 
 private:
-    // Configured in Setting.ini; the table may still be missing if it could not be allocated.
-    bool configured() const { return m_tableOffset != kNotConfigured && m_wordCount > 0; }
-    void freeTable();
     void freeEntries();
 
-    std::vector<std::uint8_t> m_table;
+    // The words, two bytes a record.
+    RecordTable m_words;
     std::vector<Skill_Struct_Data> m_entries;
     bool m_rawMode = false;
-    std::int32_t m_tableOffset = kNotConfigured;
-    std::int32_t m_wordCount = 0;
     std::size_t m_currentLine = 0;
     std::size_t m_currentMoveLine = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LittleEndian.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -20,15 +22,14 @@ inline constexpr std::uint16_t monsterOf(std::uint16_t marker)
 
 inline std::size_t wordCount(std::span<const std::uint8_t> table) { return table.size() / kWordSize; }
 
-// index below wordCount(table).
+// A word beyond the table reads as 0 and is not written.
 inline std::uint16_t word(std::span<const std::uint8_t> table, std::size_t index)
 {
-    return static_cast<std::uint16_t>(table[index * kWordSize] | table[index * kWordSize + 1] << 8);
+    return little_endian::get16(table, index * kWordSize);
 }
 
 inline void setWord(std::span<std::uint8_t> table, std::size_t index, std::uint16_t value)
 {
-    table[index * kWordSize] = static_cast<std::uint8_t>(value);
-    table[index * kWordSize + 1] = static_cast<std::uint8_t>(value >> 8);
+    little_endian::set16(table, index * kWordSize, value);
 }
 } // namespace egg_table

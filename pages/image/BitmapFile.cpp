@@ -1,11 +1,16 @@
 #include "pages/image/BitmapFile.h"
 
+#include "core/LittleEndian.h"
 #include "core/RomFile.h"
 
 #include <algorithm>
 #include <fstream>
 
 namespace layout = bitmap_layout;
+using little_endian::get16;
+using little_endian::get32;
+using little_endian::set16;
+using little_endian::set32;
 
 namespace {
 
@@ -14,28 +19,6 @@ namespace {
 constexpr std::size_t kLargestUsefulFile =
     layout::kColourTable + layout::kMaxColours * layout::kColourEntrySize
     + Picture::kFrameTileBytes * Picture::kMaxFrames;
-
-void put16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
-{
-    bytes[at] = static_cast<std::uint8_t>(value);
-    bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void put32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
-{
-    put16(bytes, at, value);
-    put16(bytes, at + 2, value >> 16);
-}
-
-std::uint32_t get16(std::span<const std::uint8_t> bytes, std::size_t at)
-{
-    return bytes[at] | std::uint32_t{bytes[at + 1]} << 8;
-}
-
-std::uint32_t get32(std::span<const std::uint8_t> bytes, std::size_t at)
-{
-    return get16(bytes, at) | get16(bytes, at + 2) << 16;
-}
 
 BitmapImport failed(BitmapImport import, BitmapError error)
 {
@@ -55,15 +38,15 @@ std::vector<std::uint8_t> encodeBitmap(const Picture& picture, int frames, const
     const std::size_t pixelBytes = layout::kRowBytes * static_cast<std::size_t>(height);
     std::vector<std::uint8_t> bytes(layout::kPixels + pixelBytes, 0);
 
-    put16(bytes, layout::kType, layout::kTypeBM);
-    put32(bytes, layout::kFileSize, static_cast<std::uint32_t>(bytes.size()));
-    put32(bytes, layout::kPixelDataOffset, layout::kPixels);
-    put32(bytes, layout::kInfoSize, layout::kInfoHeaderSize);
-    put32(bytes, layout::kWidth, Picture::kWidth);
-    put32(bytes, layout::kHeight, static_cast<std::uint32_t>(height));
-    put16(bytes, layout::kPlanes, 1);
-    put16(bytes, layout::kBitsPerPixel, 4);
-    put32(bytes, layout::kColoursUsed, layout::kColours);
+    set16(bytes, layout::kType, layout::kTypeBM);
+    set32(bytes, layout::kFileSize, static_cast<std::uint32_t>(bytes.size()));
+    set32(bytes, layout::kPixelDataOffset, layout::kPixels);
+    set32(bytes, layout::kInfoSize, layout::kInfoHeaderSize);
+    set32(bytes, layout::kWidth, Picture::kWidth);
+    set32(bytes, layout::kHeight, static_cast<std::uint32_t>(height));
+    set16(bytes, layout::kPlanes, 1);
+    set16(bytes, layout::kBitsPerPixel, 4);
+    set32(bytes, layout::kColoursUsed, layout::kColours);
 
     for (std::size_t i = 0; i < layout::kColours; ++i) {
         const std::size_t entry = layout::kColourTable + i * layout::kColourEntrySize;

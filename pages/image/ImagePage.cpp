@@ -1,5 +1,6 @@
 #include "pages/image/ImagePage.h"
 
+#include "core/CartridgePointer.h"
 #include "core/TableBuffer.h"
 
 #include <string_view>
@@ -43,7 +44,7 @@ int CImage::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CImage::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
+    const GameSettings settings = context().gameSettings(section);
     for (std::size_t i = 0; i < kImageItemCount; ++i)
         m_tableOffsets[i] = settings.offset(kTableKeys[i]);
     m_picsNum = settings.offset("PicsNum");
@@ -104,9 +105,7 @@ std::uint32_t CImage::entryPointer(ImageItem item, std::int32_t entry) const
     const std::vector<std::uint8_t>& table = m_tables[index(item)];
     if (entry < 0 || static_cast<std::size_t>(entry) >= table.size() / image_entry::kSize)
         return 0;
-    const std::size_t at = static_cast<std::size_t>(entry) * image_entry::kSize + image_entry::kPointer;
-    return table[at] | std::uint32_t{table[at + 1]} << 8 | std::uint32_t{table[at + 2]} << 16
-         | std::uint32_t{table[at + 3]} << 24;
+    return cartridge::readPointer(table, static_cast<std::size_t>(entry) * image_entry::kSize + image_entry::kPointer);
 }
 
 void CImage::freeTables()

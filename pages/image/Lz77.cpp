@@ -1,5 +1,7 @@
 #include "pages/image/Lz77.h"
 
+#include "core/LittleEndian.h"
+
 #include <array>
 #include <optional>
 
@@ -47,7 +49,7 @@ DecompressResult Decompress(std::span<const std::uint8_t> source, std::span<std:
         return {DecompressStatus::NotCompressed, 0, 0};
     if (source.size() < kHeaderSize)
         return malformed();
-    const std::size_t size = source[1] | std::size_t{source[2]} << 8 | std::size_t{source[3]} << 16;
+    const std::size_t size = little_endian::get24(source, kSizeField);
     if (size == 0)
         return {DecompressStatus::Done, 0, kHeaderSize};
     if (size > output.size())
@@ -93,9 +95,7 @@ std::size_t Compress(std::span<const std::uint8_t> input, std::span<std::uint8_t
     if (n > kLargestDecodedSize || output.size() < compressedBound(n))
         return 0;
     output[0] = kTypeMarker;
-    output[1] = static_cast<std::uint8_t>(n);
-    output[2] = static_cast<std::uint8_t>(n >> 8);
-    output[3] = static_cast<std::uint8_t>(n >> 16);
+    little_endian::set24(output, kSizeField, static_cast<std::uint32_t>(n));
     std::size_t out = kHeaderSize;
 
     std::size_t position = 0;

@@ -11,6 +11,8 @@ namespace lz77 {
 
 inline constexpr std::uint8_t kTypeMarker = 0x10;
 inline constexpr std::size_t kHeaderSize = 4;
+// The decoded size: three little-endian bytes after the type marker.
+inline constexpr std::size_t kSizeField = 1;
 inline constexpr std::size_t kItemsPerBlock = 8;
 inline constexpr std::size_t kMinMatch = 3;
 inline constexpr std::size_t kMaxMatch = 18;

@@ -1,5 +1,7 @@
 #include "pages/image/Palette.h"
 
+#include "core/LittleEndian.h"
+
 namespace {
 
 constexpr std::uint32_t kRampStep = 0x111111;
@@ -11,7 +13,7 @@ Palette paletteFromGba(std::span<const std::uint8_t, kGbaPaletteBytes> data)
 {
     Palette palette{};
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        const std::uint32_t v = data[2 * i] | std::uint32_t{data[2 * i + 1]} << 8;
+        const std::uint32_t v = little_endian::get16(data, 2 * i);
         const std::uint32_t red = (v & 0x1F) * 8;
         const std::uint32_t green = ((v >> 5) & 0x1F) * 8;
         const std::uint32_t blue = ((v >> 10) & 0x1F) * 8;
@@ -29,8 +31,7 @@ std::array<std::uint8_t, kGbaPaletteBytes> paletteToGba(const Palette& palette)
         const std::uint32_t green = ((colour >> 8) & 0xFF) >> 3;
         const std::uint32_t blue = ((colour >> 16) & 0xFF) >> 3;
         const std::uint32_t v = red | green << 5 | blue << 10;
-        data[2 * i] = static_cast<std::uint8_t>(v);
-        data[2 * i + 1] = static_cast<std::uint8_t>(v >> 8);
+        little_endian::set16(data, 2 * i, static_cast<std::uint16_t>(v));
     }
     return data;
 }

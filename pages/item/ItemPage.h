@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/GameSettings.h"
+#include "core/RecordTable.h"
 #include "core/WindowBase.h"
 #include "pages/item/ItemDialog.h"
 
@@ -22,16 +22,13 @@ public:
     void Release() override;
     int DialogId() override { return item_dialog::kTemplateId; }
 
-    std::int32_t tableOffset() const { return m_tableOffset; }
+    std::int32_t tableOffset() const { return m_items.offset(); }
     std::size_t currentItem() const { return m_currentItem; }
     // The 40 bytes of one item; empty for a number beyond the table.
     std::span<std::uint8_t> record(std::size_t item);
 
 private:
-    void freeTable();
-
-    std::int32_t m_tableOffset = kNotConfigured;
-    // Offset and a positive count were given, whether or not the table could be allocated.
-    bool m_configured = false;
+    // In the session's shared item table.
+    RecordTable m_items;
     std::size_t m_currentItem = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CartridgePointer.h"
+#include "core/LittleEndian.h"
 #include "core/SharedTables.h"
 
 #include <cstddef>
@@ -19,27 +21,21 @@ inline constexpr std::size_t kDescription = 0x10;    // 32-bit cartridge pointer
 inline constexpr std::size_t kPocket = 0x16;         // 1 to 5
 inline constexpr std::size_t kBattleUsage = 0x1C;
 
-inline constexpr std::uint32_t kCartridgeBase = 0x08000000;
-
 inline std::uint16_t price(std::span<const std::uint8_t> record)
 {
-    return static_cast<std::uint16_t>(record[kPrice] | record[kPrice + 1] << 8);
+    return little_endian::get16(record, kPrice);
 }
 
 // A typed price keeps its low 16 bits, as the field does.
 inline void setPrice(std::span<std::uint8_t> record, std::int32_t typed)
 {
-    const auto value = static_cast<std::uint32_t>(typed);
-    record[kPrice] = static_cast<std::uint8_t>(value);
-    record[kPrice + 1] = static_cast<std::uint8_t>(value >> 8);
+    little_endian::set16(record, kPrice, static_cast<std::uint16_t>(typed));
 }
 
-// The ROM offset of the item's description: its pointer less the cartridge base.
+// Where the item's description lies, as the page shows it: the pointer less the cartridge
+// base, wrapping for a pointer below the base. Shown only, never used to read the file.
 inline std::uint32_t descriptionOffset(std::span<const std::uint8_t> record)
 {
-    const std::uint32_t pointer = record[kDescription] | record[kDescription + 1] << 8 |
-                                  record[kDescription + 2] << 16 |
-                                  static_cast<std::uint32_t>(record[kDescription + 3]) << 24;
-    return pointer - kCartridgeBase;
+    return cartridge::readPointer(record, kDescription) - cartridge::kBase;
 }
 } // namespace item_record

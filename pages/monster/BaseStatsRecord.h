@@ -46,7 +46,7 @@ using ConstRecord = std::span<const std::uint8_t, kSize>;
 // HP, attack, defence, speed, special attack, special defence.
 inline EffortYield effortYield(ConstRecord record)
 {
-    const std::uint16_t packed = record_bytes::get16(record, kEffortYield);
+    const std::uint16_t packed = little_endian::get16(record, kEffortYield);
     EffortYield fields{};
     for (std::size_t i = 0; i < kEffortFieldCount; ++i)
         fields[i] = static_cast<std::uint8_t>(packed >> (2 * i) & 3);
@@ -60,6 +60,6 @@ inline void setEffortYield(Record record, const EffortYield& fields)
     std::uint16_t packed = 0;
     for (std::size_t i = 0; i < kEffortFieldCount; ++i)
         packed = static_cast<std::uint16_t>(packed | (fields[i] & 3) << (2 * i));
-    record_bytes::put16(record, kEffortYield, packed);
+    little_endian::set16(record, kEffortYield, packed);
 }
 } // namespace base_stats_record

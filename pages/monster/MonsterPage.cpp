@@ -67,7 +67,7 @@ int CSolid_Value::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CSolid_Value::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
+    const GameSettings settings = context().gameSettings(section);
     m_baseStatsOffset = settings.offset("MonsterBaseStats_Pos");
     m_evolutionOffset = settings.offset("Monster_Evol_Data_Pos");
     m_dexOffset = settings.offset("MonsterDexData");

@@ -25,7 +25,7 @@ int CAttack_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CAttack_Edit::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
+    const GameSettings settings = context().gameSettings(section);
     m_tableOffset = settings.offset("AttackTable");
 }
 

@@ -1,21 +1,21 @@
 #include "pages/other/OtherPage.h"
 
-#include "core/TableBuffer.h"
+#include "core/LittleEndian.h"
 #include "pages/other/OtherTables.h"
 
 namespace {
 constexpr std::array<const char*, COmake::kStarterCount> kStarterKeys = {"Left", "Center", "Right"};
 } // namespace
 
-COmake::COmake(PageContext& context) : CWindowBase(context, "COmake")
+COmake::COmake(PageContext& context)
+    : CWindowBase(context, "COmake"), m_classNames(other_tables::kClassNameSize, context.tables().trainerClassNames)
 {
 }
 
 void COmake::Reset()
 {
-    freeClassNames();
-    m_classNameOffset = kNotConfigured;
-    m_classNamesConfigured = false;
+    m_classNames.reset();
+    context().tables().trainerClassCount = 0;
     m_moveNameOffset = kNotConfigured;
     m_starterOffsets.fill(kNotConfigured);
     m_starters.fill(0);
@@ -25,31 +25,21 @@ void COmake::Reset()
 
 void COmake::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
-    m_classNameOffset = settings.offset("TrainerClasses");
-    const std::int32_t classCount = settings.count("TrainerClassesNum");
+    const GameSettings settings = context().gameSettings(section);
+    m_classNames.load(settings, "TrainerClasses", "TrainerClassesNum");
+    // The count goes with the block, so that no page indexes a table that is not there.
+    context().tables().trainerClassCount = m_classNames.hasRecords() ? m_classNames.count() : 0;
     m_moveNameOffset = settings.offset("AttackName");
     for (std::size_t i = 0; i < kStarterCount; ++i)
         m_starterOffsets[i] = settings.offset(kStarterKeys[i]);
-
-    m_classNamesConfigured = m_classNameOffset != kNotConfigured && classCount != 0;
-    freeClassNames();
-    SharedTables& tables = context().tables();
-    if (m_classNamesConfigured && allocateTable(tables.trainerClassNames, classCount, other_tables::kClassNameSize))
-        tables.trainerClassCount = classCount;
 }
 
 bool COmake::DataRead(RomFile& file)
 {
-    SharedTables& tables = context().tables();
-    if (m_classNamesConfigured) {
-        if (tables.trainerClassNames.empty())
-            return failWith(std::string(kNoTableText));
-        if (!file.seek(m_classNameOffset) || !file.read(tables.trainerClassNames))
-            return failWith(file);
-    }
+    if (auto failure = m_classNames.read(file))
+        return failWith(*failure);
     if (m_moveNameOffset != kNotConfigured) {
-        if (!file.seek(m_moveNameOffset) || !file.read(tables.moveNames))
+        if (!file.seek(m_moveNameOffset) || !file.read(context().tables().moveNames))
             return failWith(file);
     }
     for (std::size_t i = 0; i < kStarterCount; ++i) {
@@ -58,27 +48,24 @@ bool COmake::DataRead(RomFile& file)
         std::array<std::uint8_t, other_tables::kStarterSize> value{};
         if (!file.seek(m_starterOffsets[i]) || !file.read(value))
             return failWith(file);
-        m_starters[i] = static_cast<std::uint16_t>(value[0] | value[1] << 8);
+        m_starters[i] = little_endian::get16(value, 0);
     }
     return true;
 }
 
 bool COmake::DataWrite(RomFile& file)
 {
-    const SharedTables& tables = context().tables();
-    if (m_classNamesConfigured && !tables.trainerClassNames.empty()) {
-        if (!file.seek(m_classNameOffset) || !file.write(tables.trainerClassNames))
-            return failWith(file);
-    }
+    if (auto failure = m_classNames.write(file))
+        return failWith(*failure);
     if (m_moveNameOffset != kNotConfigured) {
-        if (!file.seek(m_moveNameOffset) || !file.write(tables.moveNames))
+        if (!file.seek(m_moveNameOffset) || !file.write(context().tables().moveNames))
             return failWith(file);
     }
     for (std::size_t i = 0; i < kStarterCount; ++i) {
         if (m_starterOffsets[i] == kNotConfigured)
             continue;
-        const std::array<std::uint8_t, other_tables::kStarterSize> value = {
-            static_cast<std::uint8_t>(m_starters[i]), static_cast<std::uint8_t>(m_starters[i] >> 8)};
+        std::array<std::uint8_t, other_tables::kStarterSize> value{};
+        little_endian::set16(value, 0, m_starters[i]);
         if (!file.seek(m_starterOffsets[i]) || !file.write(value))
             return failWith(file);
     }
@@ -87,14 +74,6 @@ bool COmake::DataWrite(RomFile& file)
 
 void COmake::Release()
 {
-    freeClassNames();
-}
-
-// The count goes with the block, so that no page indexes a table that is gone.
-void COmake::freeClassNames()
-{
-    SharedTables& tables = context().tables();
-    tables.trainerClassNames.clear();
-    tables.trainerClassNames.shrink_to_fit();
-    tables.trainerClassCount = 0;
+    m_classNames.release();
+    context().tables().trainerClassCount = 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/GameSettings.h"
+#include "core/RecordTable.h"
 #include "core/WindowBase.h"
 #include "pages/other/OtherDialog.h"
 
@@ -25,7 +25,7 @@ public:
     void Release() override;
     int DialogId() override { return other_dialog::kTemplateId; }
 
-    std::int32_t classNameOffset() const { return m_classNameOffset; }
+    std::int32_t classNameOffset() const { return m_classNames.offset(); }
     std::int32_t moveNameOffset() const { return m_moveNameOffset; }
     std::int32_t starterOffset(Starter which) const { return m_starterOffsets[index(which)]; }
     std::uint16_t starter(Starter which) const { return m_starters[index(which)]; }
@@ -36,14 +36,12 @@ public:
 
 private:
     static std::size_t index(Starter which) { return static_cast<std::size_t>(which); }
-    void freeClassNames();
     void storeClassName(IDialogControls& controls);
     void storeMoveName(IDialogControls& controls);
     void storeStarters(IDialogControls& controls);
 
-    std::int32_t m_classNameOffset = kNotConfigured;
-    // Offset and a positive count were given, whether or not the table could be allocated.
-    bool m_classNamesConfigured = false;
+    // In the session's shared trainer class name table.
+    RecordTable m_classNames;
     std::int32_t m_moveNameOffset = kNotConfigured;
     std::array<std::int32_t, kStarterCount> m_starterOffsets{kNotConfigured, kNotConfigured, kNotConfigured};
     std::array<std::uint16_t, kStarterCount> m_starters{};

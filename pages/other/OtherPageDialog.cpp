@@ -1,5 +1,6 @@
 #include "pages/other/OtherPage.h"
 
+#include "core/FieldStore.h"
 #include "core/SelectionLists.h"
 #include "core/codec/GameCodec.h"
 #include "core/ui/DialogControls.h"
@@ -8,7 +9,6 @@
 #include "pages/other/OtherDialog.h"
 #include "pages/other/OtherTables.h"
 
-#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -16,9 +16,6 @@
 using namespace other_dialog;
 
 namespace {
-
-constexpr const char* kEnterNameText = "名前を入力してください。";
-constexpr const char* kInvalidNameText = "名前を取得できませんでした。無効な文字が入力されました。";
 
 // A selector shows a name without its field's last byte.
 std::string shownName(std::span<const std::uint8_t> field)
@@ -36,22 +33,13 @@ std::span<std::uint8_t> nameField(std::span<std::uint8_t> table, std::size_t fie
 
 // Encodes the edit's text into the field, keeping the old name when it cannot be encoded,
 // and shows the name the field then holds in the selector.
-void storeName(IStatusLine* status, IDialogControls& controls, int editId, int selectorId,
-               std::span<std::uint8_t> field, int entry)
+void storeNameAndShow(IStatusLine* status, IDialogControls& controls, int editId, int selectorId,
+                      std::span<std::uint8_t> field, int entry)
 {
     statusShow(status, "");
-    const std::string text = controls.text(editId, kNameInputLength);
-    if (text.empty()) {
-        statusShow(status, kEnterNameText);
+    const NameStoreResult result = storeName(controls, status, editId, kNameInputLength, field);
+    if (result == NameStoreResult::Empty || result == NameStoreResult::NoField)
         return;
-    }
-    if (field.empty())
-        return;
-    std::vector<std::uint8_t> encoded(field.size(), 0);
-    if (GameCodec::encodeName(encoded, text))
-        std::copy(encoded.begin(), encoded.end(), field.begin());
-    else
-        statusShow(status, kInvalidNameText);
     controls.deleteItem(selectorId, entry);
     controls.insertItem(selectorId, entry, shownName(field));
     controls.setSelection(selectorId, entry);
@@ -131,14 +119,14 @@ int COmake::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr
 void COmake::storeClassName(IDialogControls& controls)
 {
     std::vector<std::uint8_t>& table = context().tables().trainerClassNames;
-    storeName(context().statusLine(), controls, kClassNameEdit, kClassSelector,
+    storeNameAndShow(context().statusLine(), controls, kClassNameEdit, kClassSelector,
               nameField(table, other_tables::kClassNameSize, m_currentClass), m_currentClass);
 }
 
 void COmake::storeMoveName(IDialogControls& controls)
 {
     auto& table = context().tables().moveNames;
-    storeName(context().statusLine(), controls, kMoveNameEdit, kMoveSelector,
+    storeNameAndShow(context().statusLine(), controls, kMoveNameEdit, kMoveSelector,
               nameField(table, SharedTables::kMoveNameSize, m_currentMove), m_currentMove);
 }
 

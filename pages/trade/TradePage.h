@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/GameSettings.h"
+#include "core/RecordTable.h"
 #include "core/WindowBase.h"
 #include "pages/trade/TradeDialog.h"
 #include "pages/trade/TradeRecord.h"
@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 // The in-game trade editor: the trade table lives in memory from LoadSettings to Release.
 class CTamblor_Communication_Change : public CWindowBase {
@@ -24,22 +23,17 @@ public:
     void Release() override;
     int DialogId() override { return trade_dialog::kTemplateId; }
 
-    bool hasTable() const { return !m_table.empty(); }
-    std::int32_t tableOffset() const { return m_tableOffset; }
-    std::int32_t tradeCount() const { return m_tradeCount; }
-    std::size_t recordCount() const { return m_table.size() / trade_record::kSize; }
-    // The trade's record in the table; index below recordCount().
-    std::span<std::uint8_t, trade_record::kSize> record(std::size_t index);
+    bool hasTable() const { return m_trades.hasRecords(); }
+    std::int32_t tableOffset() const { return m_trades.offset(); }
+    std::int32_t tradeCount() const { return m_trades.count(); }
+    std::size_t recordCount() const { return m_trades.recordCount(); }
+    // The trade's 60 bytes; empty for an index beyond the table.
+    std::span<std::uint8_t> record(std::size_t index) { return m_trades.record(static_cast<std::int64_t>(index)); }
 
     std::size_t currentTrade() const { return m_currentTrade; }
     void setCurrentTrade(std::size_t index) { m_currentTrade = index; }
 
 private:
-    // Configured in Setting.ini; the table may still be missing if it could not be allocated.
-    bool configured() const { return m_tableOffset != kNotConfigured && m_tradeCount > 0; }
-
-    std::vector<std::uint8_t> m_table;
-    std::int32_t m_tableOffset = kNotConfigured;
-    std::int32_t m_tradeCount = 0;
+    RecordTable m_trades;
     std::size_t m_currentTrade = 0;
 };

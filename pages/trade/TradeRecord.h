@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/LittleEndian.h"
+
 #include <cstddef>
-#include <cstdint>
-#include <span>
 
 // One in-game trade: 60 bytes, little-endian. Bytes 0x06 to 0x0B, 0x15 to 0x17, 0x1A to
 // 0x23, 0x2A, 0x31 to 0x37 and 0x3A to 0x3B belong to the game and are never changed.
@@ -21,25 +21,9 @@ inline constexpr std::size_t kHeldItem = 0x28; // u16
 inline constexpr std::size_t kParentName = 0x2B;
 inline constexpr std::size_t kWantedMonster = 0x38; // u16
 
-inline std::uint16_t get16(std::span<const std::uint8_t, kSize> record, std::size_t at)
-{
-    return static_cast<std::uint16_t>(record[at] | record[at + 1] << 8);
-}
-
-inline std::uint32_t get32(std::span<const std::uint8_t, kSize> record, std::size_t at)
-{
-    return get16(record, at) | static_cast<std::uint32_t>(get16(record, at + 2)) << 16;
-}
-
-inline void set16(std::span<std::uint8_t, kSize> record, std::size_t at, std::uint16_t value)
-{
-    record[at] = static_cast<std::uint8_t>(value);
-    record[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-inline void set32(std::span<std::uint8_t, kSize> record, std::size_t at, std::uint32_t value)
-{
-    set16(record, at, static_cast<std::uint16_t>(value));
-    set16(record, at + 2, static_cast<std::uint16_t>(value >> 16));
-}
+// Multi-byte fields are read and written with these.
+using little_endian::get16;
+using little_endian::get32;
+using little_endian::set16;
+using little_endian::set32;
 } // namespace trade_record

@@ -29,7 +29,7 @@ int CTrainer_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
 
 void CTrainer_Edit::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
+    const GameSettings settings = context().gameSettings(section);
     m_tableOffset = settings.offset("TrainerData");
     std::int32_t count = settings.count("TrainerDataNum");
     m_trainerCount = count > 0 ? count : kNotConfigured;

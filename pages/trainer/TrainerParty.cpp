@@ -1,5 +1,6 @@
 #include "pages/trainer/TrainerParty.h"
 
+#include "core/LittleEndian.h"
 #include "core/RomFile.h"
 
 #include <algorithm>
@@ -26,8 +27,7 @@ std::uint16_t TrainerParty::get16(std::size_t slot, std::size_t entryOffset) con
     if (slot >= base.size() || entryOffset + 2 > kEntryBytes)
         return 0;
     const Part& part = entryOffset < party_entry::kBasePartSize ? base[slot] : moves[slot];
-    std::size_t at = entryOffset % party_entry::kBasePartSize;
-    return static_cast<std::uint16_t>(part[at] | part[at + 1] << 8);
+    return little_endian::get16(part, entryOffset % party_entry::kBasePartSize);
 }
 
 void TrainerParty::set16(std::size_t slot, std::size_t entryOffset, std::uint16_t value)
@@ -35,9 +35,7 @@ void TrainerParty::set16(std::size_t slot, std::size_t entryOffset, std::uint16_
     if (slot >= base.size() || entryOffset + 2 > kEntryBytes)
         return;
     Part& part = entryOffset < party_entry::kBasePartSize ? base[slot] : moves[slot];
-    std::size_t at = entryOffset % party_entry::kBasePartSize;
-    part[at] = static_cast<std::uint8_t>(value);
-    part[at + 1] = static_cast<std::uint8_t>(value >> 8);
+    little_endian::set16(part, entryOffset % party_entry::kBasePartSize, value);
 }
 
 PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,

@@ -1,9 +1,6 @@
 #include "pages/trainer/TrainerPictures.h"
 
-#include <array>
 #include <cstdio>
-#include <string_view>
-#include <utility>
 
 namespace {
 
@@ -14,41 +11,11 @@ std::string hex3(int number)
     return digits;
 }
 
-const char* folderOf(GameFamily family)
-{
-    switch (family) {
-    case kFamilyRS:
-        return "RS";
-    case kFamilyEM:
-        return "EM";
-    case kFamilyFR:
-        return "FR";
-    default:
-        return "UN";
-    }
-}
-
 } // namespace
-
-GameFamily gameFamilyOf(const std::string& section)
-{
-    static constexpr std::array<std::pair<std::string_view, GameFamily>, 5> kCodes{{
-        {"AXVJ", kFamilyRS},
-        {"AXPJ", kFamilyRS},
-        {"BPEJ", kFamilyEM},
-        {"BPRJ", kFamilyFR},
-        {"BPGJ", kFamilyFR},
-    }};
-    for (const auto& [code, family] : kCodes) {
-        if (section.find(code) != std::string::npos)
-            return family;
-    }
-    return kFamilyUN;
-}
 
 std::string trainerPicturePath(const std::string& programDirectory, GameFamily family, int number)
 {
-    return programDirectory + "/pics/" + folderOf(family) + "/trainer-" + hex3(number) + ".bmp";
+    return programDirectory + "/pics/" + std::string(familyFolderName(family)) + "/trainer-" + hex3(number) + ".bmp";
 }
 
 std::string monsterPicturePath(const std::string& programDirectory, int number)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/CartridgePointer.h"
+#include "core/LittleEndian.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -39,26 +42,21 @@ inline std::uint8_t partyCount(std::span<const std::uint8_t, kSize> record)
 
 inline std::uint32_t partyOffset(std::span<const std::uint8_t, kSize> record)
 {
-    return record[kPartyPointer] | record[kPartyPointer + 1] << 8 | record[kPartyPointer + 2] << 16;
+    return cartridge::offsetFromLowBytes(cartridge::readPointer(record, kPartyPointer));
 }
 
 inline void setPartyOffset(std::span<std::uint8_t, kSize> record, std::uint32_t offset)
 {
-    record[kPartyPointer] = static_cast<std::uint8_t>(offset);
-    record[kPartyPointer + 1] = static_cast<std::uint8_t>(offset >> 8);
-    record[kPartyPointer + 2] = static_cast<std::uint8_t>(offset >> 16);
+    cartridge::writeLowBytes(record, kPartyPointer, offset);
 }
 
 inline std::uint16_t item(std::span<const std::uint8_t, kSize> record, std::size_t index)
 {
-    std::size_t at = kItems + 2 * index;
-    return static_cast<std::uint16_t>(record[at] | record[at + 1] << 8);
+    return little_endian::get16(record, kItems + 2 * index);
 }
 
 inline void setItem(std::span<std::uint8_t, kSize> record, std::size_t index, std::uint16_t value)
 {
-    std::size_t at = kItems + 2 * index;
-    record[at] = static_cast<std::uint8_t>(value);
-    record[at + 1] = static_cast<std::uint8_t>(value >> 8);
+    little_endian::set16(record, kItems + 2 * index, value);
 }
 } // namespace trainer_record

@@ -4,8 +4,6 @@
 #include "tests/support/MemoryTemplates.h"
 #include "tests/support/PortableBitmap.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -79,11 +77,7 @@ int MemoryShell::runModalDialog(WindowHandle, int templateId, IWindowHandler& ha
 
 std::optional<RgbImage> MemoryShell::loadBitmapFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return decodeBitmapPixels(bytes);
+    return loadBitmapPixels(path);
 }
 
 std::unique_ptr<IToolWindow> MemoryShell::createToolWindow(const ToolWindowSpec& spec, IWindowHandler& handler)

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+class IDialogControls;
+class IStatusLine;
+
+// What a "設定" (store) button reports: success, or that a bad input was replaced.
+inline constexpr const char* kStoredText = "正常終了。";
+inline constexpr const char* kSuitableValueText = "正しい値を取得できなかったので、適当な値を設定しました。";
+inline constexpr const char* kZeroValueText = "正しい値を取得できなかったので、0を設定しました。";
+// What a name field reports.
+inline constexpr const char* kEnterNameText = "名前を入力してください。";
+inline constexpr const char* kInvalidNameText = "名前を取得できませんでした。無効な文字が入力されました。";
+
+// The values a field accepts, and the fixed value that stands in for any other.
+struct FieldRange {
+    std::int64_t lowest;
+    std::int64_t highest;
+    std::int64_t fallback;
+};
+
+// One press of a store button. Every field is read and stored even when another is bad; a
+// bad value takes its field's fallback and marks the store, and report() then shows the
+// page's fallback message instead of "正常終了。".
+//
+//     FieldStore store(controls);
+//     record[kPower] = static_cast<std::uint8_t>(store.decimal(kPowerEdit, 9, {0, 255, 255}));
+//     record[kType] = static_cast<std::uint8_t>(store.selection(kTypeCombo, {0, 17, 0}));
+//     store.report(status, kSuitableValueText);
+class FieldStore {
+public:
+    explicit FieldStore(const IDialogControls& controls) : m_controls(controls) {}
+
+    // The edit's text (at most maxLength characters) as a decimal number (parseDecimal):
+    // an empty or non-numeric text gives 0, unchecked.
+    std::int32_t decimal(int id, std::size_t maxLength) const;
+    // The same, checked against the range.
+    std::int32_t decimal(int id, std::size_t maxLength, const FieldRange& range);
+    // As hexadecimal (parseHex), unchecked and checked.
+    std::uint32_t hex(int id, std::size_t maxLength) const;
+    std::uint32_t hex(int id, std::size_t maxLength, const FieldRange& range);
+    // A combo box or list box selection, checked against the range; no selection is -1.
+    int selection(int id, const FieldRange& range);
+
+    // A value the page worked out itself, checked against the range.
+    std::int64_t checked(std::int64_t value, const FieldRange& range);
+    // A value kept within lowest and highest; a value that had to move marks the store.
+    std::int64_t clamped(std::int64_t value, std::int64_t lowest, std::int64_t highest);
+    // For a fallback the page decided on by a rule of its own.
+    void markFallback() { m_usedFallback = true; }
+    bool usedFallback() const { return m_usedFallback; }
+
+    // "正常終了。", or fallbackText (kSuitableValueText or kZeroValueText) after a fallback.
+    void report(IStatusLine* status, const char* fallbackText) const;
+
+private:
+    const IDialogControls& m_controls;
+    bool m_usedFallback = false;
+};
+
+enum class NameStoreResult {
+    Stored,
+    // Nothing typed: kEnterNameText was shown and the field is unchanged.
+    Empty,
+    // Something was typed but there is no field to store it in (nothing is selected).
+    NoField,
+    // Nothing of the text could be encoded: kInvalidNameText was shown, the old name stays.
+    Invalid,
+};
+
+// Stores the edit's text (at most maxLength characters) in a fixed-length game text field:
+// GameCodec::encodeName into zero-filled bytes of the field's size, or of encodedSize where a
+// field keeps only the first bytes of a wider name (a dex category: 6 encoded, 5 kept).
+// Messages go to the status line as the results say; nothing is shown on success, and the
+// caller clears the status line first where its page does.
+NameStoreResult storeName(const IDialogControls& controls, IStatusLine* status, int editId, std::size_t maxLength,
+                          std::span<std::uint8_t> field, std::size_t encodedSize = 0);

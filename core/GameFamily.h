@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+// The releases the program tells apart by their game code. The numbers are the ones the
+// pages keep in their state.
+enum GameFamily : int {
+    kFamilyRS = 0, // AXVJ, AXPJ
+    kFamilyEM = 1, // BPEJ
+    kFamilyFR = 2, // BPRJ, BPGJ
+    kFamilyUN = 500,
+};
+
+// The family of the first game code that the text contains as a substring, in the order
+// AXVJ, AXPJ, BPEJ, BPRJ, BPGJ; UN when it contains none.
+GameFamily gameFamilyOf(std::string_view gameCode);
+
+// The picture folder of the family: "RS", "EM", "FR" or "UN".
+std::string_view familyFolderName(GameFamily family);
