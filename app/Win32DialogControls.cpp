@@ -200,6 +200,10 @@ int Win32DialogControls::setSelection(int id, int index)
     const ItemMessages* messages = itemMessages(control);
     if (!messages)
         return kNoItem;
+    // Windows clears the selection for an index beyond the items; Wine keeps the old one.
+    const LRESULT count = SendMessageA(control, messages->count, 0, 0);
+    if (index < 0 || index >= count)
+        index = kNoItem;
     const LRESULT selected = SendMessageA(control, messages->setSelection, static_cast<WPARAM>(index), 0);
     return selected < 0 ? kNoItem : static_cast<int>(selected);
 }

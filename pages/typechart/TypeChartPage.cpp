@@ -1,9 +1,12 @@
 #include "pages/typechart/TypeChartPage.h"
 
+#include "core/CartridgePointer.h"
 #include "core/TableBuffer.h"
+#include "core/ui/StatusLine.h"
 #include "pages/typechart/TypeChartEntry.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 // The end bytes are looked for a chunk at a time; one read per byte would take minutes
@@ -23,18 +26,9 @@ void CTamblor_Compatibility::Reset()
     m_currentEntry = 0;
 }
 
-void CTamblor_Compatibility::InitDialog(WindowHandle)
-{
-}
-
-int CTamblor_Compatibility::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
-}
-
 void CTamblor_Compatibility::LoadSettings(const std::string& section)
 {
-    GameSettings settings(context().settingsFile(), section);
+    const GameSettings settings = context().gameSettings(section);
     m_pointerLocation = settings.offset("Compatibility");
     freeEntries();
 }
@@ -43,13 +37,13 @@ bool CTamblor_Compatibility::DataRead(RomFile& file)
 {
     if (m_pointerLocation == kNotConfigured)
         return true;
-    std::array<std::uint8_t, type_chart::kPointerSize> pointer{};
+    std::array<std::uint8_t, cartridge::kPointerSize> pointer{};
     if (!file.seek(m_pointerLocation) || !file.read(pointer))
         return failWith(file);
-    const std::uint32_t address = pointer[0] | pointer[1] << 8 | pointer[2] << 16 |
-                                  static_cast<std::uint32_t>(pointer[3]) << 24;
-    // A pointer below the cartridge base gives a negative offset, which no seek accepts.
-    m_tableOffset = static_cast<std::int32_t>(address - type_chart::kCartridgeBase);
+    const std::optional<std::int32_t> offset = cartridge::offsetBySubtracting(cartridge::readPointer(pointer, 0));
+    if (!offset)
+        return failWith(endOfFileErrorText());
+    m_tableOffset = *offset;
 
     if (!file.seek(m_tableOffset))
         return failWith(file);
@@ -104,6 +98,21 @@ bool CTamblor_Compatibility::DataWrite(RomFile& file)
 void CTamblor_Compatibility::Release()
 {
     freeEntries();
+}
+
+void CTamblor_Compatibility::ReInd()
+{
+    Release();
+    RomFile file = RomFile::openForReading(context().romPath());
+    if (!file.isOpen()) {
+        statusShow(context().statusLine(), file.errorText());
+    } else if (!DataRead(file)) {
+        // Nothing half-read stays to be shown, relocated or saved.
+        Release();
+        statusPrint(context().statusLine(), "%s::ReInd を実行中にエラーが発生しました。%s", className(),
+                    context().errorText().c_str());
+    }
+    InitDialog(nullptr);
 }
 
 std::size_t CTamblor_Compatibility::entryCount() const

@@ -28,12 +28,21 @@ public:
     std::size_t currentEntry() const { return m_currentEntry; }
     // The 3 bytes of one entry; empty for an index beyond the list.
     std::span<std::uint8_t> entry(std::size_t index);
+    std::span<const std::uint8_t> entries() const { return m_entries; }
+
+    // Reads the chart again from the ROM file and shows it; after a failure the page has no
+    // entries and its controls are disabled.
+    void ReInd();
 
 private:
     // Reads on from the table offset to just past the two end bytes; false (with the error
     // text set) when a read fails or the file ends first.
     bool findListEnd(RomFile& file, std::int64_t& end);
     void freeEntries();
+    // The dialog's commands.
+    void selectEntry(IDialogControls& controls);
+    void storeEntry(IDialogControls& controls);
+    void RePoint();
 
     std::int32_t m_pointerLocation = kNotConfigured;
     std::int32_t m_tableOffset = kNotConfigured;

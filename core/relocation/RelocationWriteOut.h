@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/RomFile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What "設定" asks of the page: move the table to address with count entries.
+struct RelocationChoice {
+    std::uint32_t address = 0;
+    std::int32_t count = 0;
+    int dataType = 0;
+    bool copyOldEntries = false;
+};
+
+// A page that moves one of its tables with the relocation dialog. The dialog writes the new
+// area and only then lets the page rewrite its pointer, both through one open of the ROM, so
+// that a failure before the pointer leaves the table where it was.
+class IRelocationPage {
+public:
+    virtual ~IRelocationPage() = default;
+    // The bytes of the moved table: its entries (the old ones where asked) and its end.
+    virtual std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) = 0;
+    // Points the table at choice.address; false with the file's error text on failure.
+    virtual bool rewritePointer(RomFile& file, const RelocationChoice& choice) = 0;
+    // Both writes succeeded and the file is closed: show the table from its new place.
+    virtual void relocated(const RelocationChoice& choice) = 0;
+};
+
+struct WriteOutResult {
+    enum class Failure { None, Open, Area, Pointer };
+    Failure failure = Failure::None;
+    std::string errorText; // the system's text when failed
+    bool ok() const { return failure == Failure::None; }
+};
+
+// Opens the ROM for writing, writes the area at the choice's address, then has the page
+// rewrite its pointer; stops at the first failure.
+WriteOutResult writeRelocatedTable(const std::string& romPath, IRelocationPage& page, const RelocationChoice& choice);
