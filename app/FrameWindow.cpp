@@ -6,7 +6,9 @@
 #include "app/RomFileDialog.h"
 #include "app/StatusWindow.h"
 #include "app/Win32DialogBinding.h"
+#include "app/Win32MdiClient.h"
 #include "app/Win32PageHost.h"
+#include "app/Win32Shell.h"
 #include "app/WindowPlacement.h"
 #include "core/GameSettings.h"
 #include "core/TabSystem.h"
@@ -51,7 +53,9 @@ constexpr std::array<ToolButton, 5> kTextButtons = {{{0x800E, 250, "新規\nウ�
                                                      {0x8016, 400, "アイコンの\n整列"},
                                                      {0x8015, 450, "すべて\n閉じる"}}};
 
-// The program's one session and status line, for the whole run.
+// The program's one session and status line, for the whole run. The shell outlives the
+// session, whose pages hold windows it made.
+std::unique_ptr<Win32Shell> g_shell;
 CTabSystem g_tabs;
 CStausWnd g_status;
 std::unique_ptr<Win32PageHost> g_pageHost;
@@ -94,6 +98,8 @@ void onCreate(HWND frame)
     win32_dialog::setStatusLine(&g_status);
     g_pageHost = std::make_unique<Win32PageHost>(g_instance);
     g_tabs.setPageHost(g_pageHost.get());
+    g_shell = std::make_unique<Win32Shell>(g_instance, frame);
+    g_tabs.setShell(g_shell.get());
     g_tabs.setTabControl(g_tabControl.window);
 
     createButton(frame, kSaveButton, g_saveButton);
@@ -178,7 +184,7 @@ LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     }
     if (int result = g_tabs.forwardToCurrentPage(WM_COMMAND, wParam, lParam))
         return result;
-    return DefFrameProcA(frame, nullptr, WM_COMMAND, wParam, lParam);
+    return DefFrameProcA(frame, win32_mdi::frameClient(), WM_COMMAND, wParam, lParam);
 }
 
 void selectTab(WPARAM index)
@@ -247,7 +253,7 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
         onDestroy(frame);
         return 0;
     }
-    return DefFrameProcA(frame, nullptr, message, wParam, lParam);
+    return DefFrameProcA(frame, win32_mdi::frameClient(), message, wParam, lParam);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The program's entry point: the frame's class, the frame, and the message loop.
 #include "app/FrameWindow.h"
+#include "app/Win32MdiClient.h"
 #include "res/resource.h"
 
 #include <windows.h>
@@ -34,10 +35,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDC_CALVANTER));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
+            continue;
+        // The text documents' own keys (Ctrl+F4, Ctrl+F6) while their client is shown.
+        if (HWND client = win32_mdi::frameClient(); client && TranslateMDISysAccel(client, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
 }

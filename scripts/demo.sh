@@ -11,16 +11,20 @@ demo="$root/demo"
 "$root/scripts/setup.sh"
 "$root/scripts/wine/setup.sh"
 "$root/scripts/build.sh"
-cmake --build "$root/build/mingw-i686" -j "$(nproc 2>/dev/null || echo 2)" --target calvanter_driver
-
-"$root/build/native/make_fixture" "$demo" "$code" fixture.gba
-cp "$root/build/mingw-i686/Calvanter.exe" "$demo/"
-"$root/build/native/read_rom" "$demo" fixture.gba
 
 source "$root/scripts/wine/env.sh"
 had_display=${DISPLAY:-}
 wine_env_init "$root/build/demo"
 trap wine_stop EXIT
+# The 32-bit program, or the 64-bit one where the kernel runs no 32-bit programs.
+arch=i686
+[[ $WINE_RUNS_32BIT == 0 ]] && arch=x86_64
+cmake --build "$root/build/mingw-$arch" -j "$(nproc 2>/dev/null || echo 2)" --target calvanter_driver
+
+"$root/build/native/make_fixture" "$demo" "$code" fixture.gba
+cp "$root/build/mingw-$arch/Calvanter.exe" "$demo/"
+"$root/build/native/read_rom" "$demo" fixture.gba
+
 [[ -d $WINEPREFIX/drive_c ]] || wine_fresh_prefix
 
 if [[ -n $had_display ]]; then
@@ -33,6 +37,6 @@ fi
 rm -rf "$demo/screenshots"
 mkdir -p "$demo/screenshots"
 echo "demo: no display; the driver opens the demo ROM under Xvfb (DISPLAY=$DISPLAY)"
-wine_run 300 "$root/build/mingw-i686/win32-tests/calvanter_driver.exe" --show "$demo/Calvanter.exe" "$demo" \
+wine_run 300 "$root/build/mingw-$arch/win32-tests/calvanter_driver.exe" --show "$demo/Calvanter.exe" "$demo" \
   fixture.gba "$demo/screenshots" || echo "demo: the driver reported failures"
 "$root/scripts/wine/screenshots.sh" "$demo/screenshots"

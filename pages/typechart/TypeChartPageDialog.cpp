@@ -11,6 +11,7 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <vector>
 
 using namespace type_chart_dialog;
 
@@ -85,8 +86,10 @@ void CTamblor_Compatibility::InitDialog(WindowHandle dialog)
         controls->addItem(kMultiplier, name);
     controls->setSelection(kMultiplier, 0);
 
+    std::vector<std::string> lines;
     for (std::size_t i = 0; i < entryCount(); ++i)
-        controls->addItem(kList, entryLine(*controls, entry(i)));
+        lines.push_back(entryLine(*controls, entry(i)));
+    controls->addItems(kList, lines);
     // A relocation may have left fewer entries than the one shown before.
     if (m_currentEntry >= entryCount())
         m_currentEntry = 0;

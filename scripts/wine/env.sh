@@ -70,6 +70,10 @@ wine_fresh_prefix() {
   # A crash ends the program at once instead of waiting behind Wine's crash dialog.
   timeout --kill-after=10 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null 2>&1 || true
+  # No window manager runs under Xvfb: with managed windows Wine would wait two seconds for one
+  # at every top-level window shown or hidden (each modal dialog and message box).
+  timeout --kill-after=10 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >/dev/null 2>&1 || true
   timeout --kill-after=10 120 wineserver -w || { echo "wine: wineserver did not settle" >&2; return 1; }
 }
 
