@@ -1,5 +1,7 @@
 #include "app/Win32BitmapFile.h"
 
+#include "core/LittleEndian.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -18,16 +20,6 @@ constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
 // The largest header (BITMAPV5HEADER) and colour table, with the three masks of BI_BITFIELDS.
 constexpr std::size_t kMaxPrefix = kFileHeaderSize + 124 + 12 + 256 * 4;
-
-std::uint32_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t at)
-{
-    return static_cast<std::uint32_t>(bytes[at] | bytes[at + 1] << 8);
-}
-
-std::uint32_t u32At(const std::vector<std::uint8_t>& bytes, std::size_t at)
-{
-    return u16At(bytes, at) | u16At(bytes, at + 2) << 16;
-}
 
 struct BitmapFile {
     std::vector<std::uint8_t> prefix; // the first bytes of the file, up to kMaxPrefix
@@ -66,10 +58,10 @@ struct BitmapLayout {
 std::optional<BitmapLayout> loadableLayout(const BitmapFile& file)
 {
     const auto& bytes = file.prefix;
-    if (bytes.size() < kFileHeaderSize + kCoreHeaderSize || u16At(bytes, 0) != 0x4D42) // "BM"
+    if (bytes.size() < kFileHeaderSize + kCoreHeaderSize || little_endian::get16(bytes, 0) != 0x4D42) // "BM"
         return std::nullopt;
-    const std::uint32_t offBits = u32At(bytes, 10);
-    const std::uint32_t headerSize = u32At(bytes, 14);
+    const std::uint32_t offBits = little_endian::get32(bytes, 10);
+    const std::uint32_t headerSize = little_endian::get32(bytes, 14);
     std::int64_t width = 0;
     std::int64_t height = 0;
     std::uint32_t planes = 0;
@@ -79,21 +71,21 @@ std::optional<BitmapLayout> loadableLayout(const BitmapFile& file)
     std::uint32_t colorsUsed = 0;
     std::size_t entrySize = 4;
     if (headerSize == kCoreHeaderSize) {
-        width = u16At(bytes, 18);
-        height = u16At(bytes, 20);
-        planes = u16At(bytes, 22);
-        bitCount = u16At(bytes, 24);
+        width = little_endian::get16(bytes, 18);
+        height = little_endian::get16(bytes, 20);
+        planes = little_endian::get16(bytes, 22);
+        bitCount = little_endian::get16(bytes, 24);
         entrySize = 3;
     } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 || headerSize == 124) {
         if (bytes.size() < kFileHeaderSize + kInfoHeaderSize)
             return std::nullopt;
-        width = static_cast<std::int32_t>(u32At(bytes, 18));
-        height = static_cast<std::int32_t>(u32At(bytes, 22));
-        planes = u16At(bytes, 26);
-        bitCount = u16At(bytes, 28);
-        compression = u32At(bytes, 30);
-        sizeImage = u32At(bytes, 34);
-        colorsUsed = u32At(bytes, 46);
+        width = static_cast<std::int32_t>(little_endian::get32(bytes, 18));
+        height = static_cast<std::int32_t>(little_endian::get32(bytes, 22));
+        planes = little_endian::get16(bytes, 26);
+        bitCount = little_endian::get16(bytes, 28);
+        compression = little_endian::get32(bytes, 30);
+        sizeImage = little_endian::get32(bytes, 34);
+        colorsUsed = little_endian::get32(bytes, 46);
     } else {
         return std::nullopt;
     }
@@ -154,13 +146,7 @@ std::optional<RgbImage> pixelsOf(HBITMAP bitmap)
     image.width = width;
     image.height = height;
     image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownRgbInfo(width, height);
     HDC dc = CreateCompatibleDC(nullptr);
     if (!dc)
         return std::nullopt;
@@ -227,6 +213,18 @@ std::optional<RgbImage> loadBitmapFile(const std::string& path)
     std::optional<RgbImage> image = pixelsOf(bitmap);
     DeleteObject(bitmap);
     return image;
+}
+
+BITMAPINFO topDownRgbInfo(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
 } // namespace win32_bitmap

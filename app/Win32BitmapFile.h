@@ -18,4 +18,7 @@ inline constexpr int kMaxBitmapSide = 4096;
 // The pixels, top row first; nothing when the file cannot be read or is no sane bitmap.
 std::optional<RgbImage> loadBitmapFile(const std::string& path);
 
+// The header of 32-bit pixels, top row first: the form of RgbImage.
+BITMAPINFO topDownRgbInfo(int width, int height);
+
 } // namespace win32_bitmap

@@ -1,5 +1,7 @@
 #include "app/Win32DialogControls.h"
 
+#include "app/Win32BitmapFile.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -260,13 +262,7 @@ void Win32DialogControls::showPixels(int id, int width, int height, std::span<co
     if (!control || width <= 0 || height <= 0 ||
         pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = win32_bitmap::topDownRgbInfo(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 // The Win32 message and notification numbers that pages handle, defined here so that the
 // portable code sees the same values as the Win32 headers.
@@ -30,6 +31,20 @@ inline constexpr std::uint16_t commandId(std::uintptr_t wParam)
 inline constexpr std::uint16_t notifyCode(std::uintptr_t wParam)
 {
     return static_cast<std::uint16_t>(wParam >> 16 & 0xFFFF);
+}
+
+// A WM_COMMAND's control id and notification code.
+struct Command {
+    int id;
+    std::uint16_t code;
+};
+
+// The command a message carries; nothing for any other message.
+inline constexpr std::optional<Command> asCommand(std::uint32_t message, std::uintptr_t wParam)
+{
+    if (message != kCommand)
+        return std::nullopt;
+    return Command{commandId(wParam), notifyCode(wParam)};
 }
 
 inline constexpr std::uintptr_t makeCommand(std::uint16_t id, std::uint16_t code)

@@ -64,8 +64,10 @@ void COmake::InitDialog(WindowHandle dialog)
         controls->clearItems(id);
     controls->clearItems(kClassSelector);
     const std::span<const std::uint8_t> classNames(tables.trainerClassNames);
+    std::vector<std::string> shownClasses;
     for (std::size_t at = 0; at + other_tables::kClassNameSize <= classNames.size(); at += other_tables::kClassNameSize)
-        controls->addItem(kClassSelector, shownName(classNames.subspan(at, other_tables::kClassNameSize)));
+        shownClasses.push_back(shownName(classNames.subspan(at, other_tables::kClassNameSize)));
+    controls->addItems(kClassSelector, shownClasses);
     controls->setDroppedHeight(kClassSelector, kSelectorDropHeight);
     controls->setSelection(kClassSelector, 0);
     m_currentClass = 0;
@@ -87,13 +89,11 @@ void COmake::InitDialog(WindowHandle dialog)
 
 int COmake::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
-    if (message != window_message::kCommand)
-        return 0;
+    const auto command = window_message::asCommand(message, wParam);
     IDialogControls* controls = this->controls(nullptr);
-    if (!controls)
+    if (!command || !controls)
         return 0;
-    const int id = window_message::commandId(wParam);
-    const std::uint16_t code = window_message::notifyCode(wParam);
+    const auto [id, code] = *command;
     if (code == window_message::kComboSelChange) {
         m_currentClass = controls->selection(kClassSelector);
         m_currentMove = controls->selection(kMoveSelector);

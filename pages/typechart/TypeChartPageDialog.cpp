@@ -99,13 +99,11 @@ void CTamblor_Compatibility::InitDialog(WindowHandle dialog)
 
 int CTamblor_Compatibility::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
-    if (message != window_message::kCommand)
-        return 0;
+    const auto command = window_message::asCommand(message, wParam);
     IDialogControls* controls = this->controls(nullptr);
-    if (!controls)
+    if (!command || !controls)
         return 0;
-    const int id = window_message::commandId(wParam);
-    const std::uint16_t code = window_message::notifyCode(wParam);
+    const auto [id, code] = *command;
     if (id == kList && code == window_message::kListSelChange) {
         selectEntry(*controls);
         return 1;

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int kTabCount = 10;
-constexpr int kRuns = 7;
+constexpr int kRuns = 11;
 
 double milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
 {
