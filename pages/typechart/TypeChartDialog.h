@@ -23,7 +23,8 @@ inline constexpr int kRePoint = IDC_TYPE_CHART_REPOINT;
 
 // Enabled only while there are entries.
 inline constexpr int kEditControls[] = {kAttacker, kDefender, kMultiplier, kStore, kRePoint};
-// The list's columns: attacking type, defending type, multiplier (dialog units).
-inline constexpr int kListTabStops[] = {30, 60, 90};
+// The list's columns: attacking type, defending type, multiplier (dialog units). Stops at 30
+// and 60 would put a four-character type name ("ゴースト") past the next column's start.
+inline constexpr int kListTabStops[] = {44, 88, 132};
 } // namespace type_chart_dialog
 #endif
