@@ -41,6 +41,9 @@ public:
 
 protected:
     PageContext& context() const { return m_context; }
+    // For a page that makes its own page window instead of a dialog (the text page's MDI
+    // client): the window that dialog() then gives.
+    void setPageWindow(WindowHandle window) { m_dialog = window; }
     // The controls of the given dialog, or of the page's own for a null handle; null when
     // there is no such dialog (no host, or the page is not shown).
     IDialogControls* controls(WindowHandle dialog) const;
