@@ -18,15 +18,6 @@ void CTamago_Skill::Reset()
     m_currentMoveLine = 0;
 }
 
-void CTamago_Skill::InitDialog(WindowHandle)
-{
-}
-
-int CTamago_Skill::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
-}
-
 void CTamago_Skill::LoadSettings(const std::string& section)
 {
     m_words.load(context().gameSettings(section), "MonsterEggData", "MonsterEggDataNum");

@@ -53,6 +53,15 @@ public:
 
 private:
     void freeEntries();
+    // The dialog: the two lists and what the combos show for the current line.
+    void showRightList(IDialogControls& controls);
+    void showCurrentValues(IDialogControls& controls);
+    // The dialog's commands.
+    void selectLine(IDialogControls& controls);
+    void selectMoveLine(IDialogControls& controls);
+    void setMove(IDialogControls& controls);
+    void setMonster(IDialogControls& controls);
+    void changeMode(IDialogControls& controls, int button);
 
     // The words, two bytes a record.
     RecordTable m_words;

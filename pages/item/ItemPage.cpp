@@ -14,15 +14,6 @@ void CItem_Edit::Reset()
     m_currentItem = 0;
 }
 
-void CItem_Edit::InitDialog(WindowHandle)
-{
-}
-
-int CItem_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
-}
-
 void CItem_Edit::LoadSettings(const std::string& section)
 {
     m_items.load(context().gameSettings(section), "Item_Data", "Item_DataNum");

@@ -28,6 +28,11 @@ public:
     std::span<std::uint8_t> record(std::size_t item);
 
 private:
+    // The dialog's commands.
+    void selectItem(IDialogControls& controls);
+    void showItem(IDialogControls& controls);
+    void storeItem(IDialogControls& controls);
+
     // In the session's shared item table.
     RecordTable m_items;
     std::size_t m_currentItem = 0;

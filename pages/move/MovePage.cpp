@@ -14,15 +14,6 @@ void CAttack_Edit::Reset()
     m_loaded = false;
 }
 
-void CAttack_Edit::InitDialog(WindowHandle)
-{
-}
-
-int CAttack_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
-}
-
 void CAttack_Edit::LoadSettings(const std::string& section)
 {
     const GameSettings settings = context().gameSettings(section);

@@ -31,6 +31,11 @@ public:
     std::span<const std::uint8_t> record(std::size_t move) const;
 
 private:
+    // The dialog's commands.
+    void selectMove(IDialogControls& controls);
+    void showRecord(IDialogControls& controls) const;
+    void storeRecord(IDialogControls& controls);
+
     std::array<std::uint8_t, move_record::kTableSize> m_table{};
     std::int32_t m_tableOffset = kNotConfigured;
     bool m_loaded = false;

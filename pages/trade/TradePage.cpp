@@ -9,15 +9,7 @@ void CTamblor_Communication_Change::Reset()
 {
     m_trades.reset();
     m_currentTrade = 0;
-}
-
-void CTamblor_Communication_Change::InitDialog(WindowHandle)
-{
-}
-
-int CTamblor_Communication_Change::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
+    m_updating = false;
 }
 
 void CTamblor_Communication_Change::LoadSettings(const std::string& section)

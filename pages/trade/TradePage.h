@@ -34,6 +34,25 @@ public:
     void setCurrentTrade(std::size_t index) { m_currentTrade = index; }
 
 private:
+    // What a display after a change leaves as the user set it.
+    enum class DisplayMode { Full, GenderTyped, NatureChosen, ShinyToggled };
+
+    void loadWorkingValues();
+    void display(IDialogControls& controls, DisplayMode mode);
+    void showTradeList(IDialogControls& controls);
+    // The dialog's commands.
+    void selectTrade(IDialogControls& controls);
+    void chooseNature(IDialogControls& controls);
+    void typeGenderValue(IDialogControls& controls);
+    void toggleShiny(IDialogControls& controls);
+    void storeNameField(IDialogControls& controls, int editId, std::size_t fieldOffset);
+    void storeTrade(IDialogControls& controls);
+
     RecordTable m_trades;
     std::size_t m_currentTrade = 0;
+    // Set while the page fills its own controls, whose notifications are then ignored.
+    bool m_updating = false;
+    // The PV and parent ID as the dialog has changed them; they reach the record on storing.
+    std::uint32_t m_workingPersonality = 0;
+    std::uint16_t m_workingParentId = 0;
 };

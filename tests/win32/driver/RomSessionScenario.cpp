@@ -1,8 +1,12 @@
+#include "tests/win32/driver/EggMoveScenario.h"
+#include "tests/win32/driver/ItemScenario.h"
+#include "tests/win32/driver/MoveScenario.h"
 #include "tests/win32/driver/PageControls.h"
 #include "tests/win32/driver/Program.h"
 #include "tests/win32/driver/RomBytes.h"
 #include "tests/win32/driver/Scenarios.h"
 #include "tests/win32/driver/Screenshot.h"
+#include "tests/win32/driver/TradeScenario.h"
 #include "tests/win32/driver/Windows.h"
 
 #include <cstdio>
@@ -216,7 +220,11 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
     report.check(saved == expected, "rom: exactly the edited class name, move name and starter bytes changed",
                  saved == expected ? "" : differences(saved, expected));
 
+    checkEggMovePage(report, frame, romPath, screenshotFolder);
+    checkMovePage(report, frame, romPath, screenshotFolder);
+    checkItemPage(report, frame, romPath, screenshotFolder);
     checkTypeChartPage(report, frame, romPath, screenshotFolder);
+    checkTradePage(report, frame, romPath, screenshotFolder);
     printTabTimings(frame);
 
     PostMessageA(frame, WM_CLOSE, 0, 0);

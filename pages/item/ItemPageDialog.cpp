@@ -1,0 +1,125 @@
+#include "pages/item/ItemPage.h"
+
+#include "core/FieldStore.h"
+#include "core/GameFamily.h"
+#include "core/codec/GameCodec.h"
+#include "core/ui/DialogControls.h"
+#include "core/ui/StatusLine.h"
+#include "core/ui/WindowMessages.h"
+#include "pages/item/ItemDialog.h"
+#include "pages/item/ItemRecord.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace item_dialog;
+
+namespace {
+
+// Entry n is battle usage type n.
+const std::array<std::string, 3> kBattleUsageNames = {"無し", "アイテム", "ボール"};
+// Entry n is pocket n + 1; the two families order their bag differently.
+const std::array<std::string, 5> kFireRedPockets = {"アイテム", "重要なアイテム", "ボール", "技&秘伝マシン",
+                                                    "木の実"};
+const std::array<std::string, 5> kOtherPockets = {"アイテム", "ボール", "技&秘伝マシン", "木の実",
+                                                  "重要なアイテム"};
+
+// A value beyond the list shows no selection. The selection is cleared outright: not every
+// system clears it for an index beyond the list.
+void selectEntry(IDialogControls& controls, int comboId, int entry)
+{
+    const bool listed = entry >= 0 && entry < controls.itemCount(comboId);
+    controls.setSelection(comboId, listed ? entry : IDialogControls::kNoItem);
+}
+
+std::string hexText(std::uint32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
+    return text;
+}
+
+} // namespace
+
+void CItem_Edit::InitDialog(WindowHandle dialog)
+{
+    IDialogControls* controls = this->controls(dialog);
+    if (!controls)
+        return;
+    const bool editable = m_items.hasRecords();
+    for (int id : kAllControls)
+        controls->setEnabled(id, editable);
+    for (int id : {kSelector, kBattleUsage, kPocket})
+        controls->clearItems(id);
+    if (!editable)
+        return;
+
+    controls->addItems(kBattleUsage, kBattleUsageNames);
+    controls->addItems(kPocket, gameFamilyOf(context().gameCode()) == kFamilyFR ? kFireRedPockets : kOtherPockets);
+    std::vector<std::string> names;
+    for (std::size_t item = 0; item < m_items.recordCount(); ++item)
+        names.push_back(gameCodec().decodeField(record(item).subspan(item_record::kName, item_record::kNameLength)));
+    controls->addItems(kSelector, names);
+    if (m_currentItem >= m_items.recordCount())
+        m_currentItem = 0;
+    controls->setSelection(kSelector, static_cast<int>(m_currentItem));
+    showItem(*controls);
+}
+
+int CItem_Edit::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
+{
+    const auto command = window_message::asCommand(message, wParam);
+    IDialogControls* controls = this->controls(nullptr);
+    if (!command || !controls || !m_items.hasRecords())
+        return 0;
+    const auto [id, code] = *command;
+    if (id == kSelector && code == window_message::kComboSelChange) {
+        selectItem(*controls);
+        return 1;
+    }
+    if (id == kStore && code == window_message::kButtonClicked) {
+        storeItem(*controls);
+        return 1;
+    }
+    return 0;
+}
+
+void CItem_Edit::selectItem(IDialogControls& controls)
+{
+    const int selected = controls.selection(kSelector);
+    if (selected == IDialogControls::kNoItem || static_cast<std::size_t>(selected) >= m_items.recordCount())
+        return;
+    m_currentItem = static_cast<std::size_t>(selected);
+    showItem(controls);
+}
+
+void CItem_Edit::showItem(IDialogControls& controls)
+{
+    const std::span<const std::uint8_t> current = record(m_currentItem);
+    if (current.empty())
+        return;
+    selectEntry(controls, kBattleUsage, current[item_record::kBattleUsage]);
+    selectEntry(controls, kPocket, current[item_record::kPocket] - 1);
+    controls.setText(kPrice, std::to_string(item_record::price(current)));
+    controls.setText(kParameter, std::to_string(current[item_record::kParameter]));
+    controls.setText(kDescription, hexText(item_record::descriptionOffset(current)));
+}
+
+// A combo without a selection leaves its byte as it is: a pocket or usage type the list
+// cannot show is kept.
+void CItem_Edit::storeItem(IDialogControls& controls)
+{
+    const std::span<std::uint8_t> current = record(m_currentItem);
+    if (current.empty())
+        return;
+    if (const int usage = controls.selection(kBattleUsage); usage != IDialogControls::kNoItem)
+        current[item_record::kBattleUsage] = static_cast<std::uint8_t>(usage);
+    if (const int pocket = controls.selection(kPocket); pocket != IDialogControls::kNoItem)
+        current[item_record::kPocket] = static_cast<std::uint8_t>(pocket + 1);
+    const FieldStore store(controls);
+    item_record::setPrice(current, store.decimal(kPrice, kNumberInputLength));
+    current[item_record::kParameter] = static_cast<std::uint8_t>(store.decimal(kParameter, kNumberInputLength) & 0xFF);
+    statusShow(context().statusLine(), kStoredText);
+}
