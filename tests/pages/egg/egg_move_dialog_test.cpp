@@ -3,6 +3,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/egg/EggMoveDialog.h"
 #include "pages/egg/EggMovePage.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -29,20 +30,6 @@ const std::string kMove6 = "AB終　　　　";
 const std::string kMove9 = "あ終　　　　　";
 const std::string kMove100 = "い終　　　　　";
 const std::string kMarker = "覚えるザルバト：";
-
-// A second tab to switch to.
-class CBlankPage : public CWindowBase {
-public:
-    explicit CBlankPage(CTabSystem& tabs) : CWindowBase(tabs, "CBlankPage") {}
-    void Reset() override {}
-    void InitDialog(WindowHandle) override {}
-    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
-    int DialogId() override { return 0; }
-};
 
 class EggMoveDialog : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/item/ItemDialog.h"
 #include "pages/item/ItemPage.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -15,20 +16,6 @@ namespace {
 
 constexpr std::size_t kTableAt = 0x100;
 const std::string kKeys = "Item_Data=256\r\nItem_DataNum=3\r\n";
-
-// Another tab to switch to; its dialog has no controls.
-class CBlankPage : public CWindowBase {
-public:
-    explicit CBlankPage(CTabSystem& tabs) : CWindowBase(tabs, "CBlankPage") {}
-    void Reset() override {}
-    void InitDialog(WindowHandle) override {}
-    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
-    int DialogId() override { return 0; }
-};
 
 // Item 0: "ABC", price 300, parameter 20, description at 0xABCDEF, pocket 2, battle usage 1.
 // Item 1: pocket 0 and battle usage 3, which no list shows. Item 2: pocket 7, battle usage 2.

@@ -3,6 +3,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/move/MoveDialog.h"
 #include "pages/move/MovePage.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -21,20 +22,6 @@ constexpr std::size_t kTableBytes = 4260;
 const std::vector<std::uint8_t> kMove1 = {0x01, 0x28, 0x00, 0x64, 0x23, 0x00, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16};
 // Effect 5 and type 18 lie beyond the lists.
 const std::vector<std::uint8_t> kMove354 = {0x05, 0xC8, 0x12, 0x5A, 0x05, 0x1E, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
-
-// Another tab to switch to; its dialog has no controls.
-class CBlankPage : public CWindowBase {
-public:
-    explicit CBlankPage(CTabSystem& tabs) : CWindowBase(tabs, "CBlankPage") {}
-    void Reset() override {}
-    void InitDialog(WindowHandle) override {}
-    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
-    int DialogId() override { return 0; }
-};
 
 std::vector<std::uint8_t> moveRom()
 {

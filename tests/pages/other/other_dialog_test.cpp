@@ -3,6 +3,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/other/OtherDialog.h"
 #include "pages/other/OtherPage.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -20,20 +21,6 @@ constexpr std::size_t kCenterAt = 0xD24;
 constexpr std::size_t kRightAt = 0xD22;
 const std::string kKeys = "TrainerClasses=256\r\nTrainerClassesNum=3\r\nAttackName=512\r\n"
                           "Left=3360\r\nCenter=3364\r\nRight=3362\r\n";
-
-// Leaves its dialog to the host, like a page whose template has no controls the test needs.
-class CBlankPage : public CWindowBase {
-public:
-    explicit CBlankPage(CTabSystem& tabs) : CWindowBase(tabs, "CBlankPage") {}
-    void Reset() override {}
-    void InitDialog(WindowHandle) override {}
-    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
-    int DialogId() override { return 0; }
-};
 
 std::vector<std::uint8_t> otherRom()
 {

@@ -3,6 +3,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/trade/TradeDialog.h"
 #include "pages/trade/TradePage.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -52,20 +53,6 @@ const std::vector<std::uint8_t> kTrades = {
     0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6,
     0x01, 0x00,
     0xB0, 0xB1,
-};
-
-// A second tab to switch to.
-class CBlankPage : public CWindowBase {
-public:
-    explicit CBlankPage(CTabSystem& tabs) : CWindowBase(tabs, "CBlankPage") {}
-    void Reset() override {}
-    void InitDialog(WindowHandle) override {}
-    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
-    int DialogId() override { return 0; }
 };
 
 class TradeDialog : public ::testing::Test {

@@ -39,12 +39,6 @@ constexpr long kEditedMoveAt = 5 * 2;
 constexpr long kRenamedMarkerAt = 10 * 2;
 constexpr long kEditedWordAt = 0;
 
-bool compareFile(Report& report, const std::string& romPath, const Bytes& expected, const std::string& what)
-{
-    const Bytes saved = readFile(romPath);
-    return report.check(saved == expected, what, saved == expected ? "" : differences(saved, expected));
-}
-
 void editNormalMode(Report& report, const PageDialog& page)
 {
     page.chooseListEntry(kLineList, kFirstEntry);

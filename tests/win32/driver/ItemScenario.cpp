@@ -37,18 +37,6 @@ const Bytes kEditedPocket = {0x05};
 const Bytes kEditedBattleUsage = {0x02};
 constexpr int kUnlistedPocketItem = 119;
 
-int comboCount(HWND combo)
-{
-    LRESULT count = 0;
-    return sendWithin(combo, CB_GETCOUNT, 0, 0, &count) ? static_cast<int>(count) : -1;
-}
-
-int comboSelection(HWND combo)
-{
-    LRESULT selected = CB_ERR;
-    return sendWithin(combo, CB_GETCURSEL, 0, 0, &selected) ? static_cast<int>(selected) : CB_ERR;
-}
-
 std::string hexText(long value)
 {
     char text[16];

@@ -32,18 +32,6 @@ constexpr int kEditedMove = 20;
 const Bytes kEditedMoveBytes = {0x07, 0x5F, 0x0A, 0x64, 0x0F, 0x1E, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06};
 constexpr int kUnlistedTypeMove = 354;
 
-int comboCount(HWND combo)
-{
-    LRESULT count = 0;
-    return sendWithin(combo, CB_GETCOUNT, 0, 0, &count) ? static_cast<int>(count) : -1;
-}
-
-int comboSelection(HWND combo)
-{
-    LRESULT selected = CB_ERR;
-    return sendWithin(combo, CB_GETCURSEL, 0, 0, &selected) ? static_cast<int>(selected) : CB_ERR;
-}
-
 void editMove(Report& report, const PageDialog& page, HWND status)
 {
     page.choose(kSelector, kEditedMove);

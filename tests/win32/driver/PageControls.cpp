@@ -78,6 +78,18 @@ int listCount(HWND list)
     return sendWithin(list, LB_GETCOUNT, 0, 0, &count) ? static_cast<int>(count) : -1;
 }
 
+int comboCount(HWND combo)
+{
+    LRESULT count = 0;
+    return sendWithin(combo, CB_GETCOUNT, 0, 0, &count) ? static_cast<int>(count) : -1;
+}
+
+int comboSelection(HWND combo)
+{
+    LRESULT selected = CB_ERR;
+    return sendWithin(combo, CB_GETCURSEL, 0, 0, &selected) ? static_cast<int>(selected) : CB_ERR;
+}
+
 HWND selectPage(HWND frame, int tab)
 {
     sendWithin(frame, kSelectTabMessage, static_cast<WPARAM>(tab), 0);

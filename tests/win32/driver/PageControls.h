@@ -29,6 +29,9 @@ private:
 std::string comboItem(HWND combo, int index);
 std::string listItem(HWND list, int index);
 int listCount(HWND list);
+int comboCount(HWND combo);
+// CB_ERR when nothing is selected.
+int comboSelection(HWND combo);
 
 // Selects a tab through the frame's message 0x8000 and returns its page dialog.
 HWND selectPage(HWND frame, int tab);

@@ -56,3 +56,9 @@ std::string quoted(const std::string& cp932)
     text.append(toUtf8(cp932)).append("\"");
     return text;
 }
+
+bool compareFile(Report& report, const std::string& romPath, const Bytes& expected, const std::string& what)
+{
+    const Bytes saved = readFile(romPath);
+    return report.check(saved == expected, what, saved == expected ? "" : differences(saved, expected));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/win32/driver/Report.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,3 +18,6 @@ bool patch(Bytes& rom, long at, const Bytes& bytes);
 std::string differences(const Bytes& actual, const Bytes& expected);
 // Code page 932 text as UTF-8 in quotes, for the report.
 std::string quoted(const std::string& cp932);
+
+// Checks that the ROM file holds exactly the expected bytes, naming the first differences.
+bool compareFile(Report& report, const std::string& romPath, const Bytes& expected, const std::string& what);

@@ -35,12 +35,6 @@ constexpr int kEditedTrade = 0;
 constexpr int kNewNature = 12;
 constexpr int kNewWanted = 300;
 
-bool compareFile(Report& report, const std::string& romPath, const Bytes& expected, const std::string& what)
-{
-    const Bytes saved = readFile(romPath);
-    return report.check(saved == expected, what, saved == expected ? "" : differences(saved, expected));
-}
-
 void editTrade(Report& report, const PageDialog& page)
 {
     page.chooseListEntry(kTradeList, kEditedTrade);

@@ -46,12 +46,6 @@ std::uint32_t little32(const Bytes& rom, long at)
            static_cast<std::uint32_t>(rom[at + 3]) << 24;
 }
 
-bool compareFile(Report& report, const std::string& romPath, const Bytes& expected, const std::string& what)
-{
-    const Bytes saved = readFile(romPath);
-    return report.check(saved == expected, what, saved == expected ? "" : differences(saved, expected));
-}
-
 // The relocation dialog is a top-level dialog of the program's process with the page's title.
 HWND findRelocationDialog(HWND frame)
 {
