@@ -73,12 +73,11 @@ HWND createButton(HWND frame, const ToolButton& button, CGotyaWnd& wrapper)
     return wrapper.window;
 }
 
-void enableSaving(HWND frame, bool enabled)
+void enableSaving(bool enabled)
 {
     if (g_saveButton.window)
         EnableWindow(g_saveButton.window, enabled);
-    EnableMenuItem(GetMenu(frame), IDM_SAVE_ROM, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    DrawMenuBar(frame);
+    g_shell->setMenuItemEnabled(IDM_SAVE_ROM, enabled);
 }
 
 void onCreate(HWND frame)
@@ -109,8 +108,8 @@ void onCreate(HWND frame)
     g_tabs.setProgramDirectory(directory.data());
     g_tabs.setFrame(frame);
 
-    g_tabs.setSaveEnabledHandler([frame](bool enabled) { enableSaving(frame, enabled); });
-    enableSaving(frame, false);
+    g_tabs.setSaveEnabledHandler(enableSaving);
+    enableSaving(false);
 
     for (std::size_t i = 0; i < kTextButtons.size(); ++i)
         createButton(frame, kTextButtons[i], g_toolButtons[i + 1]);
@@ -148,12 +147,11 @@ void onDestroy(HWND frame)
     PostQuitMessage(0);
 }
 
-void toggleTerminatorDisplay(HWND frame)
+void toggleTerminatorDisplay()
 {
     GameCodec& codec = gameCodec();
     codec.setTerminatorHidden(!codec.terminatorHidden());
-    CheckMenuItem(GetMenu(frame), IDM_SHOW_TERMINATOR,
-                  MF_BYCOMMAND | (codec.terminatorHidden() ? MF_UNCHECKED : MF_CHECKED));
+    g_shell->setMenuItemChecked(IDM_SHOW_TERMINATOR, !codec.terminatorHidden());
 }
 
 void openRom(HWND frame)
@@ -176,7 +174,7 @@ LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         openRom(frame);
         return 0;
     case IDM_SHOW_TERMINATOR:
-        toggleTerminatorDisplay(frame);
+        toggleTerminatorDisplay();
         return 0;
     case IDM_SAVE_ROM:
         g_tabs.RomWrite();
