@@ -4,6 +4,7 @@
 #include "pages/egg/EggMoveDialog.h"
 #include "pages/egg/EggMovePage.h"
 #include "tests/pages/BlankPage.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -31,7 +32,7 @@ const std::string kMove9 = "あ終　　　　　";
 const std::string kMove100 = "い終　　　　　";
 const std::string kMarker = "覚えるザルバト：";
 
-class EggMoveDialog : public ::testing::Test {
+class EggMoveDialog : public PageDialogTest {
 protected:
     void SetUp() override
     {
@@ -62,16 +63,7 @@ protected:
         writeBytes(rom, bytes);
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
     }
-    IDialogControls& dialog() { return *currentControls(*host, tabs); }
     CTamago_Skill& page() { return static_cast<CTamago_Skill&>(*tabs.pages()[0]); }
-    std::vector<std::string> items(int id)
-    {
-        std::vector<std::string> texts;
-        for (int i = 0; i < dialog().itemCount(id); ++i)
-            texts.push_back(dialog().itemText(id, i));
-        return texts;
-    }
-    void press(int id) { sendCommand(*host, tabs, id, window_message::kButtonClicked); }
     void selectLine(int listId, int line)
     {
         dialog().setSelection(listId, line);
@@ -93,18 +85,7 @@ protected:
         dialog().setChecked(kRawMode, raw);
         press(raw ? kRawMode : kNormalMode);
     }
-    void saveAndExpect(const std::vector<std::uint8_t>& expected)
-    {
-        ASSERT_EQ(tabs.RomWrite(), 1) << toUtf8(status.last());
-        EXPECT_EQ(readBytes(rom), expected);
-    }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes;
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "pages/item/ItemDialog.h"
 #include "pages/item/ItemPage.h"
 #include "tests/pages/BlankPage.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -36,7 +37,7 @@ std::vector<std::uint8_t> itemRom(const char* gameCode)
     return rom;
 }
 
-class ItemDialog : public ::testing::Test {
+class ItemDialog : public PageDialogTest {
 protected:
     void SetUp() override
     {
@@ -53,7 +54,6 @@ protected:
         writeBytes(rom, bytes);
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
     }
-    IDialogControls& dialog() { return *currentControls(*host, tabs); }
     CItem_Edit& page() { return static_cast<CItem_Edit&>(*tabs.pages()[0]); }
     void selectItem(int item)
     {
@@ -61,20 +61,7 @@ protected:
         sendCommand(*host, tabs, kSelector, window_message::kComboSelChange);
     }
     void press() { sendCommand(*host, tabs, kStore, window_message::kButtonClicked); }
-    std::vector<std::string> items(int id)
-    {
-        std::vector<std::string> texts;
-        for (int i = 0; i < dialog().itemCount(id); ++i)
-            texts.push_back(dialog().itemText(id, i));
-        return texts;
-    }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes;
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
 };
 
 } // namespace

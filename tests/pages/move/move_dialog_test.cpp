@@ -4,6 +4,7 @@
 #include "pages/move/MoveDialog.h"
 #include "pages/move/MovePage.h"
 #include "tests/pages/BlankPage.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -32,8 +33,10 @@ std::vector<std::uint8_t> moveRom()
     return rom;
 }
 
-class MoveDialog : public ::testing::Test {
+class MoveDialog : public PageDialogTest {
 protected:
+    MoveDialog() : PageDialogTest(moveRom()) {}
+
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
@@ -55,14 +58,12 @@ protected:
         writeBytes(rom, bytes);
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
     }
-    IDialogControls& dialog() { return *currentControls(*host, tabs); }
     CAttack_Edit& page() { return static_cast<CAttack_Edit&>(*tabs.pages()[0]); }
     void selectMove(int move)
     {
         dialog().setSelection(kSelector, move);
         sendCommand(*host, tabs, kSelector, window_message::kComboSelChange);
     }
-    void press(int id) { sendCommand(*host, tabs, id, window_message::kButtonClicked); }
     std::vector<std::string> shownNumbers()
     {
         std::vector<std::string> texts;
@@ -80,12 +81,6 @@ protected:
         EXPECT_EQ(readBytes(rom), expected);
     }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes = moveRom();
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
 };
 
 } // namespace

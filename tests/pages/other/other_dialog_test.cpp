@@ -4,6 +4,7 @@
 #include "pages/other/OtherDialog.h"
 #include "pages/other/OtherPage.h"
 #include "tests/pages/BlankPage.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -37,8 +38,10 @@ std::vector<std::uint8_t> otherRom()
     return rom;
 }
 
-class OtherDialog : public ::testing::Test {
+class OtherDialog : public PageDialogTest {
 protected:
+    OtherDialog() : PageDialogTest(otherRom()) {}
+
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
@@ -57,7 +60,6 @@ protected:
         writeBytes(rom, bytes);
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
     }
-    IDialogControls& dialog() { return *currentControls(*host, tabs); }
     COmake& page() { return static_cast<COmake&>(*tabs.pages()[0]); }
     void select(int id, int entry)
     {
@@ -70,12 +72,6 @@ protected:
         sendCommand(*host, tabs, buttonId, window_message::kButtonClicked);
     }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes = otherRom();
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
 };
 
 } // namespace

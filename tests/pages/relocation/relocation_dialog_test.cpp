@@ -3,6 +3,7 @@
 #include "core/relocation/RelocationDialogHandler.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/WindowMessages.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/pages/TestShell.h"
 #include "tests/support/PageSlots.h"
@@ -47,15 +48,7 @@ std::vector<std::uint8_t> freeSpaceRom(const char* code)
     return rom;
 }
 
-std::vector<std::string> items(const IDialogControls& controls, int id)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < controls.itemCount(id); ++i)
-        texts.push_back(controls.itemText(id, i));
-    return texts;
-}
-
-class RelocationDialog : public ::testing::Test {
+class RelocationDialog : public PageDialogTest {
 protected:
     void SetUp() override
     {
@@ -86,12 +79,6 @@ protected:
         command(kSearch, window_message::kButtonClicked);
     }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes;
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
     std::unique_ptr<ScriptedShell> shell = makeTestShell(tabs);
     FakeTable table;
 };

@@ -4,6 +4,7 @@
 #include "pages/trade/TradeDialog.h"
 #include "pages/trade/TradePage.h"
 #include "tests/pages/BlankPage.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
@@ -55,7 +56,7 @@ const std::vector<std::uint8_t> kTrades = {
     0xB0, 0xB1,
 };
 
-class TradeDialog : public ::testing::Test {
+class TradeDialog : public PageDialogTest {
 protected:
     void SetUp() override
     {
@@ -79,9 +80,7 @@ protected:
         writeBytes(rom, bytes);
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
     }
-    IDialogControls& dialog() { return *currentControls(*host, tabs); }
     std::string text(int id) { return dialog().text(id, 255); }
-    void press(int id) { sendCommand(*host, tabs, id, window_message::kButtonClicked); }
     void click(int checkBoxId, bool checked)
     {
         dialog().setChecked(checkBoxId, checked);
@@ -97,18 +96,7 @@ protected:
         dialog().setSelection(kTradeList, trade);
         sendCommand(*host, tabs, kTradeList, window_message::kListSelChange);
     }
-    void saveAndExpect(const std::vector<std::uint8_t>& expected)
-    {
-        ASSERT_EQ(tabs.RomWrite(), 1) << toUtf8(status.last());
-        EXPECT_EQ(readBytes(rom), expected);
-    }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes;
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/typechart/TypeChartDialog.h"
 #include "pages/typechart/TypeChartPage.h"
+#include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/pages/TestShell.h"
 #include "tests/support/PageSlots.h"
@@ -30,7 +31,7 @@ std::vector<std::uint8_t> typeChartRom(const std::vector<std::uint8_t>& chart)
 
 const std::vector<std::uint8_t> kChart = {0x0A, 0x05, 0x05, 0x0B, 0x0A, 0x14, 0x0D, 0x04, 0x00, 0xFE, 0xFE};
 
-class TypeChartDialog : public ::testing::Test {
+class TypeChartDialog : public PageDialogTest {
 protected:
     void SetUp() override
     {
@@ -46,14 +47,12 @@ protected:
         writeBytes(rom, bytes);
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
     }
-    IDialogControls& dialog() { return *currentControls(*host, tabs); }
     CTamblor_Compatibility& page() { return static_cast<CTamblor_Compatibility&>(*tabs.pages()[0]); }
     std::vector<std::uint8_t> entry(std::size_t index)
     {
         const auto bytes = page().entry(index);
         return {bytes.begin(), bytes.end()};
     }
-    void press(int id) { sendCommand(*host, tabs, id, window_message::kButtonClicked); }
     void selectLine(int line)
     {
         dialog().setSelection(kList, line);
@@ -76,12 +75,6 @@ protected:
         press(kRePoint);
     }
 
-    TempDir dir;
-    std::string rom = dir.file("rom.gba");
-    std::vector<std::uint8_t> bytes;
-    RecordingStatusLine status;
-    CTabSystem tabs;
-    std::unique_ptr<IPageHost> host = makeTestPageHost(tabs);
     std::unique_ptr<ScriptedShell> shell = makeTestShell(tabs);
 };
 
