@@ -1,12 +1,16 @@
 #include "tests/win32/driver/EggMoveScenario.h"
+#include "tests/win32/driver/ImageScenario.h"
 #include "tests/win32/driver/ItemScenario.h"
+#include "tests/win32/driver/MonsterScenario.h"
 #include "tests/win32/driver/MoveScenario.h"
 #include "tests/win32/driver/PageControls.h"
 #include "tests/win32/driver/Program.h"
 #include "tests/win32/driver/RomBytes.h"
 #include "tests/win32/driver/Scenarios.h"
 #include "tests/win32/driver/Screenshot.h"
+#include "tests/win32/driver/TextScenario.h"
 #include "tests/win32/driver/TradeScenario.h"
+#include "tests/win32/driver/TrainerScenario.h"
 #include "tests/win32/driver/Windows.h"
 
 #include <cstdio>
@@ -225,6 +229,15 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
     checkItemPage(report, frame, romPath, screenshotFolder);
     checkTypeChartPage(report, frame, romPath, screenshotFolder);
     checkTradePage(report, frame, romPath, screenshotFolder);
+
+    checkMonsterPage(report, frame, romPath, screenshotFolder);
+
+    checkTrainerPage(report, frame, romPath, screenshotFolder);
+
+    checkImagePage(report, frame, romPath, screenshotFolder);
+
+    checkTextPage(report, frame, romPath, screenshotFolder);
+
     printTabTimings(frame);
 
     PostMessageA(frame, WM_CLOSE, 0, 0);
