@@ -256,6 +256,11 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
+void frameActionEnded()
+{
+    g_tabs.actionEnded();
+}
+
 LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return guardedCall<LRESULT>(&g_status, 0, [&] { return handleFrameMessage(frame, message, wParam, lParam); });

@@ -11,4 +11,7 @@ inline constexpr UINT kOpenTextMessage = 0x8002;   // lParam: ROM offset of a te
 // Setting.ini says and shows it. Null when the window cannot be created.
 HWND createFrame(HINSTANCE instance, const char* className, const char* caption, int showCommand);
 
+// After each message the loop dispatched: the end of one user action for the status line.
+void frameActionEnded();
+
 LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);

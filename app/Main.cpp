@@ -42,6 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
+        frameActionEnded();
     }
     return static_cast<int>(message.wParam);
 }

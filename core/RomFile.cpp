@@ -15,6 +15,8 @@
 
 namespace {
 
+IRomWriteGuard* g_writeGuard = nullptr;
+
 #ifdef _WIN32
 std::string systemText(DWORD code)
 {
@@ -84,6 +86,32 @@ RomFile::~RomFile()
     close();
 }
 
+RomFile RomFile::openForWriting(const std::string& path)
+{
+    std::string refusal;
+    if (g_writeGuard && !g_writeGuard->allowWrite(path, refusal)) {
+        RomFile refused;
+        refused.fail(refusal);
+        return refused;
+    }
+    return openWith(path, false);
+}
+
+RomFile RomFile::createNew(const std::string& path)
+{
+    return openWith(path, true);
+}
+
+void RomFile::setWriteGuard(IRomWriteGuard* guard)
+{
+    g_writeGuard = guard;
+}
+
+IRomWriteGuard* RomFile::writeGuard()
+{
+    return g_writeGuard;
+}
+
 void RomFile::fail(const std::string& text)
 {
     m_errorText = text;
@@ -108,11 +136,11 @@ RomFile RomFile::openForReading(const std::string& path)
     return file;
 }
 
-RomFile RomFile::openForWriting(const std::string& path)
+RomFile RomFile::openWith(const std::string& path, bool mustBeNew)
 {
     RomFile file;
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                mustBeNew ? CREATE_NEW : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         file.failWithSystemError();
     else
@@ -207,10 +235,10 @@ RomFile RomFile::openForReading(const std::string& path)
     return file;
 }
 
-RomFile RomFile::openForWriting(const std::string& path)
+RomFile RomFile::openWith(const std::string& path, bool mustBeNew)
 {
     RomFile file;
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | (mustBeNew ? O_EXCL : 0), 0644);
     if (fd < 0)
         file.failWithSystemError();
     else

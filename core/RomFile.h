@@ -5,6 +5,14 @@
 #include <span>
 #include <string>
 
+// Asked before a file is opened for writing: a refusal leaves the file untouched and becomes
+// the opening's error text.
+class IRomWriteGuard {
+public:
+    virtual ~IRomWriteGuard() = default;
+    virtual bool allowWrite(const std::string& path, std::string& refusal) = 0;
+};
+
 // One open file for the length of one user action: CreateFileA/ReadFile/WriteFile on
 // Windows, open/read/write elsewhere. Never shared, never truncated. Every failure keeps
 // the system's text for it, so the caller can hand it to the shared error text.
@@ -12,8 +20,15 @@ class RomFile {
 public:
     // Existing file only.
     static RomFile openForReading(const std::string& path);
-    // Opens the file if it exists, creates it otherwise; the contents are kept.
+    // Opens the file if it exists, creates it otherwise; the contents are kept. The write
+    // guard is asked first.
     static RomFile openForWriting(const std::string& path);
+    // A new file only: fails when the path exists. The guard is not asked (backups are made
+    // through it).
+    static RomFile createNew(const std::string& path);
+    // Every write of the process passes the one guard (the session's backup); null for none.
+    static void setWriteGuard(IRomWriteGuard* guard);
+    static IRomWriteGuard* writeGuard();
 
     RomFile() = default;
     RomFile(RomFile&& other) noexcept;
@@ -38,6 +53,7 @@ public:
     const std::string& errorText() const { return m_errorText; }
 
 private:
+    static RomFile openWith(const std::string& path, bool mustBeNew);
     void fail(const std::string& text);
     void failWithSystemError();
 

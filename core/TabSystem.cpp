@@ -11,9 +11,22 @@ constexpr std::size_t kGameCodeLength = 4;
 constexpr const char* kNothingToSaveText = "ROMを読み込んでいないので保存できません。";
 } // namespace
 
-CTabSystem::CTabSystem() = default;
+CTabSystem::CTabSystem()
+{
+    RomFile::setWriteGuard(&m_backup);
+}
 
-CTabSystem::~CTabSystem() = default;
+CTabSystem::~CTabSystem()
+{
+    if (RomFile::writeGuard() == &m_backup)
+        RomFile::setWriteGuard(nullptr);
+}
+
+void CTabSystem::setStatusLine(IStatusLine* status)
+{
+    m_noticeLine.setTarget(status);
+    m_status = status ? &m_noticeLine : nullptr;
+}
 
 int CTabSystem::AddPage(std::unique_ptr<CWindowBase> page, std::string caption)
 {
@@ -66,6 +79,7 @@ int CTabSystem::openRom(std::string path)
 int CTabSystem::ReadAll()
 {
     m_errorText.clear();
+    m_backup.startOpening(m_romPath, settingsFile());
     RomFile file = RomFile::openForReading(m_romPath);
     if (!file.isOpen()) {
         statusShow(m_status, file.errorText());

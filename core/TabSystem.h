@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/PageContext.h"
+#include "core/RomBackup.h"
 #include "core/WindowBase.h"
+#include "core/ui/NoticeStatusLine.h"
 
 #include <cstdint>
 #include <functional>
@@ -61,7 +63,10 @@ public:
 
     void setProgramDirectory(std::string directory) { m_programDirectory = std::move(directory); }
     void setRomPath(std::string path) { m_romPath = std::move(path); }
-    void setStatusLine(IStatusLine* status) { m_status = status; }
+    void setStatusLine(IStatusLine* status);
+    // After each user action (a message handled): a backup's notice is not repeated on the
+    // status texts of later actions.
+    void actionEnded() { m_noticeLine.endAction(); }
     void setShell(IShell* shell) { m_shell = shell; }
     void setPageHost(IPageHost* host) { m_pageHost = host; }
     void setTabControl(WindowHandle tabControl) { m_tabControl = tabControl; }
@@ -82,4 +87,8 @@ private:
     bool m_canSave = false;
 
     std::function<void(bool)> m_onSaveEnabled;
+
+    NoticeStatusLine m_noticeLine;
+    // Every write into the ROM passes it.
+    RomBackup m_backup{m_noticeLine};
 };

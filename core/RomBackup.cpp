@@ -1,0 +1,209 @@
+#include "core/RomBackup.h"
+
+#include "core/FolderFiles.h"
+#include "core/GameSettings.h"
+#include "core/Profile.h"
+#include "core/ui/NoticeStatusLine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kCopyBlock = 1 << 20;
+constexpr int kMostNamesPerSecond = 99;
+// "yyyymmdd-hhmmss"
+constexpr std::size_t kStampLength = 15;
+constexpr std::size_t kStampDash = 8;
+constexpr const char* kExtension = ".bak";
+constexpr const char* kCopyFailedText = "バックアップを作成できなかったため、書き込みを中止しました。";
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool allDigits(const std::string& text, std::size_t from, std::size_t to)
+{
+    if (from >= to)
+        return false;
+    for (std::size_t i = from; i < to; ++i) {
+        if (!isDigit(text[i]))
+            return false;
+    }
+    return true;
+}
+
+bool samePrefix(const std::string& name, const std::string& prefix)
+{
+    if (name.size() < prefix.size())
+        return false;
+#ifdef _WIN32
+    // File names on Windows match without regard to ASCII case.
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(prefix.begin(), prefix.end(), name.begin(),
+                      [&](char a, char b) { return fold(a) == fold(b); });
+#else
+    return name.compare(0, prefix.size(), prefix) == 0;
+#endif
+}
+
+// The part after "<ROM name>.": the stamp, then "-n" for a second copy in the same second.
+std::string stampAndCounter(const std::string& name)
+{
+    const std::size_t dot = name.size() - std::char_traits<char>::length(kExtension);
+    const std::size_t stampStart = name.rfind('.', dot - 1) + 1;
+    return name.substr(stampStart, dot - stampStart);
+}
+
+int counterOf(const std::string& stampAndCount)
+{
+    if (stampAndCount.size() <= kStampLength)
+        return 1;
+    int value = 0;
+    for (std::size_t i = kStampLength + 1; i < stampAndCount.size() && value < 1000000; ++i)
+        value = value * 10 + (stampAndCount[i] - '0');
+    return value;
+}
+
+std::string stampText(const std::tm& time)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", (time.tm_year + 1900) % 10000, (time.tm_mon + 1) % 100,
+                  time.tm_mday % 100, time.tm_hour % 100, time.tm_min % 100, time.tm_sec % 100);
+    return text;
+}
+
+} // namespace
+
+std::tm RomBackup::localNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}
+
+RomBackup::RomBackup(NoticeStatusLine& status, Clock clock) : m_status(status), m_clock(std::move(clock)) {}
+
+void RomBackup::startOpening(std::string romPath, std::string settingsFile)
+{
+    m_romPath = std::move(romPath);
+    m_settingsFile = std::move(settingsFile);
+    m_done = false;
+}
+
+int RomBackup::keptCopies() const
+{
+    // Read at each write until a copy is made, so turning the option on or off takes effect
+    // without opening the ROM again.
+    return std::max(0, parseDecimal(profileReadString(m_settingsFile, kSection, kKey, "", GameSettings::kValueBufferSize)));
+}
+
+bool RomBackup::allowWrite(const std::string& path, std::string& refusal)
+{
+    if (m_done || path != m_romPath)
+        return true;
+    const int kept = keptCopies();
+    if (kept == 0)
+        return true;
+    // A file that is gone has nothing to lose; the write creates it.
+    if (!fileExists(path)) {
+        m_done = true;
+        return true;
+    }
+    std::string backupPath;
+    std::string reason;
+    if (!copyRom(backupPath, reason)) {
+        refusal = kCopyFailedText + reason;
+        m_status.setText(refusal);
+        return false;
+    }
+    m_done = true;
+    removeOldCopies(kept, splitPath(backupPath).name);
+    m_status.setNotice("バックアップ「" + backupPath + "」を作成しました。");
+    return true;
+}
+
+bool RomBackup::copyRom(std::string& backupPath, std::string& reason) const
+{
+    RomFile source = RomFile::openForReading(m_romPath);
+    if (!source.isOpen()) {
+        reason = source.errorText();
+        return false;
+    }
+    const std::string base = m_romPath + "." + stampText(m_clock());
+    RomFile copy;
+    for (int number = 1; number <= kMostNamesPerSecond && !copy.isOpen(); ++number) {
+        backupPath = base + (number == 1 ? std::string() : "-" + std::to_string(number)) + kExtension;
+        copy = RomFile::createNew(backupPath);
+        if (!copy.isOpen() && !fileExists(backupPath)) {
+            reason = copy.errorText();
+            return false;
+        }
+    }
+    if (!copy.isOpen()) {
+        reason = copy.errorText();
+        return false;
+    }
+    std::vector<std::uint8_t> block(kCopyBlock);
+    for (;;) {
+        const std::int64_t got = source.readSome(block);
+        if (got < 0 || (got > 0 && !copy.write(std::span(block.data(), static_cast<std::size_t>(got))))) {
+            reason = got < 0 ? source.errorText() : copy.errorText();
+            copy.close();
+            removeFile(backupPath);
+            return false;
+        }
+        if (got < static_cast<std::int64_t>(block.size()))
+            return true;
+    }
+}
+
+void RomBackup::removeOldCopies(int kept, const std::string& justMade) const
+{
+    // The copy just made stays whatever its name sorts as; the others make up the rest.
+    const std::size_t others = static_cast<std::size_t>(kept) - 1;
+    const PathParts rom = splitPath(m_romPath);
+    std::vector<std::string> copies;
+    for (std::string& name : fileNamesIn(rom.folder)) {
+        if (name != justMade && isBackupName(rom.name, name))
+            copies.push_back(std::move(name));
+    }
+    if (copies.size() <= others)
+        return;
+    std::sort(copies.begin(), copies.end(), isOlder);
+    for (std::size_t i = 0; i + others < copies.size(); ++i)
+        removeFile(rom.folder + copies[i]);
+}
+
+bool RomBackup::isBackupName(const std::string& romName, const std::string& name)
+{
+    const std::string prefix = romName + ".";
+    const std::size_t extensionLength = std::char_traits<char>::length(kExtension);
+    if (!samePrefix(name, prefix) || name.size() < prefix.size() + kStampLength + extensionLength ||
+        name.compare(name.size() - extensionLength, extensionLength, kExtension) != 0)
+        return false;
+    const std::size_t stamp = prefix.size();
+    const std::size_t end = name.size() - extensionLength;
+    if (!allDigits(name, stamp, stamp + kStampDash) || name[stamp + kStampDash] != '-' ||
+        !allDigits(name, stamp + kStampDash + 1, stamp + kStampLength))
+        return false;
+    if (stamp + kStampLength == end)
+        return true;
+    return name[stamp + kStampLength] == '-' && allDigits(name, stamp + kStampLength + 1, end);
+}
+
+bool RomBackup::isOlder(const std::string& left, const std::string& right)
+{
+    const std::string a = stampAndCounter(left);
+    const std::string b = stampAndCounter(right);
+    const int order = a.compare(0, kStampLength, b, 0, kStampLength);
+    return order != 0 ? order < 0 : counterOf(a) < counterOf(b);
+}
