@@ -141,7 +141,10 @@ bool RomBackup::copyRom(std::string& backupPath, std::string& reason) const
     const std::string base = m_romPath + "." + stampText(m_clock());
     RomFile copy;
     for (int number = 1; number <= kMostNamesPerSecond && !copy.isOpen(); ++number) {
-        backupPath = base + (number == 1 ? std::string() : "-" + std::to_string(number)) + kExtension;
+        backupPath = base;
+        if (number > 1)
+            backupPath.append("-").append(std::to_string(number));
+        backupPath += kExtension;
         copy = RomFile::createNew(backupPath);
         if (!copy.isOpen() && !fileExists(backupPath)) {
             reason = copy.errorText();
