@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up and builds everything, writes a demo folder demo/ (Calvanter.exe, a fixture ROM with
+# Sets up, builds what the demo runs, writes a demo folder demo/ (Calvanter.exe, a fixture ROM with
 # its Setting.ini, name lists and picture folders), prints what the engine reads from it, and
 # starts Calvanter.exe there under Wine. Without a display the program runs under Xvfb: the
 # end-to-end driver opens the demo ROM (leaving it as it was) and keeps screenshots of every
@@ -10,7 +10,7 @@ code=${1:-BPRJ}
 demo="$root/demo"
 "$root/scripts/setup.sh"
 "$root/scripts/wine/setup.sh"
-"$root/scripts/build.sh"
+jobs=$(nproc 2>/dev/null || echo 2)
 
 source "$root/scripts/wine/env.sh"
 had_display=${DISPLAY:-}
@@ -19,7 +19,14 @@ trap wine_stop EXIT
 # The 32-bit program, or the 64-bit one where the kernel runs no 32-bit programs.
 arch=i686
 [[ $WINE_RUNS_32BIT == 0 ]] && arch=x86_64
-cmake --build "$root/build/mingw-$arch" -j "$(nproc 2>/dev/null || echo 2)" --target calvanter_driver
+
+# Only what the demo runs: the fixture builder and the reader natively, the program and the
+# driver for Windows.
+cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build/native" -j "$jobs" --target make_fixture read_rom
+cmake -S "$root" -B "$root/build/mingw-$arch" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DCALVANTER_TESTS=OFF >/dev/null
+cmake --build "$root/build/mingw-$arch" -j "$jobs" --target Calvanter calvanter_driver
 
 "$root/build/native/make_fixture" "$demo" "$code" fixture.gba
 cp "$root/build/mingw-$arch/Calvanter.exe" "$demo/"
