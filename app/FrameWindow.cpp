@@ -212,7 +212,9 @@ void openText(LPARAM offset)
     char address[16];
     std::snprintf(address, sizeof address, "%X", static_cast<unsigned>(offset));
     SetDlgItemTextA(child, kTextAddressEdit, address);
-    g_tabs.forwardToCurrentPage(WM_COMMAND, kTextLoadCommand, reinterpret_cast<LPARAM>(child));
+    // The document's own "Load", as if its button had been pressed.
+    SendMessageA(child, WM_COMMAND, MAKEWPARAM(kTextLoadCommand, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(child, kTextLoadCommand)));
 }
 
 LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)

@@ -55,5 +55,10 @@ std::vector<std::uint8_t> encodeText(std::string_view text, int allowedBytes)
             out[o++] = unit.code;
     }
     out[limit] = GameCodec::kTerminator;
+    // A short text without its own end marker would run on into the old remainder in the ROM:
+    // the byte after its end code ends it instead.
+    if (o < limit && std::find(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(o), GameCodec::kTerminator)
+                         == out.begin() + static_cast<std::ptrdiff_t>(o))
+        out[o] = GameCodec::kTerminator;
     return {out.begin(), out.begin() + static_cast<std::ptrdiff_t>(o + 1)};
 }

@@ -16,6 +16,11 @@ std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs);
 // and the notification code reaches the page through the page dialog procedure.
 void sendCommand(IPageHost& host, CTabSystem& tabs, int controlId, int notification);
 
+// The same on a control of a window that the page made itself (a text document).
+void sendWindowCommand(WindowHandle window, int controlId, int notification);
+// The user closes such a window with its close box.
+void closeWindow(WindowHandle window);
+
 // The user picks a tab: the tab control's selection changes, then TCN_SELCHANGE.
 inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)
 {

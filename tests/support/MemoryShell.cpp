@@ -10,6 +10,8 @@ namespace {
 // Handles that no other window of the tests has.
 std::uintptr_t g_nextWindow = 0x70000;
 constexpr std::uintptr_t kWindowStep = 0x10;
+// Every memory MDI client's documents, so that the user's hand finds a document by its handle.
+std::map<WindowHandle, MemoryMdiClient*> g_documentClients;
 
 WindowHandle newWindowHandle()
 {
@@ -120,7 +122,8 @@ WindowHandle MemoryMdiClient::handle() const
 
 WindowHandle MemoryMdiClient::createDocument(std::string_view caption, IWindowHandler& handler)
 {
-    const WindowHandle document = reinterpret_cast<WindowHandle>(m_nextHandle++);
+    const WindowHandle document = newWindowHandle();
+    g_documentClients[document] = this;
     auto controls = std::make_unique<MemoryControls>(m_declared, commandsTo(handler));
     controls->setCaption(caption);
     MemoryControls& made = *controls;
@@ -136,6 +139,7 @@ void MemoryMdiClient::destroyDocument(WindowHandle document)
         return;
     IWindowHandler* handler = it->second.handler;
     m_documents.erase(it);
+    g_documentClients.erase(document);
     handler->windowDestroyed();
 }
 
@@ -165,4 +169,18 @@ void MemoryMdiClient::close(WindowHandle document)
         return;
     if (!it->second.handler->windowMessage(window_message::kClose, 0, 0))
         destroyDocument(document);
+}
+
+void MemoryMdiClient::command(WindowHandle document, int id, std::uint16_t code)
+{
+    auto it = m_documents.find(document);
+    if (it != m_documents.end())
+        it->second.handler->windowMessage(window_message::kCommand,
+                                          window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+}
+
+MemoryMdiClient* MemoryMdiClient::holding(WindowHandle document)
+{
+    auto it = g_documentClients.find(document);
+    return it == g_documentClients.end() ? nullptr : it->second;
 }

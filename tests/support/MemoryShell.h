@@ -63,6 +63,10 @@ public:
     // The user's close box: the document's handler sees WM_CLOSE, then, unless it handled
     // it, the document closes.
     void close(WindowHandle document);
+    // The user acts on one of the document's controls: its handler sees WM_COMMAND.
+    void command(WindowHandle document, int id, std::uint16_t code);
+    // The client that holds the document; null for any other handle.
+    static MemoryMdiClient* holding(WindowHandle document);
     bool isShown() const { return m_shown; }
     int fits() const { return m_fits; }
     int arrangements() const { return m_arrangements; }
@@ -77,7 +81,6 @@ private:
 
     std::vector<ControlDeclaration> m_declared;
     std::map<WindowHandle, Document> m_documents;
-    std::uintptr_t m_nextHandle = 0x5400;
     std::uint64_t m_created = 0;
     bool m_shown = false;
     int m_fits = 0;

@@ -4,6 +4,7 @@
 
 #include "core/ui/WindowMessages.h"
 #include "tests/support/MemoryPageHost.h"
+#include "tests/support/MemoryShell.h"
 
 std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
 {
@@ -18,4 +19,16 @@ void sendCommand(IPageHost& host, CTabSystem&, int controlId, int notification)
         window_message::kCommand,
         window_message::makeCommand(static_cast<std::uint16_t>(controlId), static_cast<std::uint16_t>(notification)),
         0);
+}
+
+void sendWindowCommand(WindowHandle window, int controlId, int notification)
+{
+    if (MemoryMdiClient* client = MemoryMdiClient::holding(window))
+        client->command(window, controlId, static_cast<std::uint16_t>(notification));
+}
+
+void closeWindow(WindowHandle window)
+{
+    if (MemoryMdiClient* client = MemoryMdiClient::holding(window))
+        client->close(window);
 }

@@ -60,3 +60,15 @@ void sendCommand(IPageHost&, CTabSystem& tabs, int controlId, int notification)
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, notification),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
 }
+
+void sendWindowCommand(WindowHandle window, int controlId, int notification)
+{
+    HWND target = static_cast<HWND>(window);
+    SendMessageA(target, WM_COMMAND, MAKEWPARAM(controlId, notification),
+                 reinterpret_cast<LPARAM>(GetDlgItem(target, controlId)));
+}
+
+void closeWindow(WindowHandle window)
+{
+    SendMessageA(static_cast<HWND>(window), WM_CLOSE, 0, 0);
+}

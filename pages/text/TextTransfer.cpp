@@ -1,0 +1,52 @@
+#include "pages/text/TextTransfer.h"
+
+#include "core/RomFile.h"
+
+#include <algorithm>
+#include <array>
+
+std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec,
+                                   std::string& errorText)
+{
+    RomFile file = RomFile::openForReading(romPath);
+    std::array<std::uint8_t, kTextReadLimit> bytes{};
+    const std::int64_t got = file.isOpen() && file.seek(offset) ? file.readSome(bytes) : -1;
+    if (got < 0) {
+        errorText = file.errorText();
+        return std::nullopt;
+    }
+    const auto read = std::span(bytes).first(static_cast<std::size_t>(got));
+    const auto end = std::find(read.begin(), read.end(), GameCodec::kTerminator);
+    // The file ended before the end byte and before the limit.
+    if (end == read.end() && read.size() < bytes.size()) {
+        errorText = endOfFileErrorText();
+        return std::nullopt;
+    }
+    LoadedText text;
+    text.allowedBytes = static_cast<std::int32_t>(end - read.begin());
+    // A growable string: 300 codes of up to three characters each, and the end marker.
+    const auto shown = end == read.end() ? end : end + 1;
+    for (auto it = read.begin(); it != shown; ++it)
+        text.display += codec.decode(*it);
+    return text;
+}
+
+bool writeText(const std::string& romPath, std::uint32_t offset, std::span<const std::uint8_t> bytes,
+               std::string& errorText)
+{
+    RomFile file = RomFile::openForWriting(romPath);
+    const std::int64_t size = file.isOpen() ? file.size() : -1;
+    if (size < 0) {
+        errorText = file.errorText();
+        return false;
+    }
+    if (static_cast<std::int64_t>(offset) + static_cast<std::int64_t>(bytes.size()) > size) {
+        errorText = endOfFileErrorText();
+        return false;
+    }
+    if (!file.seek(offset) || !file.write(bytes)) {
+        errorText = file.errorText();
+        return false;
+    }
+    return true;
+}
