@@ -3,6 +3,7 @@
 #include "core/TabSystem.h"
 #include "core/relocation/RelocationWriteOut.h"
 #include "pages/EditorPages.h"
+#include "pages/text/TextTransfer.h"
 #include "pages/trainer/TrainerParty.h"
 #include "tests/support/TestFiles.h"
 #include "tools/fixture/FixtureRom.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace {
@@ -105,7 +107,7 @@ TEST_F(BackupTest, OffByDefaultWritesNoOtherFile)
     EXPECT_EQ(status.last(), "保存しました。");
 }
 
-TEST_F(BackupTest, OneCopyPerOpeningBeforeTheFirstWriteOfEachPath)
+TEST_F(BackupTest, OneCopyPerOpeningAndNoNoticeAfterTheAction)
 {
     keepCopies("5");
     TrainerParty party;
@@ -127,17 +129,44 @@ TEST_F(BackupTest, OneCopyPerOpeningBeforeTheFirstWriteOfEachPath)
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_EQ(status.last(), "保存しました。");
     EXPECT_EQ(copies(), first);
+}
 
-    // Opening the ROM again: the next write, a relocation here, copies the file as it is then.
-    tabs.setRomPath(rom);
-    ASSERT_EQ(tabs.ReadAll(), CTabSystem::kReadDone);
-    const std::vector<std::uint8_t> reopened = readBytes(rom);
-    ASSERT_TRUE(writeRelocatedTable(rom, table, {0x300, 1, 0, false}).ok());
-    const std::vector<std::string> both = copies();
-    ASSERT_EQ(both.size(), 2u);
-    const std::string second = both[0] == first[0] ? both[1] : both[0];
-    EXPECT_EQ(readBytes(dir.file(second)), reopened);
-    EXPECT_EQ(readBytes(rom)[0x300], 0x01);
+TEST_F(BackupTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
+{
+    keepCopies("20");
+    MovedTable table;
+    const std::uint8_t textBytes[] = {0x51, 0x52, 0xFF};
+    const std::vector<std::pair<const char*, std::function<bool()>>> paths = {
+        {"save", [&] { return tabs.RomWrite() == 1; }},
+        {"party",
+         [&] {
+             TrainerParty party;
+             party.base[0] = {1, 2, 3, 4, 5, 6, 7, 8};
+             return writeParty(rom, 0x100, 1, 0, party).result == kPartyDone;
+         }},
+        {"relocation", [&] { return writeRelocatedTable(rom, table, {0x200, 1, 0, false}).ok(); }},
+        {"text",
+         [&] {
+             std::string error;
+             return writeText(rom, 0x300, textBytes, error);
+         }},
+    };
+    for (const auto& [name, write] : paths) {
+        SCOPED_TRACE(name);
+        tabs.setRomPath(rom);
+        ASSERT_EQ(tabs.ReadAll(), CTabSystem::kReadDone);
+        const std::vector<std::uint8_t> before = readBytes(rom);
+        const std::vector<std::string> earlier = copies();
+        ASSERT_TRUE(write());
+        const std::vector<std::string> now = copies();
+        ASSERT_EQ(now.size(), earlier.size() + 1);
+        for (const std::string& copy : now) {
+            if (std::find(earlier.begin(), earlier.end(), copy) == earlier.end()) {
+                EXPECT_EQ(readBytes(dir.file(copy)), before);
+            }
+        }
+    }
+    EXPECT_EQ(readBytes(rom)[0x300], 0x51);
 }
 
 TEST_F(BackupTest, OnlyThisRomsOwnOlderCopiesBeyondTheCountAreRemoved)
