@@ -20,10 +20,10 @@ trap wine_stop EXIT
 arch=i686
 [[ $WINE_RUNS_32BIT == 0 ]] && arch=x86_64
 
-# Only what the demo runs: the fixture builder and the reader natively, the program and the
+# Only what the demo runs: the fixture builder, the reader and the settings check natively, the program and the
 # driver for Windows.
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build/native" -j "$jobs" --target make_fixture read_rom
+cmake --build "$root/build/native" -j "$jobs" --target make_fixture read_rom check_settings
 cmake -S "$root" -B "$root/build/mingw-$arch" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DCALVANTER_TESTS=OFF >/dev/null
 cmake --build "$root/build/mingw-$arch" -j "$jobs" --target Calvanter calvanter_driver
@@ -31,6 +31,7 @@ cmake --build "$root/build/mingw-$arch" -j "$jobs" --target Calvanter calvanter_
 "$root/build/native/make_fixture" "$demo" "$code" fixture.gba
 cp "$root/build/mingw-$arch/Calvanter.exe" "$demo/"
 "$root/build/native/read_rom" "$demo" fixture.gba
+"$root/build/native/check_settings" "$demo" "$demo/fixture.gba" || echo "demo: the settings check found problems"
 
 [[ -d $WINEPREFIX/drive_c ]] || wine_fresh_prefix
 
