@@ -79,8 +79,9 @@ void Win32DialogControls::setVisible(int id, bool visible)
 
 bool Win32DialogControls::isVisible(int id) const
 {
+    // The control's own state, as setVisible left it, whether or not its dialog is shown.
     HWND control = item(id);
-    return control && IsWindowVisible(control);
+    return control && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 bool Win32DialogControls::isChecked(int id) const

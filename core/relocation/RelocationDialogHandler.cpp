@@ -189,12 +189,20 @@ void RelocationDialogHandler::store()
     }
 
     const RelocationChoice choice{address, m_pendingCount, m_pendingDataType, controls.isChecked(kCopyOld)};
+    if (const char* reason = m_page.refusal(choice)) {
+        refuse(reason, "Error");
+        return;
+    }
     const WriteOutResult result = writeRelocatedTable(m_context.romPath(), m_page, choice);
     if (!result.ok()) {
-        const char* operation = result.failure == WriteOutResult::Failure::Pointer ? m_parameters.pointerOperation
-                                                                                   : m_parameters.areaOperation;
-        statusPrint(m_context.statusLine(), "%s::%s を実行中にエラーが発生しました。%s", m_className, operation,
-                    result.errorText.c_str());
+        const bool pointer = result.failure == WriteOutResult::Failure::Pointer;
+        statusPrint(m_context.statusLine(), "%s::%s を実行中にエラーが発生しました。%s", m_className,
+                    pointer ? m_parameters.pointerOperation : m_parameters.areaOperation, result.errorText.c_str());
+        const char* box = pointer ? m_parameters.pointerFailedText
+                          : result.failure == WriteOutResult::Failure::Open ? m_parameters.openFailedText
+                                                                             : m_parameters.areaFailedText;
+        if (box)
+            message(box, "Error");
         controls.endDialog(kCancel);
         return;
     }

@@ -57,4 +57,7 @@ const RelocationParameters kTrainerRelocation = {
     .closesAfterEveryStore = true,
     .areaOperation = "GbaRom_Tamblor_New_Data",
     .pointerOperation = "GbaRom_Data_Save",
+    .openFailedText = "ファイルの読み込みに失敗しました。",
+    .areaFailedText = "ザルバトデータを書き込めませんでした",
+    .pointerFailedText = "トレーナーデータを書き込めませんでした",
 };

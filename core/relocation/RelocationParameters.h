@@ -25,6 +25,11 @@ struct RelocationParameters {
     // The write-out's names in failure messages: the new area (and the open), the pointer.
     const char* areaOperation = "";
     const char* pointerOperation = "";
+    // Message boxes (caption "Error") after a failed open, area or pointer write; null for
+    // none, the status line alone telling the user.
+    const char* openFailedText = nullptr;
+    const char* areaFailedText = nullptr;
+    const char* pointerFailedText = nullptr;
 };
 
 extern const RelocationParameters kMonsterRelocation;

@@ -20,6 +20,8 @@ struct RelocationChoice {
 class IRelocationPage {
 public:
     virtual ~IRelocationPage() = default;
+    // Why the page cannot move its table as chosen (a message for the user); null to go on.
+    virtual const char* refusal(const RelocationChoice&) { return nullptr; }
     // The bytes of the moved table: its entries (the old ones where asked) and its end.
     virtual std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) = 0;
     // Points the table at choice.address; false with the file's error text on failure.

@@ -15,16 +15,9 @@ void CTrainer_Edit::Reset()
     m_highestPicture = kNotConfigured;
     m_currentTrainer = 0;
     m_pictures = PictureState{};
-    m_pending = PendingRelocation{};
-}
-
-void CTrainer_Edit::InitDialog(WindowHandle)
-{
-}
-
-int CTrainer_Edit::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
+    m_trainerImage.reset();
+    m_monsterImage.reset();
+    m_partyRead = false;
 }
 
 void CTrainer_Edit::LoadSettings(const std::string& section)
@@ -64,6 +57,7 @@ void CTrainer_Edit::Release()
 {
     m_table.clear();
     m_table.shrink_to_fit();
+    m_partyRead = false;
 }
 
 std::span<std::uint8_t, trainer_record::kSize> CTrainer_Edit::record(std::size_t index)
@@ -76,11 +70,13 @@ int CTrainer_Edit::GbaRom_Tamblor_Data_Load(std::uint32_t partyOffset, std::uint
 {
     if (trainer >= recordCount()) {
         m_partyErrorText = kNoTableText;
+        m_partyRead = false;
         return kPartyTransferFailed;
     }
     PartyTransfer transfer =
         readParty(context().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
     m_partyErrorText = transfer.errorText;
+    m_partyRead = transfer.result == kPartyDone;
     return transfer.result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
+#include "core/ui/Shell.h"
 #include "pages/trainer/TrainerDialog.h"
 #include "pages/trainer/TrainerParty.h"
 #include "pages/trainer/TrainerPictures.h"
@@ -9,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,14 +28,10 @@ public:
         bool pictureLoaded = false;
     };
 
-    // What the party relocation dialog's search chose, until it is applied.
-    struct PendingRelocation {
-        int partyCount = 0;
-        int dataType = 0;
-    };
-
     explicit CTrainer_Edit(PageContext& context);
 
+    void Create(WindowHandle tabControl) override;
+    void Destroy(int atShutdown) override;
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;
     int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
@@ -64,9 +62,36 @@ public:
     TrainerParty& party() { return m_party; }
     GameFamily gameFamily() const { return m_family; }
     PictureState& pictures() { return m_pictures; }
-    PendingRelocation& pendingRelocation() { return m_pending; }
+    // Whether the party buffer holds the party of the trainer shown: after a failed read it
+    // holds zeros that must never be written over the real party.
+    bool partyRead() const { return m_partyRead; }
+
+    // Shows the current trainer on the page's dialog, reading its party from the ROM file.
+    void showTrainer();
 
 private:
+    // The dialog's commands.
+    void showTrainer(IDialogControls& controls);
+    void showParty(IDialogControls& controls);
+    void showMember(IDialogControls& controls, std::size_t slot);
+    void fillMemberList(IDialogControls& controls, int selected);
+    void selectTrainer(IDialogControls& controls);
+    void search(IDialogControls& controls, bool forward);
+    void storeTrainer(IDialogControls& controls);
+    void storeMember(IDialogControls& controls);
+    void writePartyToRom();
+    void loadTrainerPicture(IDialogControls& controls, int number);
+    void loadMonsterPicture(IDialogControls& controls, int number);
+    void paintPictures(IDialogControls& controls);
+    void stepMonster(IDialogControls& controls, int step);
+    void toggleTrainerPictures();
+    void toggleMonsterPictures();
+    void relocateParty();
+    void setMenuItemEnabled(int command, bool enabled);
+    void setMenuItemChecked(int command, bool checked);
+    // The party's members as the buffer holds them: the stored count, at most six.
+    std::size_t memberCount();
+
     std::vector<std::uint8_t> m_table;
     std::int32_t m_tableOffset = kNotConfigured;
     std::int32_t m_trainerCount = kNotConfigured;
@@ -76,5 +101,8 @@ private:
     std::string m_partyErrorText;
     GameFamily m_family = kFamilyUN;
     PictureState m_pictures;
-    PendingRelocation m_pending;
+    // The pictures shown, kept so that a dialog made again shows them.
+    std::optional<RgbImage> m_trainerImage;
+    std::optional<RgbImage> m_monsterImage;
+    bool m_partyRead = false;
 };

@@ -1,0 +1,447 @@
+#include "core/TabSystem.h"
+#include "core/relocation/RelocationDialog.h"
+#include "core/ui/DialogControls.h"
+#include "core/ui/WindowMessages.h"
+#include "pages/trainer/TrainerDialog.h"
+#include "pages/trainer/TrainerPage.h"
+#include "tests/pages/BlankPage.h"
+#include "tests/pages/PageDialogTest.h"
+#include "tests/pages/TestPageHost.h"
+#include "tests/pages/TestShell.h"
+#include "tests/support/PageSlots.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace trainer_dialog;
+
+namespace {
+
+const std::string kKeys = "TrainerData=256\r\nTrainerDataNum=3\r\nTrainer_Pic_Num=2\r\n";
+constexpr std::size_t kFreeRun = 0x300;
+
+const std::vector<std::uint8_t> kTrainers = {
+    // Trainer 0: type 0, class 1, sound 5, picture 0, "ABC", items 1 and 2, checks 1 and 3
+    // (and bits 4 and 5), three members at 0x200.
+    0x00, 0x01, 0x05, 0x00, 0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00,
+    0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0xA3, 0x35, 0xC5, 0xC6, 0xC7,
+    0x03, 0xD9, 0xDA, 0xDB, 0x00, 0x02, 0x00, 0x08,
+    // Trainer 1: type 1, picture 1, "ab", a stored count of 9 at 0x240.
+    0x01, 0x00, 0x00, 0x01, 0xD5, 0xD6, 0xFF, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x01, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x09, 0x00, 0x00, 0x00, 0x40, 0x02, 0x00, 0x08,
+    // Trainer 2: type 2, "ABD", one member past the end of the file.
+    0x02, 0x00, 0x00, 0x00, 0xBB, 0xBC, 0xBE, 0xFF, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x01, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x08,
+};
+
+const std::vector<std::uint8_t> kParty0 = {
+    0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, // unclear level 10, level 5, monster 25
+    0x14, 0x00, 0x07, 0x00, 0x02, 0x00, 0x00, 0x00, // 20, 7, monster 2
+    0x1E, 0x00, 0x09, 0x00, 0x9C, 0x01, 0x00, 0x00, // 30, 9, monster 412: shown as 0
+};
+
+// A 24-bit bitmap of 2 x 2 pixels, bottom-up: red, green over blue, white.
+const std::vector<std::uint8_t> kBitmap = {
+    'B', 'M', 0x46, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0,
+    0x28, 0, 0, 0, 0x02, 0, 0, 0, 0x02, 0, 0, 0, 0x01, 0, 0x18, 0,
+    0, 0, 0, 0, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0, 0,
+    0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0,
+};
+
+class TrainerDialog : public PageDialogTest {
+protected:
+    void SetUp() override
+    {
+        tabs.setProgramDirectory(dir.path());
+        tabs.setStatusLine(&status);
+        tabs.AddPage(std::make_unique<CTrainer_Edit>(tabs), "トレーナーエディター");
+        tabs.AddPage(std::make_unique<CBlankPage>(tabs), "blank");
+        tabs.showFirstPage();
+        // Monster 25: あい; two trainer classes.
+        const std::uint8_t name[] = {0x01, 0x02, 0xFF, 0x00, 0x00, 0x00};
+        std::copy(std::begin(name), std::end(name), tabs.tables().monsterNames.begin() + 25 * 6);
+        tabs.tables().trainerClassNames.assign(22, 0xFF);
+        tabs.tables().trainerClassNames[0] = 0xBB;
+        tabs.tables().trainerClassNames[11] = 0xBC;
+        tabs.tables().trainerClassCount = 2;
+        writeSettings(dir.path(), "BPGJ", kKeys);
+        writeFile(dir.file("item.ini"), "なし\r\nキズぐすり\r\nボール\r\n");
+        std::filesystem::create_directories(dir.file("pics/FR"));
+        std::filesystem::create_directories(dir.file("pics/tamblorpics"));
+        writeBytes(dir.file("pics/FR/trainer-000.bmp"), kBitmap);
+        writeBytes(dir.file("pics/FR/trainer-001.bmp"), kBitmap);
+        writeBytes(dir.file("pics/tamblorpics/tamblor-019.bmp"), kBitmap);
+        writeBytes(dir.file("pics/tamblorpics/tamblor-002.bmp"), kBitmap);
+        writeBytes(dir.file("pics/tamblorpics/tamblor-000.bmp"), kBitmap);
+    }
+    void open()
+    {
+        bytes.assign(0x400, 0xEE);
+        putBytes(bytes, 0xAC, {'B', 'P', 'G', 'J'});
+        putBytes(bytes, 0x100, kTrainers);
+        putBytes(bytes, 0x200, kParty0);
+        for (std::uint8_t member = 0; member < 9; ++member)
+            putBytes(bytes, 0x240 + 16 * member,
+                     {0x01, 0x00, static_cast<std::uint8_t>(member + 1), 0x00, 0x02, 0x00, 0x21, 0x00, 0x22, 0x00,
+                      0x23, 0x00, 0x24, 0x00, 0x55, 0x55});
+        std::fill_n(bytes.begin() + kFreeRun, 0x60, 0xFF);
+        writeBytes(rom, bytes);
+        ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
+    }
+    CTrainer_Edit& page() { return static_cast<CTrainer_Edit&>(*tabs.pages()[0]); }
+    void selectTrainer(int line)
+    {
+        dialog().setSelection(kTrainerList, line);
+        sendCommand(*host, tabs, kTrainerList, window_message::kListSelChange);
+    }
+    void selectMember(int line)
+    {
+        dialog().setSelection(kMembers, line);
+        sendCommand(*host, tabs, kMembers, window_message::kListSelChange);
+    }
+    void search(const char* text, int button)
+    {
+        dialog().setText(kSearchText, text);
+        press(button);
+    }
+    // The relocation dialog for the current trainer: a new count and data type, searched in
+    // the free run, and "設定".
+    void relocate(const char* count, int dataType, bool copy)
+    {
+        shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
+            namespace relocation = relocation_dialog;
+            controls.setText(relocation::kCount, count);
+            controls.setSelection(relocation::kDataType, dataType);
+            controls.setText(relocation::kRangeStart, "0x300");
+            controls.setText(relocation::kRangeEnd, "0x360");
+            controls.setChecked(relocation::kCopyOld, copy);
+            command(relocation::kSearch, window_message::kButtonClicked);
+            command(relocation::kStore, window_message::kButtonClicked);
+        });
+        press(kRelocateParty);
+    }
+
+    std::unique_ptr<ScriptedShell> shell = makeTestShell(tabs);
+};
+
+} // namespace
+
+TEST_F(TrainerDialog, ShowsTheTrainerItsPartyAndItsPictures)
+{
+    open();
+    EXPECT_EQ(shell->menuEnabled(kChangePartyCommand), true);
+    EXPECT_EQ(items(kTrainerList), (std::vector<std::string>{"000: ABC終　", "001: ab終　　", "002: ABD終　"}));
+    EXPECT_EQ(items(kDataType).size(), 5u);
+    EXPECT_EQ(items(kClass), (std::vector<std::string>{"A終終終終終終終終終", "B終終終終終終終終終"}));
+    EXPECT_EQ(dialog().itemCount(kMonster), 412);
+    EXPECT_EQ(dialog().itemCount(kMoves[0]), 355);
+    EXPECT_EQ(dialog().text(kName, 20), "ABC");
+    EXPECT_EQ(dialog().text(kPartyCount, 20), "3");
+    EXPECT_EQ(dialog().text(kBattleSound, 20), "5");
+    EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x200");
+    EXPECT_EQ(dialog().selection(kClass), 1);
+    EXPECT_EQ(dialog().selection(kDataType), 0);
+    EXPECT_EQ(dialog().selection(kItems[0]), 1);
+    EXPECT_EQ(dialog().selection(kItems[1]), 2);
+    EXPECT_TRUE(dialog().isChecked(kBattleChecks[0]));
+    EXPECT_FALSE(dialog().isChecked(kBattleChecks[1]));
+    EXPECT_TRUE(dialog().isChecked(kBattleChecks[2]));
+    EXPECT_FALSE(dialog().isChecked(kDoubleBattle));
+
+    ASSERT_EQ(dialog().itemCount(kMembers), 3);
+    EXPECT_EQ(dialog().itemText(kMembers, 0), "Lv:005: あい終　　");
+    EXPECT_EQ(dialog().itemText(kMembers, 2).substr(0, 8), "Lv:009: ");
+    EXPECT_EQ(dialog().text(kMemberLevel, 20), "5");
+    EXPECT_EQ(dialog().text(kUnclearLevel, 20), "10");
+    EXPECT_EQ(dialog().selection(kMonster), 25);
+    EXPECT_FALSE(dialog().isEnabled(kMoves[0]));
+    EXPECT_FALSE(dialog().isEnabled(kHeldItem));
+    selectMember(2);
+    EXPECT_EQ(dialog().selection(kMonster), 0);
+
+    // Both pictures from the FR folders, and the picture number hidden while they show.
+    EXPECT_TRUE(dialog().isVisible(kPicture));
+    EXPECT_TRUE(dialog().isVisible(kMonsterPicture));
+    EXPECT_FALSE(dialog().isVisible(kPictureNumber));
+    EXPECT_TRUE(status.last().empty() || status.last() == "読み込み完了。") << toUtf8(status.last());
+}
+
+TEST_F(TrainerDialog, StoresTheTrainerWithTheFallbacksAndClampsTheCount)
+{
+    open();
+    dialog().setText(kName, "BA");
+    dialog().setText(kPartyCount, "9");
+    dialog().setText(kBattleSound, "300");
+    dialog().setText(kPartyOffset, "0x1000240");
+    dialog().setSelection(kClass, IDialogControls::kNoItem);
+    dialog().setSelection(kItems[3], 2);
+    dialog().setChecked(kDoubleBattle, true);
+    dialog().setChecked(kBattleChecks[0], false);
+    dialog().setChecked(kBattleChecks[3], true);
+    press(kStore);
+    EXPECT_EQ(status.last(), "正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(dialog().itemText(kTrainerList, 0), "000: BA終　　");
+    EXPECT_EQ(dialog().itemCount(kMembers), 6);
+    EXPECT_EQ(dialog().selection(kTrainerList), 0);
+
+    dialog().setText(kPartyCount, "0");
+    dialog().setText(kPartyOffset, "200");
+    dialog().setText(kName, "");
+    dialog().setSelection(kClass, 1);
+    press(kStore);
+    EXPECT_EQ(status.last(), "名前を入力してください。");
+
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x100,
+             {0x00, 0x01, 0x2C, 0x00, 0xBC, 0xBB, 0xFF, 0x00, 0x00, 0xFF, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00,
+              0x02, 0x00, 0x01, 0xA3, 0x0C, 0xC5, 0xC6, 0xC7, 0x01, 0xD9, 0xDA, 0xDB, 0x00, 0x02, 0x00, 0x08});
+    saveAndExpect(expected);
+
+    dialog().setText(kPartyCount, "9");
+    press(kStore);
+    EXPECT_EQ(page().record(0)[0x18], 6);
+}
+
+TEST_F(TrainerDialog, SearchesWithoutWrappingAround)
+{
+    open();
+    search("AB", kSearchForward);
+    EXPECT_EQ(page().currentTrainer(), 2u);
+    EXPECT_EQ(dialog().selection(kTrainerList), 2);
+    EXPECT_EQ(dialog().text(kName, 20), "ABD");
+    search("AB", kSearchForward);
+    EXPECT_EQ(status.last(), "終端まで検索しました。");
+    EXPECT_EQ(page().currentTrainer(), 2u);
+    search("001", kSearchBackward);
+    EXPECT_EQ(page().currentTrainer(), 1u);
+    search("AB", kSearchBackward);
+    EXPECT_EQ(page().currentTrainer(), 0u);
+    search("AB", kSearchBackward);
+    EXPECT_EQ(status.last(), "先頭まで検索しました。");
+    EXPECT_EQ(page().currentTrainer(), 0u);
+}
+
+TEST_F(TrainerDialog, StoresAMemberAndWritesThePartyAtOnce)
+{
+    open();
+    selectMember(1);
+    dialog().setText(kMemberLevel, "300");
+    dialog().setText(kUnclearLevel, "40");
+    dialog().setSelection(kMonster, 3);
+    press(kStoreMember);
+    EXPECT_EQ(dialog().itemText(kMembers, 1).substr(0, 8), "Lv:255: ");
+    EXPECT_EQ(dialog().selection(kMembers), 1);
+    EXPECT_EQ(readBytes(rom), bytes);
+    press(kWriteParty);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x208, {0x28, 0x00, 0xFF, 0x00, 0x03, 0x00, 0x00, 0x00});
+    putBytes(expected, 0x214, {0x00, 0x00}); // monster 412 was shown, and is written, as 0
+    EXPECT_EQ(readBytes(rom), expected);
+
+    // A change not written is lost when another trainer is shown.
+    dialog().setText(kMemberLevel, "1");
+    press(kStoreMember);
+    selectTrainer(1);
+    selectTrainer(0);
+    EXPECT_EQ(dialog().itemText(kMembers, 1).substr(0, 8), "Lv:255: ");
+}
+
+TEST_F(TrainerDialog, AStoredCountAboveSixShowsAndWritesSixMembers)
+{
+    open();
+    selectTrainer(1);
+    EXPECT_EQ(dialog().itemCount(kMembers), 6);
+    EXPECT_TRUE(dialog().isEnabled(kMoves[0]));
+    EXPECT_EQ(dialog().selection(kMoves[0]), 0x21);
+    EXPECT_EQ(dialog().selection(kMoves[3]), 0x24);
+    selectMember(5);
+    dialog().setSelection(kMoves[3], 7);
+    press(kStoreMember);
+    press(kWriteParty);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x240 + 5 * 16 + 0x0C, {0x07, 0x00});
+    EXPECT_EQ(readBytes(rom), expected);
+}
+
+TEST_F(TrainerDialog, AFailedPartyReadIsNeverWrittenBack)
+{
+    open();
+    selectTrainer(2);
+    EXPECT_EQ(status.last(), "ファイルを読み取り中にエラーが発生しました。");
+    EXPECT_EQ(dialog().itemCount(kMembers), 0);
+    EXPECT_FALSE(dialog().isEnabled(kHeldItem));
+    EXPECT_EQ(dialog().text(kMemberLevel, 20), "0");
+    // Pointed at the real party, the zeroed buffer must still not replace it.
+    page().record(2)[0x1D] = 0x02;
+    press(kWriteParty);
+    EXPECT_EQ(status.last(), "ザルバトデータを読み込めなかったので、保存しませんでした。");
+    relocate("2", 2, true);
+    EXPECT_EQ(shell->messageTexts(),
+              std::vector<std::string>{"ザルバトデータを読み込めなかったので、コピーできません。"});
+    EXPECT_EQ(readBytes(rom), bytes);
+}
+
+// The frame's message 0x8001 selects list entry wParam of list 1004 and sends LBN_SELCHANGE.
+TEST_F(TrainerDialog, ASelectionFromOutsideThatMissesTheListKeepsTheTrainer)
+{
+    open();
+    selectTrainer(1);
+    selectTrainer(99);
+    EXPECT_EQ(page().currentTrainer(), 1u);
+    EXPECT_EQ(dialog().selection(kTrainerList), 1);
+    EXPECT_EQ(dialog().text(kName, 20), "ab");
+}
+
+TEST_F(TrainerDialog, AMissingPictureSwitchesItsKindOffOnce)
+{
+    open();
+    selectTrainer(2); // picture 0 shown already; its party's monster 0 too
+    std::filesystem::remove(dir.file("pics/FR/trainer-001.bmp"));
+    selectTrainer(1);
+    const std::string missing = "ファイル\"" + dir.path() + "/pics/FR/trainer-001.bmp\"を読み込めませんでした。";
+    EXPECT_NE(std::find(status.texts.begin(), status.texts.end(), missing), status.texts.end());
+    EXPECT_EQ(shell->menuChecked(kHideTrainerPicturesCommand), true);
+    EXPECT_FALSE(dialog().isVisible(kPicture));
+    const std::size_t messages = status.texts.size();
+    press(kPictureNext);
+    EXPECT_EQ(status.texts.size(), messages);
+    EXPECT_TRUE(dialog().isVisible(kPictureNumber));
+    EXPECT_EQ(dialog().text(kPictureNumber, 20), "2");
+    press(kPictureNext);
+    EXPECT_EQ(dialog().text(kPictureNumber, 20), "2");
+
+    // The menu item turns them on again; the monster picture buttons step and select.
+    sendCommand(*host, tabs, kHideTrainerPicturesCommand, 0);
+    EXPECT_EQ(shell->menuChecked(kHideTrainerPicturesCommand), false);
+    writeBytes(dir.file("pics/FR/trainer-001.bmp"), kBitmap);
+    press(kPicturePrevious);
+    EXPECT_TRUE(dialog().isVisible(kPicture));
+    EXPECT_FALSE(dialog().isVisible(kPictureNumber));
+    press(kMonsterNext);
+    EXPECT_EQ(dialog().selection(kMonster), 3);
+    EXPECT_EQ(shell->menuChecked(kHideMonsterPicturesCommand), true);
+    EXPECT_FALSE(dialog().isVisible(kMonsterPicture));
+    press(kMonsterPrevious);
+    EXPECT_EQ(dialog().selection(kMonster), 2);
+    EXPECT_FALSE(dialog().isVisible(kMonsterPicture));
+}
+
+TEST_F(TrainerDialog, MovesAPartyToMoreMembersOfAnotherTypeWithCopying)
+{
+    open();
+    relocate("4", 2, true);
+    EXPECT_EQ(shell->modalTemplates(), std::vector<int>{relocation_dialog::kTemplateId});
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x100, {0x02});
+    putBytes(expected, 0x118, {0x04, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
+    putBytes(expected, 0x302, {0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, 0x14, 0x00, 0x07, 0x00, 0x02, 0x00,
+                               0x00, 0x00, 0x1E, 0x00, 0x09, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                               0x00, 0x00, 0x00, 0x00});
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(status.last(), "保存しました。");
+    EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x302");
+    EXPECT_EQ(dialog().itemCount(kMembers), 4);
+    EXPECT_TRUE(dialog().isEnabled(kHeldItem));
+    EXPECT_EQ(dialog().selection(kHeldItem), IDialogControls::kNoItem); // item 0x77 is not listed
+}
+
+// The buffer still holds the moves of trainer 1, shown before; copied entries without
+// moves get zero moves.
+TEST_F(TrainerDialog, MembersWithoutMovesGetZeroMovesWhenMoved)
+{
+    open();
+    selectTrainer(1);
+    selectTrainer(0);
+    relocate("1", 1, true);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x100, {0x01});
+    putBytes(expected, 0x118, {0x01, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
+    putBytes(expected, 0x302, {0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                               0x00, 0x00});
+    EXPECT_EQ(readBytes(rom), expected);
+}
+
+TEST_F(TrainerDialog, TheRelocationDialogRefusesABadCountAndClosesAfterStore)
+{
+    open();
+    shell->scriptModal([](IDialogControls& controls, const ScriptedShell::Command& command) {
+        namespace relocation = relocation_dialog;
+        EXPECT_EQ(controls.caption(), "とれーなーえでぃっと");
+        EXPECT_EQ(controls.text(relocation::kCount, 16), "3");
+        EXPECT_EQ(controls.selection(relocation::kDataType), 0);
+        EXPECT_EQ(controls.text(relocation::kMaximum, 16), "100");
+        controls.setText(relocation::kCount, "7");
+        command(relocation::kSearch, window_message::kButtonClicked);
+        controls.setText(relocation::kCount, "2");
+        controls.setSelection(relocation::kDataType, 4);
+        command(relocation::kSearch, window_message::kButtonClicked);
+        EXPECT_FALSE(controls.isEnabled(relocation::kStore));
+    });
+    sendCommand(*host, tabs, kChangePartyCommand, 0);
+    EXPECT_EQ(shell->messageTexts(),
+              (std::vector<std::string>{"ザルバトの数がおかしいです。", "でーたタイプがおかしいです。"}));
+    EXPECT_EQ(readBytes(rom), bytes);
+}
+
+TEST_F(TrainerDialog, TheMenuItemFollowsThePage)
+{
+    for (int id : kAllControls)
+        EXPECT_FALSE(dialog().isEnabled(id)) << id;
+    EXPECT_EQ(shell->menuEnabled(kChangePartyCommand), false);
+    open();
+    chooseTab(*host, tabs, 1);
+    EXPECT_EQ(shell->menuEnabled(kChangePartyCommand), false);
+    chooseTab(*host, tabs, 0);
+    EXPECT_EQ(shell->menuEnabled(kChangePartyCommand), true);
+    EXPECT_EQ(dialog().text(kName, 20), "ABC");
+}
+
+TEST_F(TrainerDialog, BitmapsThatCannotBeLoadedAreRefusedWithTheMessage)
+{
+    open();
+    std::vector<std::uint8_t> huge = kBitmap;
+    putBytes(huge, 0x12, {0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x40});
+    const std::vector<std::vector<std::uint8_t>> unreadable = {
+        {kBitmap.begin(), kBitmap.begin() + 30}, {'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'}, huge, {}};
+    const std::string path = dir.file("pics/FR/trainer-001.bmp");
+    const std::string message = "ファイル\"" + dir.path() + "/pics/FR/trainer-001.bmp\"を読み込めませんでした。";
+    for (std::size_t i = 0; i < unreadable.size(); ++i) {
+        std::filesystem::remove(path);
+        if (unreadable[i].empty())
+            std::filesystem::create_directory(path);
+        else
+            writeBytes(path, unreadable[i]);
+        selectTrainer(1);
+        EXPECT_EQ(status.last(), message) << i;
+        EXPECT_EQ(shell->menuChecked(kHideTrainerPicturesCommand), true) << i;
+        EXPECT_FALSE(dialog().isVisible(kPicture)) << i;
+        sendCommand(*host, tabs, kHideTrainerPicturesCommand, 0);
+        selectTrainer(0);
+        EXPECT_TRUE(dialog().isVisible(kPicture)) << i;
+    }
+}
+
+TEST_F(TrainerDialog, AFailedRelocationLeavesTheRecordAndTheRom)
+{
+    open();
+    ReadOnlyFile readOnly(rom);
+    if (!readOnly.isReadOnly())
+        GTEST_SKIP() << "the ROM cannot be made read-only here";
+    relocate("4", 1, true);
+    EXPECT_EQ(status.last().rfind("CTrainer_Edit::GbaRom_Tamblor_New_Data を実行中にエラーが発生しました。", 0), 0u);
+    EXPECT_EQ(shell->messageTexts(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
+    EXPECT_EQ(readBytes(rom), bytes);
+    const auto record = page().record(0);
+    EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.end()),
+              std::vector<std::uint8_t>(kTrainers.begin(), kTrainers.begin() + 32));
+    EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x200");
+}
