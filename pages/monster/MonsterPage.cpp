@@ -1,6 +1,7 @@
 #include "pages/monster/MonsterPage.h"
 
 #include "pages/monster/LevelUpPointer.h"
+#include "pages/monster/TmHmWindow.h"
 
 #include <algorithm>
 
@@ -41,10 +42,12 @@ CSolid_Value::CSolid_Value(PageContext& context) : CWindowBase(context, "CSolid_
 {
 }
 
+CSolid_Value::~CSolid_Value() = default;
+
 void CSolid_Value::Reset()
 {
     clearImages();
-    m_levelUpList = {};
+    forgetLevelUpList();
     m_nameOffset = kNotConfigured;
     m_baseStatsOffset = kNotConfigured;
     m_evolutionOffset = kNotConfigured;
@@ -54,15 +57,6 @@ void CSolid_Value::Reset()
     m_currentMonster = 0;
     m_description = {};
     m_tmHm = {};
-}
-
-void CSolid_Value::InitDialog(WindowHandle)
-{
-}
-
-int CSolid_Value::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
 }
 
 void CSolid_Value::LoadSettings(const std::string& section)
@@ -102,7 +96,15 @@ bool CSolid_Value::DataWrite(RomFile& file)
 void CSolid_Value::Release()
 {
     clearImages();
+    forgetLevelUpList();
+}
+
+void CSolid_Value::forgetLevelUpList()
+{
     m_levelUpList = {};
+    m_levelUpLoaded = false;
+    m_levelUpRoom = 0;
+    m_rescan = false;
 }
 
 CSolid_Value::Name CSolid_Value::name(std::size_t monster)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldStore.h"
 #include "core/GameSettings.h"
 #include "core/SharedTables.h"
 #include "core/WindowBase.h"
@@ -11,8 +12,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
+#include <string>
 #include <vector>
+
+class IDialogControls;
+class TmHmWindow;
 
 // The monster editor: base stats, evolutions, dex entries and level-up list offsets in the
 // page, the monster names in the session's shared tables.
@@ -22,18 +28,22 @@ public:
     using Name = std::span<std::uint8_t, SharedTables::kMonsterNameSize>;
     using ConstName = std::span<const std::uint8_t, SharedTables::kMonsterNameSize>;
 
-    // The dex description shown last: where it lies and how many bytes it takes.
+    // The dex description shown last: where it lies and how many bytes it takes; loaded when
+    // those bytes were read, and room is how many of them the text holds up to its 0xFF.
     struct Description {
         std::uint32_t offset = 0;
         std::uint32_t length = 0;
+        bool loaded = false;
+        std::uint32_t room = 0;
     };
     // The TM/HM window's copy of one compatibility record and its check boxes.
     struct TmHmState {
-        std::array<std::uint8_t, tm_hm_record::kSize> record{};
-        std::array<std::uint8_t, tm_hm_record::kCheckCount> checks{};
+        tm_hm_record::Record record{};
+        tm_hm_record::Checks checks{};
     };
 
     explicit CSolid_Value(PageContext& context);
+    ~CSolid_Value() override;
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;
@@ -68,9 +78,46 @@ public:
     std::vector<std::uint8_t>& levelUpList() { return m_levelUpList; }
     Description& description() { return m_description; }
     TmHmState& tmHm() { return m_tmHm; }
+    // The TM/HM window once "技マシン" made it; null before.
+    TmHmWindow* tmHmWindow() const { return m_tmHmWindow.get(); }
 
 private:
+    const std::string& romPath() const { return context().romPath(); }
     void clearImages();
+    void forgetLevelUpList();
+    void fillLists(IDialogControls& controls);
+    bool isFireRed() const;
+
+    // The dialog's commands (MonsterPageDialog.cpp).
+    void showMonster(IDialogControls& controls);
+    void showEvolutionSlot(IDialogControls& controls, std::size_t slot);
+    void storeMethod(IDialogControls& controls);
+    // The slot chosen in the slot combo; slot 0 without a choice.
+    static std::size_t selectedSlot(const IDialogControls& controls);
+    void storeName(IDialogControls& controls);
+    void storeRecord(IDialogControls& controls);
+    void storeEvolution(IDialogControls& controls, FieldStore& store);
+
+    // The dex group (MonsterDexDialog.cpp).
+    void showDexEntry(IDialogControls& controls, std::size_t dexNumber);
+    void storeCategory(IDialogControls& controls);
+    void storeHeightAndWeight(IDialogControls& controls);
+    void saveDescription(IDialogControls& controls);
+
+    // The level-up group (LevelUpListDialog.cpp).
+    void showLevelUpList(IDialogControls& controls);
+    void fillLevelUpLines(IDialogControls& controls, int selected);
+    void selectLevelUpLine(IDialogControls& controls);
+    void storeLevelUpEntry(IDialogControls& controls);
+    void swapLevelUpEntries(IDialogControls& controls, bool upwards);
+    void saveLevelUpList();
+    void relocateLevelUpList();
+    // After a relocation: the monster's list is at the new address with count entries.
+    void levelUpListMoved(std::uint32_t address, std::int32_t count);
+
+    void showTmHmWindow();
+
+    friend class LevelUpRelocation;
 
     bool readNames(RomFile& file);
     bool readBaseStats(RomFile& file);
@@ -94,5 +141,11 @@ private:
     std::array<DexEntry, dex_record::kCount> m_dex{};
     std::array<std::uint32_t, kMonsterCount> m_levelUpOffsets{};
     std::vector<std::uint8_t> m_levelUpList;
+    // The shown list was read in full; how many of its entries lie before the end entry that
+    // the ROM holds (fewer than the count where the cache says more than is there).
+    bool m_levelUpLoaded = false;
+    std::size_t m_levelUpRoom = 0;
+    bool m_rescan = false;
     TmHmState m_tmHm;
+    std::unique_ptr<TmHmWindow> m_tmHmWindow;
 };

@@ -1,0 +1,41 @@
+#include "pages/monster/LevelUpRelocation.h"
+
+#include "pages/monster/LevelUpList.h"
+#include "pages/monster/LevelUpPointer.h"
+#include "pages/monster/MonsterPage.h"
+
+#include <algorithm>
+#include <array>
+
+std::vector<std::uint8_t> LevelUpRelocation::relocatedArea(const RelocationChoice& choice)
+{
+    const std::size_t count = static_cast<std::size_t>(std::max(choice.count, 0));
+    std::vector<std::uint8_t> area((count + 1) * level_up_list::kEntrySize, 0);
+    if (choice.copyOldEntries) {
+        const std::vector<std::uint8_t>& old = m_page.levelUpList();
+        std::copy_n(old.begin(), std::min(old.size(), count * level_up_list::kEntrySize), area.begin());
+    }
+    std::fill(area.end() - level_up_list::kEntrySize, area.end(), 0xFF);
+    return area;
+}
+
+// Every monster's pointer, the moved one with its new offset; the fourth byte of each (the
+// 0x08 of the cartridge address) is left as the file holds it.
+bool LevelUpRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
+{
+    const std::int32_t table = m_page.levelUpTableOffset();
+    const auto moved = static_cast<std::size_t>(m_page.currentMonster());
+    for (std::size_t monster = 0; monster < CSolid_Value::kMonsterCount; ++monster) {
+        const std::uint32_t offset = monster == moved ? choice.address : m_page.levelUpOffset(monster);
+        const std::array<std::uint8_t, 3> low = {static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(offset >> 8),
+                                                 static_cast<std::uint8_t>(offset >> 16)};
+        if (!file.seek(table + static_cast<std::int64_t>(monster * level_up_pointer::kSize)) || !file.write(low))
+            return false;
+    }
+    return true;
+}
+
+void LevelUpRelocation::relocated(const RelocationChoice& choice)
+{
+    m_page.levelUpListMoved(choice.address, choice.count);
+}

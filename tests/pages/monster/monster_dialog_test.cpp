@@ -1,0 +1,419 @@
+#include "core/FieldStore.h"
+#include "core/Profile.h"
+#include "core/TabSystem.h"
+#include "core/relocation/RelocationDialog.h"
+#include "core/ui/DialogControls.h"
+#include "core/ui/WindowMessages.h"
+#include "pages/monster/MonsterDialog.h"
+#include "pages/monster/MonsterPage.h"
+#include "pages/monster/TmHmWindow.h"
+#include "tests/pages/PageDialogTest.h"
+#include "tests/pages/TestPageHost.h"
+#include "tests/pages/TestShell.h"
+#include "tests/support/PageSlots.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace monster_dialog;
+
+namespace {
+
+constexpr std::size_t kNamesAt = 0x100;
+constexpr std::size_t kStatsAt = 0xB00;
+constexpr std::size_t kEvolutionsAt = 0x3900;
+constexpr std::size_t kDexAt = 0x8000;
+constexpr std::size_t kPointersAt = 0xB000;
+constexpr std::size_t kTmHmAt = 0xB800;
+constexpr std::size_t kListsAt = 0xC800;
+constexpr std::size_t kTextsAt = 0xD000;
+constexpr std::size_t kFreeAt = 0xE000;
+constexpr std::size_t kRomSize = 0xE100;
+const std::string kKeys = "Name_Start_Pos=256\r\nMonsterBaseStats_Pos=2816\r\nMonster_Evol_Data_Pos=14592\r\n"
+                          "MonsterDexData=32768\r\nLevel_Skill=45056\r\nSkill_Machine=47104\r\n";
+
+// Every list but monster 1's is empty; dex 0 and 1 have descriptions, dex 2's lies beyond
+// the file's end.
+std::vector<std::uint8_t> monsterRom()
+{
+    std::vector<std::uint8_t> rom = patternBytes(kRomSize, 7, 3);
+    putBytes(rom, 0xAC, {'B', 'P', 'R', 'J'});
+    putBytes(rom, kStatsAt + 28, {45, 49, 50, 51, 65, 66, 12, 3, 45, 64, 0x39, 0xF4, 0, 0, 0, 0, 31, 20, 70, 3, 1, 7,
+                                  2, 3, 9, 0xAA, 0xBB, 0xCC});
+    putBytes(rom, kEvolutionsAt + 40, {4, 0xE1, 16, 0, 2, 0, 0xE6, 0xE7, 7, 0xE1, 3, 0, 5, 0, 0xE6, 0xE7});
+    putBytes(rom, kListsAt, {0xFF, 0xFF});
+    putBytes(rom, kListsAt + 0x10, {0x05, 0x0A, 0x21, 0x14, 0xFF, 0xFF, 0x07, 0x02});
+    for (std::size_t monster = 0; monster < 412; ++monster)
+        putBytes(rom, kPointersAt + 4 * monster, {0x00, 0xC8, 0x00, 0x08});
+    putBytes(rom, kPointersAt + 4, {0x10, 0xC8, 0x00, 0x08});
+    putBytes(rom, kDexAt + 12, {0x10, 0xD0, 0x00, 0x08});
+    putBytes(rom, kDexAt + 28 + 12, {0x00, 0xD0, 0x00, 0x08});
+    putBytes(rom, kDexAt + 56 + 12, {0x00, 0xF0, 0x00, 0x08});
+    putBytes(rom, kTextsAt, {0x51, 0x52, 0x53, 0xFF, 0x01, 0x02});
+    putBytes(rom, kTextsAt + 0x10, {0x51, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0xFF, 0x01});
+    putBytes(rom, kTmHmAt, {0x01, 0, 0, 0, 0, 0, 0, 0x02});
+    putBytes(rom, kTmHmAt + 8, {0, 0, 0, 0, 0, 0, 0, 0xFF});
+    std::fill_n(rom.begin() + kFreeAt, 0x40, 0xFF);
+    return rom;
+}
+
+class MonsterDialog : public PageDialogTest {
+protected:
+    MonsterDialog() : PageDialogTest(monsterRom()) {}
+
+    void SetUp() override
+    {
+        tabs.setProgramDirectory(dir.path());
+        tabs.setStatusLine(&status);
+        tabs.AddPage(std::make_unique<CSolid_Value>(tabs), "ザルバトエディター");
+        tabs.showFirstPage();
+        writeFile(dir.file("tokusei.ini"), "なし\r\nもうか\r\nげきりゅう\r\nしんりょく\r\nいかく\r\n");
+    }
+    void open(const std::string& keys = kKeys)
+    {
+        writeSettings(dir.path(), "BPRJ", keys);
+        writeBytes(rom, bytes);
+        ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
+    }
+    CSolid_Value& page() { return static_cast<CSolid_Value&>(*tabs.pages()[0]); }
+    void select(int id, int entry)
+    {
+        dialog().setSelection(id, entry);
+        sendCommand(*host, tabs, id, window_message::kComboSelChange);
+    }
+    void type(int id, const char* text) { dialog().setText(id, text); }
+    std::string cached(const char* file, const char* key)
+    {
+        return profileReadString(dir.file(file), "BPRJ", key, "", 30);
+    }
+    void cache(const char* file, const char* key, const char* value)
+    {
+        profileWriteString(dir.file(file), "BPRJ", key, value);
+    }
+    void relocate(const char* count, bool copy)
+    {
+        shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
+            namespace relocation = relocation_dialog;
+            EXPECT_EQ(controls.caption(), "ざるばとえでぃた～");
+            EXPECT_EQ(controls.text(relocation::kCount, 16), "2");
+            controls.setText(relocation::kCount, count);
+            controls.setText(relocation::kRangeStart, "0xE000");
+            controls.setText(relocation::kRangeEnd, "0xE040");
+            controls.setChecked(relocation::kCopyOld, copy);
+            command(relocation::kSearch, window_message::kButtonClicked);
+            command(relocation::kStore, window_message::kButtonClicked);
+        });
+        press(kLevelRelocate);
+    }
+    IDialogControls& tmHm() { return page().tmHmWindow()->window().controls(); }
+    void pressTmHmSave()
+    {
+        page().tmHmWindow()->windowMessage(window_message::kCommand,
+                                           window_message::makeCommand(TmHmWindow::kSave, window_message::kButtonClicked), 0);
+    }
+
+    std::unique_ptr<ScriptedShell> shell = makeTestShell(tabs);
+};
+
+} // namespace
+
+TEST_F(MonsterDialog, ShowsAMonsterAndStoresEveryFieldWithItsFallbacks)
+{
+    open();
+    EXPECT_EQ(dialog().itemCount(kMonster), 412);
+    EXPECT_EQ(dialog().itemCount(kEvolutionMethod), 16);
+    EXPECT_EQ(dialog().itemText(kEggGroup1, 15), "卵未発見");
+    EXPECT_EQ(items(kAbility1).size(), 5u);
+    EXPECT_EQ(items(kCommonItem), std::vector<std::string>{"無し"});
+    select(kMonster, 1);
+    EXPECT_EQ(dialog().text(kHp, 9), "45");
+    EXPECT_EQ(dialog().text(kTotal, 9), "326");
+    EXPECT_EQ(dialog().text(kEggSteps, 9), "5120");
+    EXPECT_EQ(dialog().text(kFleeRate, 9), "9");
+    EXPECT_TRUE(dialog().isEnabled(kFleeRate));
+    EXPECT_EQ(dialog().selection(kType1), 12);
+    EXPECT_EQ(dialog().selection(kAbility2), 3);
+    const std::vector<std::string> effort = {"1", "2", "3", "0", "0", "1"};
+    for (std::size_t i = 0; i < effort.size(); ++i)
+        EXPECT_EQ(dialog().text(kEffortEdits[i], 9), effort[i]);
+    EXPECT_EQ(dialog().selection(kEvolutionMethod), 4);
+    EXPECT_EQ(dialog().text(kEvolutionLevel, 9), "16");
+    EXPECT_TRUE(dialog().isEnabled(kEvolutionLevel));
+    EXPECT_FALSE(dialog().isEnabled(kEvolutionItem));
+    EXPECT_EQ(dialog().selection(kEvolutionTarget), 2);
+
+    type(kHp, "300");
+    type(kSpeed, "65537");
+    type(kEggSteps, "5121");
+    type(kEffortEdits[0], "5");
+    type(kEvolutionLevel, "30");
+    dialog().setSelection(kType2, 17);
+    dialog().setSelection(kAbility2, 4);
+    press(kStoreRecord);
+    EXPECT_EQ(status.last(), kSuitableValueText);
+    EXPECT_EQ(dialog().text(kTotal, 9), "486");
+
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kStatsAt + 28, {255, 49, 50, 1, 65, 66, 12, 17, 45, 64, 0x3B, 0x04, 0, 0, 0, 0, 31, 20, 70, 3, 1,
+                                       7, 2, 4, 9, 0xAA, 0xBB, 0xCC});
+    putBytes(expected, kEvolutionsAt + 40 + 2, {30, 0});
+    saveAndExpect(expected);
+}
+
+TEST_F(MonsterDialog, AMethodTakesEffectAtOnceAndItsParameterFollows)
+{
+    open();
+    select(kMonster, 1);
+    select(kEvolutionMethod, 5);
+    EXPECT_EQ(page().evolution(1).methods[0], 5);
+    EXPECT_FALSE(dialog().isEnabled(kEvolutionLevel));
+    EXPECT_FALSE(dialog().isEnabled(kEvolutionItem));
+    EXPECT_TRUE(dialog().isEnabled(kEvolutionTarget));
+    press(kStoreRecord);
+    EXPECT_EQ(status.last(), kStoredText);
+    EXPECT_EQ(page().evolution(1).parameters[0], 0);
+
+    select(kEvolutionMethod, 4);
+    type(kEvolutionLevel, "300");
+    press(kStoreRecord);
+    EXPECT_EQ(page().evolution(1).parameters[0], 254);
+    EXPECT_EQ(status.last(), kSuitableValueText);
+    select(kEvolutionSlot, 1);
+    EXPECT_EQ(dialog().selection(kEvolutionMethod), 7);
+    EXPECT_TRUE(dialog().isEnabled(kEvolutionItem));
+    EXPECT_FALSE(dialog().isEnabled(kEvolutionLevel));
+    EXPECT_EQ(dialog().selection(kEvolutionTarget), 5);
+}
+
+TEST_F(MonsterDialog, NamesAndCategoriesAreStoredAndListed)
+{
+    open();
+    select(kMonster, 1);
+    type(kName, "");
+    press(kStoreName);
+    EXPECT_EQ(status.last(), kEnterNameText);
+    type(kName, "アイ");
+    press(kStoreName);
+    const auto name = page().name(1);
+    EXPECT_EQ(std::vector<std::uint8_t>(name.begin(), name.end()), (std::vector<std::uint8_t>{0x51, 0x52, 0xFF, 0, 0, 0xFF}));
+    EXPECT_EQ(dialog().itemText(kMonster, 1).rfind("001:アイ", 0), 0u);
+    EXPECT_EQ(dialog().selection(kMonster), 1);
+
+    type(kCategory, "ウエ");
+    press(kStoreCategory);
+    EXPECT_EQ(page().dex(1).category, (std::array<std::uint8_t, 5>{0x53, 0x54, 0xFF, 0, 0}));
+    EXPECT_EQ(dialog().itemText(kDex, 1).rfind("001:ウエ", 0), 0u);
+
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kNamesAt + 6, {0x51, 0x52, 0xFF, 0, 0, 0xFF});
+    putBytes(expected, kDexAt + 28, {0x53, 0x54, 0xFF, 0, 0});
+    saveAndExpect(expected);
+}
+
+TEST_F(MonsterDialog, TheDexEntryFollowsTheMonsterAndStoresHeightAndWeight)
+{
+    open();
+    for (auto [monster, dexNumber] : {std::pair{252, 0}, {277, 252}, {358, 333}, {411, 358}}) {
+        select(kMonster, monster);
+        EXPECT_EQ(dialog().selection(kDex), dexNumber) << monster;
+    }
+    select(kDex, 1);
+    EXPECT_EQ(dialog().text(kDescriptionAddress, 16), "0xD000");
+    EXPECT_EQ(dialog().text(kDescriptionSize, 16), "0x4");
+    EXPECT_EQ(cached("String.ini", "0x0000D000"), "4");
+    type(kHeight, "1.75");
+    type(kWeight, "-1");
+    press(kStoreDex);
+    EXPECT_EQ(page().dex(1).height, 17);
+    EXPECT_EQ(page().dex(1).weight, 0);
+    EXPECT_EQ(dialog().text(kHeight, 9), "1.7");
+    EXPECT_EQ(status.last(), kSuitableValueText);
+    type(kWeight, "1000");
+    press(kStoreDex);
+    EXPECT_EQ(page().dex(1).weight, 9999);
+}
+
+TEST_F(MonsterDialog, DescriptionsAreSavedInPlaceWithinTheirText)
+{
+    open();
+    // Dex 0: 9 characters and the end.
+    EXPECT_EQ(dialog().text(kDescription, 100).rfind("アイウエオカキクケ", 0), 0u);
+    type(kDescription, "ソソソソソソソソソソソソソソソソソソソソ");
+    press(kSaveDescription);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kTextsAt + 0x10, {0x5F, 0x5F, 0x5F, 0x5F, 0x5F, 0x5F, 0x5F, 0x5F, 0x5F, 0xFF});
+    EXPECT_EQ(readBytes(rom), expected);
+
+    // A cached length beyond the text's end saves up to the end only.
+    cache("String.ini", "0x0000D000", "6");
+    select(kDex, 1);
+    EXPECT_EQ(dialog().text(kDescriptionSize, 16), "0x6");
+    type(kDescription, "エオカキク");
+    press(kSaveDescription);
+    putBytes(expected, kTextsAt, {0x54, 0x55, 0x56, 0xFF});
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_NE(status.last().find("0x4"), std::string::npos);
+
+    // Dex 2's text lies beyond the file: nothing was read, nothing is written.
+    cache("String.ini", "0x0000F000", "8");
+    select(kDex, 2);
+    type(kDescription, "アイ");
+    press(kSaveDescription);
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(status.last(), "説明を読み取れなかったので、保存しませんでした。");
+}
+
+TEST_F(MonsterDialog, ALevelUpListIsCountedEditedSwappedAndSavedInPlace)
+{
+    open();
+    select(kMonster, 1);
+    EXPECT_EQ(cached("waza.ini", "0x0000C810"), "2");
+    EXPECT_EQ(dialog().text(kLevelAddress, 16), "0xC810");
+    EXPECT_EQ(dialog().text(kLevelCount, 16), "2");
+    ASSERT_EQ(dialog().itemCount(kLevelList), 2);
+    EXPECT_EQ(dialog().itemText(kLevelList, 0), "Lv:005 " + dialog().itemText(kLevelMove, 5));
+    EXPECT_EQ(dialog().selection(kLevelList), 0);
+    EXPECT_EQ(dialog().text(kLevel, 9), "5");
+
+    press(kLevelUp);
+    EXPECT_EQ(status.last(), "行き止まりです。。");
+    select(kLevelList, 1);
+    EXPECT_EQ(dialog().selection(kLevelMove), 33);
+    press(kLevelDown);
+    EXPECT_EQ(status.last(), "行き止まりです。。");
+    dialog().setSelection(kLevelMove, 300);
+    type(kLevel, "50");
+    press(kLevelStore);
+    EXPECT_EQ(status.last(), kStoredText);
+    EXPECT_EQ(dialog().itemText(kLevelList, 1), "Lv:050 " + dialog().itemText(kLevelMove, 300));
+    select(kLevelList, 0);
+    type(kLevel, "0");
+    press(kLevelStore);
+    EXPECT_EQ(status.last(), kSuitableValueText);
+    press(kLevelDown);
+    EXPECT_EQ(dialog().selection(kLevelList), 1);
+    press(kLevelSave);
+
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kListsAt + 0x10, {0x2C, 0x65, 0x05, 0x02});
+    EXPECT_EQ(readBytes(rom), expected);
+}
+
+TEST_F(MonsterDialog, CachedCountsNeverSaveBeyondTheEndEntryNorAnotherMonstersList)
+{
+    cache("waza.ini", "0x0000C810", "4");
+    open();
+    select(kMonster, 1);
+    ASSERT_EQ(dialog().itemCount(kLevelList), 4);
+    type(kLevel, "9");
+    press(kLevelStore);
+    press(kLevelSave);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kListsAt + 0x10, {0x05, 0x12});
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_NE(status.last().find("2個"), std::string::npos);
+
+    // A shorter count shows and saves only its entries.
+    cache("waza.ini", "0x0000C810", "1");
+    select(kMonster, 0);
+    EXPECT_EQ(dialog().itemCount(kLevelList), 0);
+    EXPECT_EQ(dialog().text(kLevelCount, 9), "0");
+    press(kLevelSave);
+    EXPECT_EQ(readBytes(rom), expected);
+    select(kMonster, 1);
+    EXPECT_EQ(dialog().itemCount(kLevelList), 1);
+}
+
+TEST_F(MonsterDialog, RelocationWritesTheListAndItsEndThenThePointerTableThenTheCache)
+{
+    open();
+    select(kMonster, 1);
+    relocate("5", true);
+    EXPECT_EQ(shell->modalTemplates(), std::vector<int>{relocation_dialog::kTemplateId});
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kFreeAt + 2, {0x05, 0x0A, 0x21, 0x14, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF});
+    putBytes(expected, kPointersAt + 4, {0x02, 0xE0, 0x00});
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(status.last(), "保存しました。");
+    EXPECT_EQ(cached("waza.ini", "0x0000E002"), "5");
+    EXPECT_EQ(page().levelUpOffset(1), 0xE002u);
+    EXPECT_EQ(dialog().text(kLevelAddress, 16), "0xE002");
+    EXPECT_EQ(dialog().itemCount(kLevelList), 5);
+}
+
+TEST_F(MonsterDialog, AFailedRelocationLeavesThePointerTheCacheAndThePage)
+{
+    open();
+    select(kMonster, 1);
+    ReadOnlyFile readOnly(rom);
+    if (!readOnly.isReadOnly())
+        GTEST_SKIP() << "the ROM cannot be made read-only here";
+    relocate("3", false);
+    EXPECT_EQ(readBytes(rom), bytes);
+    EXPECT_EQ(status.last().rfind("CSolid_Value::GbaRomData_Waza_Data_Save を実行中にエラーが発生しました。", 0), 0u);
+    EXPECT_EQ(cached("waza.ini", "0x0000E002"), "");
+    EXPECT_EQ(page().levelUpOffset(1), 0xC810u);
+    EXPECT_EQ(dialog().itemCount(kLevelList), 2);
+}
+
+TEST_F(MonsterDialog, TheTmHmWindowFollowsTheMonsterAndSavesItsRecord)
+{
+    open();
+    EXPECT_EQ(page().tmHmWindow(), nullptr);
+    press(kTmHm);
+    ASSERT_NE(page().tmHmWindow(), nullptr);
+    EXPECT_TRUE(page().tmHmWindow()->window().isShown());
+    EXPECT_EQ(tmHm().caption(), "Skill Machine Window");
+    for (int k = 0; k < 58; ++k)
+        EXPECT_EQ(tmHm().isChecked(TmHmWindow::kFirstCheck + k), k == 0 || k == 57) << k;
+    for (int k = 0; k < 58; ++k)
+        tmHm().setChecked(TmHmWindow::kFirstCheck + k, k == 50);
+    pressTmHmSave();
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, kTmHmAt, {0, 0, 0, 0, 0, 0, 0x04, 0});
+    EXPECT_EQ(readBytes(rom), expected);
+
+    select(kMonster, 1);
+    EXPECT_TRUE(tmHm().isChecked(TmHmWindow::kFirstCheck + 57));
+    tmHm().setChecked(TmHmWindow::kFirstCheck + 3, true);
+    select(kMonster, 2);
+    select(kMonster, 1);
+    EXPECT_FALSE(tmHm().isChecked(TmHmWindow::kFirstCheck + 3));
+    pressTmHmSave();
+    putBytes(expected, kTmHmAt + 15, {0x03});
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_TRUE(shell->messages().empty());
+}
+
+TEST_F(MonsterDialog, AnUnreadTmHmRecordIsNeverSaved)
+{
+    // Monster 0's record is the file's last 8 bytes; monster 1's lies beyond.
+    open("MonsterBaseStats_Pos=2816\r\nSkill_Machine=57592\r\n");
+    press(kTmHm);
+    select(kMonster, 1);
+    EXPECT_EQ(shell->messageTexts(), std::vector<std::string>{"読み取りに失敗しました。"});
+    tmHm().setChecked(TmHmWindow::kFirstCheck, true);
+    pressTmHmSave();
+    EXPECT_EQ(shell->messages().size(), 2u);
+    EXPECT_EQ(shell->messages().back().caption, "エラー(Error)");
+    EXPECT_EQ(readBytes(rom), bytes);
+}
+
+TEST_F(MonsterDialog, TablesThatAreNotConfiguredKeepTheirControlsDisabled)
+{
+    open("Name_Start_Pos=256\r\nMonsterBaseStats_Pos=2816\r\n");
+    EXPECT_TRUE(dialog().isEnabled(kStoreRecord));
+    for (int id : kDexControls)
+        EXPECT_FALSE(dialog().isEnabled(id)) << id;
+    for (int id : kLevelUpControls)
+        EXPECT_FALSE(dialog().isEnabled(id)) << id;
+    EXPECT_EQ(readText(dir.file("waza.ini")), "");
+    EXPECT_EQ(readText(dir.file("String.ini")), "");
+    press(kLevelSave);
+    press(kSaveDescription);
+    EXPECT_EQ(readBytes(rom), bytes);
+
+    open("Name_Start_Pos=256\r\n");
+    EXPECT_FALSE(dialog().isEnabled(kMonster));
+    EXPECT_FALSE(dialog().isEnabled(kStoreRecord));
+}
