@@ -120,6 +120,18 @@ RomFile RomFile::openForWriting(const std::string& path)
     return file;
 }
 
+RomFile RomFile::openForUpdating(const std::string& path)
+{
+    RomFile file;
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        file.failWithSystemError();
+    else
+        file.m_handle = handle;
+    return file;
+}
+
 bool RomFile::isOpen() const
 {
     return m_handle != nullptr;
@@ -211,6 +223,17 @@ RomFile RomFile::openForWriting(const std::string& path)
 {
     RomFile file;
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+    if (fd < 0)
+        file.failWithSystemError();
+    else
+        file.m_fd = fd;
+    return file;
+}
+
+RomFile RomFile::openForUpdating(const std::string& path)
+{
+    RomFile file;
+    int fd = ::open(path.c_str(), O_RDWR);
     if (fd < 0)
         file.failWithSystemError();
     else

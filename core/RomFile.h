@@ -14,6 +14,8 @@ public:
     static RomFile openForReading(const std::string& path);
     // Opens the file if it exists, creates it otherwise; the contents are kept.
     static RomFile openForWriting(const std::string& path);
+    // Existing file only, for reading and writing: a write-out never makes a ROM of its own.
+    static RomFile openForUpdating(const std::string& path);
 
     RomFile() = default;
     RomFile(RomFile&& other) noexcept;

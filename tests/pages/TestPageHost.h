@@ -2,6 +2,7 @@
 
 #include "core/TabSystem.h"
 #include "core/ui/PageHost.h"
+#include "core/ui/Shell.h"
 
 #include <memory>
 
@@ -15,6 +16,10 @@ std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs);
 // The user acts on a control of the current page's dialog: WM_COMMAND with the control id
 // and the notification code reaches the page through the page dialog procedure.
 void sendCommand(IPageHost& host, CTabSystem& tabs, int controlId, int notification);
+
+// What a picture control of the current page's dialog shows (rows of 0x00RRGGBB, top row
+// first); empty when it shows nothing.
+RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId);
 
 // The user picks a tab: the tab control's selection changes, then TCN_SELCHANGE.
 inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)

@@ -19,3 +19,12 @@ void sendCommand(IPageHost& host, CTabSystem&, int controlId, int notification)
         window_message::makeCommand(static_cast<std::uint16_t>(controlId), static_cast<std::uint16_t>(notification)),
         0);
 }
+
+RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId)
+{
+    MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());
+    const MemoryControls::Picture* picture = controls ? controls->picture(controlId) : nullptr;
+    if (!picture)
+        return {};
+    return {picture->width, picture->height, picture->pixels};
+}
