@@ -98,9 +98,11 @@ std::optional<std::string> Win32Shell::chooseBitmapFile(const FileChooserRequest
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrDefExt = nullWhenEmpty(request.defaultExtension);
     dialog.lpstrTitle = nullWhenEmpty(request.title);
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    // An export names a new file as often as an old one; only its folder must exist.
+    const bool saving = request.mode == FileChooserRequest::Mode::Save;
+    dialog.Flags = (saving ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST) | OFN_HIDEREADONLY;
     auto show = [&] {
-        return request.mode == FileChooserRequest::Mode::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+        return saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     };
     BOOL chosen = show();
     if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {

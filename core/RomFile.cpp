@@ -86,7 +86,7 @@ RomFile::~RomFile()
     close();
 }
 
-RomFile RomFile::openForWriting(const std::string& path)
+RomFile RomFile::openGuarded(const std::string& path, Creation creation)
 {
     std::string refusal;
     if (g_writeGuard && !g_writeGuard->allowWrite(path, refusal)) {
@@ -94,12 +94,22 @@ RomFile RomFile::openForWriting(const std::string& path)
         refused.fail(refusal);
         return refused;
     }
-    return openWith(path, false);
+    return openWith(path, creation);
+}
+
+RomFile RomFile::openForWriting(const std::string& path)
+{
+    return openGuarded(path, Creation::OpenOrCreate);
+}
+
+RomFile RomFile::openForUpdating(const std::string& path)
+{
+    return openGuarded(path, Creation::ExistingOnly);
 }
 
 RomFile RomFile::createNew(const std::string& path)
 {
-    return openWith(path, true);
+    return openWith(path, Creation::NewOnly);
 }
 
 void RomFile::setWriteGuard(IRomWriteGuard* guard)
@@ -136,11 +146,14 @@ RomFile RomFile::openForReading(const std::string& path)
     return file;
 }
 
-RomFile RomFile::openWith(const std::string& path, bool mustBeNew)
+RomFile RomFile::openWith(const std::string& path, Creation creation)
 {
     RomFile file;
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                mustBeNew ? CREATE_NEW : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD disposition = creation == Creation::NewOnly        ? CREATE_NEW
+                              : creation == Creation::ExistingOnly ? OPEN_EXISTING
+                                                                   : OPEN_ALWAYS;
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, disposition,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         file.failWithSystemError();
     else
@@ -235,10 +248,13 @@ RomFile RomFile::openForReading(const std::string& path)
     return file;
 }
 
-RomFile RomFile::openWith(const std::string& path, bool mustBeNew)
+RomFile RomFile::openWith(const std::string& path, Creation creation)
 {
     RomFile file;
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | (mustBeNew ? O_EXCL : 0), 0644);
+    const int flags = creation == Creation::NewOnly        ? O_CREAT | O_EXCL
+                      : creation == Creation::ExistingOnly ? 0
+                                                           : O_CREAT;
+    int fd = ::open(path.c_str(), O_RDWR | flags, 0644);
     if (fd < 0)
         file.failWithSystemError();
     else

@@ -23,6 +23,9 @@ public:
     // Opens the file if it exists, creates it otherwise; the contents are kept. The write
     // guard is asked first.
     static RomFile openForWriting(const std::string& path);
+    // Existing file only, for reading and writing: a write-out never makes a ROM of its own.
+    // The write guard is asked first.
+    static RomFile openForUpdating(const std::string& path);
     // A new file only: fails when the path exists. The guard is not asked (backups are made
     // through it).
     static RomFile createNew(const std::string& path);
@@ -53,7 +56,9 @@ public:
     const std::string& errorText() const { return m_errorText; }
 
 private:
-    static RomFile openWith(const std::string& path, bool mustBeNew);
+    enum class Creation { OpenOrCreate, ExistingOnly, NewOnly };
+    static RomFile openGuarded(const std::string& path, Creation creation);
+    static RomFile openWith(const std::string& path, Creation creation);
     void fail(const std::string& text);
     void failWithSystemError();
 

@@ -2,7 +2,7 @@
 # Installs what the build and the tests need, when it is missing (a fresh Debian 12 machine).
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 e2fsprogs)
+packages=(g++ cmake make libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 e2fsprogs imagemagick)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -105,9 +105,9 @@ public:
     // A modal dialog from the template, driven by the handler; returns the result given to
     // endDialog, or -1 when the dialog cannot be made.
     virtual int runModalDialog(WindowHandle owner, int templateId, IWindowHandler& handler) = 0;
-    // The open or save file dialog for bitmaps, owned by the frame; the file must exist and
-    // the read-only box is hidden. Starts at, and on success keeps, the last path chosen
-    // (260 characters); nothing on cancel.
+    // The open or save file dialog for bitmaps, owned by the frame; the file to open must
+    // exist, the folder of the one to save; the read-only box is hidden. Starts at, and on
+    // success keeps, the last path chosen (260 characters); nothing on cancel.
     virtual std::optional<std::string> chooseBitmapFile(const FileChooserRequest& request) = 0;
     // The frame's menu item by command id.
     virtual void setMenuItemChecked(int commandId, bool checked) = 0;

@@ -31,15 +31,10 @@ void CImage::Reset()
     m_frontFrames = 1;
     m_backFrames = 1;
     m_domains.fill(WriteArea{});
-}
-
-void CImage::InitDialog(WindowHandle)
-{
-}
-
-int CImage::DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t)
-{
-    return 0;
+    m_storedSizes.fill(0);
+    m_loaded.fill(false);
+    m_options = Options{};
+    m_outputMode = OutputMode::Domain1;
 }
 
 void CImage::LoadSettings(const std::string& section)
@@ -65,6 +60,7 @@ void CImage::LoadSettings(const std::string& section)
         }
     }
     m_currentIndex = 0;
+    m_loaded.fill(false);
 }
 
 bool CImage::DataRead(RomFile& file)
@@ -106,6 +102,19 @@ std::uint32_t CImage::entryPointer(ImageItem item, std::int32_t entry) const
     if (entry < 0 || static_cast<std::size_t>(entry) >= table.size() / image_entry::kSize)
         return 0;
     return cartridge::readPointer(table, static_cast<std::size_t>(entry) * image_entry::kSize + image_entry::kPointer);
+}
+
+std::uint32_t CImage::currentOffset(ImageItem item) const
+{
+    return cartridge::offsetWithoutBaseBit(entryPointer(item, m_currentIndex));
+}
+
+void CImage::setCurrentPointer(ImageItem item, std::uint32_t pointer)
+{
+    std::vector<std::uint8_t>& table = m_tables[index(item)];
+    const std::size_t at = static_cast<std::size_t>(m_currentIndex) * image_entry::kSize + image_entry::kPointer;
+    if (m_currentIndex >= 0 && at + cartridge::kPointerSize <= table.size())
+        little_endian::set32(table, at, pointer);
 }
 
 void CImage::freeTables()

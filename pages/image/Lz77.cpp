@@ -36,7 +36,7 @@ std::optional<Match> FindMatch(std::span<const std::uint8_t> input, std::size_t&
 
 DecompressResult malformed()
 {
-    return {DecompressStatus::Malformed, 0, 0};
+    return {DecompressStatus::Malformed, 0, 0, 0};
 }
 
 } // namespace
@@ -44,14 +44,14 @@ DecompressResult malformed()
 DecompressResult Decompress(std::span<const std::uint8_t> source, std::span<std::uint8_t> output)
 {
     if (source.empty())
-        return {DecompressStatus::NoSource, 0, 0};
+        return {DecompressStatus::NoSource, 0, 0, 0};
     if (source[0] != kTypeMarker)
-        return {DecompressStatus::NotCompressed, 0, 0};
+        return {DecompressStatus::NotCompressed, 0, 0, 0};
     if (source.size() < kHeaderSize)
         return malformed();
     const std::size_t size = little_endian::get24(source, kSizeField);
     if (size == 0)
-        return {DecompressStatus::Done, 0, kHeaderSize};
+        return {DecompressStatus::Done, 0, kHeaderSize, kHeaderSize};
     if (size > output.size())
         return malformed();
 
@@ -76,14 +76,14 @@ DecompressResult Decompress(std::span<const std::uint8_t> source, std::span<std:
                 for (std::size_t k = 0; k < length; ++k) {
                     output[out] = output[out - distance];
                     if (++out == size)
-                        return {DecompressStatus::Done, out, in + slotsAfter};
+                        return {DecompressStatus::Done, out, in + slotsAfter, in};
                 }
             } else {
                 if (in >= source.size())
                     return malformed();
                 output[out++] = source[in++];
                 if (out == size)
-                    return {DecompressStatus::Done, out, in + slotsAfter};
+                    return {DecompressStatus::Done, out, in + slotsAfter, in};
             }
         }
     }

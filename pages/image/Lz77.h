@@ -39,6 +39,9 @@ struct DecompressResult {
     // The stream's size as the decoder counts it: every unused slot of the last block
     // counts one byte, so a padded stream of this encoder measures its own length.
     std::size_t consumed = 0;
+    // Just past the last item read: the stream's true end. A stream written elsewhere may
+    // stop here, up to seven bytes before consumed, with other data right after it.
+    std::size_t end = 0;
 };
 
 // Never reads outside source nor writes outside output; a stream that would is Malformed.

@@ -2,6 +2,7 @@
 
 #include "core/TabSystem.h"
 #include "core/ui/PageHost.h"
+#include "core/ui/Shell.h"
 
 #include <memory>
 
@@ -20,6 +21,9 @@ void sendCommand(IPageHost& host, CTabSystem& tabs, int controlId, int notificat
 void sendWindowCommand(WindowHandle window, int controlId, int notification);
 // The user closes such a window with its close box.
 void closeWindow(WindowHandle window);
+// What a picture control of the current page's dialog shows (rows of 0x00RRGGBB, top row
+// first); empty when it shows nothing.
+RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId);
 
 // The user picks a tab: the tab control's selection changes, then TCN_SELCHANGE.
 inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)

@@ -32,3 +32,12 @@ void closeWindow(WindowHandle window)
     if (MemoryMdiClient* client = MemoryMdiClient::holding(window))
         client->close(window);
 }
+
+RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId)
+{
+    MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());
+    const MemoryControls::Picture* picture = controls ? controls->picture(controlId) : nullptr;
+    if (!picture)
+        return {};
+    return {picture->width, picture->height, picture->pixels};
+}

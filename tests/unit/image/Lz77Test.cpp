@@ -52,20 +52,22 @@ TEST(Lz77, DecoderCountsAndStops)
         Bytes stream;
         Bytes output;
         std::size_t consumed;
+        std::size_t end;
     };
     const std::vector<Case> cases = {
-        {{0x10, 0x20, 0, 0, 0x30, 0, 0, 0xF0, 0x01, 0x90, 0x01, 0, 0, 0, 0}, Bytes(32, 0), 15},
-        {{0x10, 0, 0, 0}, {}, 4},
+        {{0x10, 0x20, 0, 0, 0x30, 0, 0, 0xF0, 0x01, 0x90, 0x01, 0, 0, 0, 0}, Bytes(32, 0), 15, 11},
+        {{0x10, 0, 0, 0}, {}, 4, 4},
         // Ends inside a reference.
-        {{0x10, 0x05, 0, 0, 0x40, 0xAA, 0xF0, 0x00}, Bytes(5, 0xAA), 14},
-        // An unpadded last block counts its unused slots.
-        {{0x10, 0x03, 0, 0, 0x00, 1, 2, 3}, {1, 2, 3}, 13},
+        {{0x10, 0x05, 0, 0, 0x40, 0xAA, 0xF0, 0x00}, Bytes(5, 0xAA), 14, 8},
+        // An unpadded last block counts its unused slots; its true end is where it stops.
+        {{0x10, 0x03, 0, 0, 0x00, 1, 2, 3}, {1, 2, 3}, 13, 8},
     };
     for (const Case& c : cases) {
         Bytes out(40, 0xEE);
         auto result = lz77::Decompress(c.stream, out);
         EXPECT_EQ(result.status, DecompressStatus::Done);
         EXPECT_EQ(result.consumed, c.consumed);
+        EXPECT_EQ(result.end, c.end);
         ASSERT_EQ(result.produced, c.output.size());
         EXPECT_EQ(Bytes(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(c.output.size())), c.output);
         EXPECT_EQ(out[c.output.size()], 0xEE);

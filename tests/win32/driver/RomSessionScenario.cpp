@@ -1,4 +1,5 @@
 #include "tests/win32/driver/EggMoveScenario.h"
+#include "tests/win32/driver/FileDialog.h"
 #include "tests/win32/driver/ImageScenario.h"
 #include "tests/win32/driver/ItemScenario.h"
 #include "tests/win32/driver/MonsterScenario.h"
@@ -21,7 +22,6 @@ constexpr DWORD kStartTimeout = 60000;
 constexpr DWORD kDialogTimeout = 30000;
 constexpr DWORD kRomTimeout = 120000;
 constexpr DWORD kExitTimeout = 30000;
-constexpr DWORD kRetryInterval = 3000;
 
 constexpr WPARAM kOpenCommand = 32771;
 constexpr WPARAM kSaveCommand = 32774;
@@ -31,11 +31,6 @@ constexpr UINT kSelectTabMessage = 0x8000;
 constexpr int kStatusBarId = 1;
 constexpr int kTabCount = 10;
 constexpr int kOtherTab = 9;
-
-// The file name field of the open-file dialog: an edit inside combo box cmb13 in the newer
-// layout, edit edt1 in the older one (hidden in the newer).
-constexpr int kFileNameCombo = 0x47C;
-constexpr int kFileNameEdit = 0x480;
 
 // The Other page's controls.
 constexpr int kClassSelector = 1001;
@@ -57,40 +52,14 @@ const Bytes kClassNameBytes = {0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x00, 0x00, 0
 const Bytes kMoveNameBytes = {0x01, 0x02, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF};
 const Bytes kLeftStarterBytes = {0x04, 0x00};
 
-// The visible file name field; null until the dialog has made its controls.
-HWND fileNameField(HWND dialog)
-{
-    HWND combo = GetDlgItem(dialog, kFileNameCombo);
-    if (combo && IsWindowVisible(combo))
-        return findDescendant(combo, "Edit");
-    HWND edit = GetDlgItem(dialog, kFileNameEdit);
-    return edit && IsWindowVisible(edit) ? edit : nullptr;
-}
-
 bool openThroughDialog(Report& report, HWND frame, const std::string& romPath)
 {
     PostMessageA(frame, WM_COMMAND, kOpenCommand, 0);
-    HWND dialog = waitForWindow(kDialogTimeout, [&] {
-        HWND found = findOwnedWindow("#32770", frame);
-        return found && IsWindowVisible(found) ? found : nullptr;
-    });
+    HWND dialog = waitForFileDialog(frame, kDialogTimeout);
     if (!report.check(dialog != nullptr, "rom: command 32771 shows the open-file dialog"))
         return false;
-    HWND field = waitForWindow(kDialogTimeout, [&] { return fileNameField(dialog); });
-    if (!report.check(field != nullptr, "rom: the dialog has a file name field"))
-        return false;
-    // A dialog still filling its folder view may drop the name or the OK: type and press OK
-    // again until it closes.
-    const bool closed = waitUntil(kDialogTimeout, [&] {
-        if (!IsWindow(dialog))
-            return true;
-        if (windowText(field) != romPath)
-            sendWithin(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(romPath.c_str()));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-        return waitUntil(kRetryInterval, [&] { return !IsWindow(dialog); });
-    });
-    return report.check(closed, "rom: the dialog takes the ROM path and closes on OK", romPath);
+    return report.check(chooseFile(dialog, romPath, kDialogTimeout),
+                        "rom: the dialog takes the ROM path and closes on OK", romPath);
 }
 
 void photographTabs(Report& report, HWND frame, const std::string& folder)

@@ -72,3 +72,21 @@ void closeWindow(WindowHandle window)
 {
     SendMessageA(static_cast<HWND>(window), WM_CLOSE, 0, 0);
 }
+
+RgbImage shownPicture(IPageHost&, CTabSystem& tabs, int controlId)
+{
+    HWND control = GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId);
+    auto* bitmap = reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP shown{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof shown, &shown) || shown.bmWidth <= 0 || shown.bmHeight <= 0)
+        return {};
+    RgbImage image{shown.bmWidth, shown.bmHeight,
+                   std::vector<std::uint32_t>(static_cast<std::size_t>(shown.bmWidth) * shown.bmHeight)};
+    BITMAPINFO rows{};
+    rows.bmiHeader = {sizeof(BITMAPINFOHEADER), shown.bmWidth, -shown.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    const int copied = GetDIBits(screen, bitmap, 0, static_cast<UINT>(shown.bmHeight), image.pixels.data(), &rows,
+                                 DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return copied == shown.bmHeight ? image : RgbImage{};
+}

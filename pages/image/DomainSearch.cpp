@@ -1,0 +1,47 @@
+#include "pages/image/DomainSearch.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr std::size_t kWord = 4;
+constexpr std::size_t kBlockWords = 16 * 1024;
+} // namespace
+
+std::optional<std::uint32_t> searchDomain(RomFile& file, const WriteArea& domain, std::size_t size,
+                                          std::string& errorText)
+{
+    if (!domain.isSet() || domain.length <= 0)
+        return std::nullopt;
+    const std::size_t words = static_cast<std::size_t>(domain.length) / kWord;
+    if (!file.seek(domain.start)) {
+        errorText = file.errorText();
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> block(std::min(words, kBlockWords) * kWord);
+    std::size_t run = 0;
+    std::size_t runStart = 0;
+    for (std::size_t word = 0; word < words;) {
+        const std::size_t wanted = std::min(words - word, kBlockWords);
+        const std::int64_t got = file.readSome(std::span(block).first(wanted * kWord));
+        const std::size_t count = got < 0 ? 0 : static_cast<std::size_t>(got) / kWord;
+        for (std::size_t i = 0; i < count; ++i, ++word) {
+            const std::uint8_t* bytes = block.data() + i * kWord;
+            if (bytes[0] != 0xFF || bytes[1] != 0xFF || bytes[2] != 0xFF || bytes[3] != 0xFF) {
+                run = 0;
+                continue;
+            }
+            if (run == 0)
+                runStart = word * kWord;
+            run += kWord;
+            if (run > size)
+                return static_cast<std::uint32_t>(domain.start) + static_cast<std::uint32_t>(runStart);
+        }
+        // A domain that runs past the end of the file is searched up to the end.
+        if (count < wanted) {
+            errorText = got < 0 ? file.errorText() : endOfFileErrorText();
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
