@@ -1,5 +1,11 @@
 #include "tests/support/TestFiles.h"
 
+#include "core/FolderFiles.h"
+#include "core/GameSettings.h"
+#include "core/Profile.h"
+#include "core/RomBackup.h"
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -57,4 +63,21 @@ std::string readText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> backupsOf(const std::string& romPath)
+{
+    const PathParts rom = splitPath(romPath);
+    std::vector<std::string> found;
+    for (std::string& name : fileNamesIn(rom.folder)) {
+        if (RomBackup::isBackupName(rom.name, name))
+            found.push_back(rom.folder + name);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+void keepBackups(const std::string& folder, int count)
+{
+    profileWriteString(settingsPath(folder), RomBackup::kSection, RomBackup::kKey, std::to_string(count));
 }

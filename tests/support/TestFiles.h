@@ -27,6 +27,10 @@ void writeFile(const std::string& path, std::string_view contents);
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> readBytes(const std::string& path);
 std::string readText(const std::string& path);
+// The names of the backups of a ROM in its folder ("<ROM name>.<date>-<time>.bak").
+std::vector<std::string> backupsOf(const std::string& romPath);
+// Turns the backups on in the folder's Setting.ini, keeping this many.
+void keepBackups(const std::string& folder, int count);
 
 // A status line that keeps what it was told.
 class RecordingStatusLine : public IStatusLine {

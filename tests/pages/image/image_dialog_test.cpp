@@ -423,6 +423,18 @@ TEST_F(ImageDialog, ADomainRunExactlyAsLongAsTheDataIsNotUsed)
     saveAndExpect(expected);
 }
 
+TEST_F(ImageDialog, WithBackupsOnTheFirstWriteCopiesTheFileFirst)
+{
+    open();
+    keepBackups(dir.path(), 1);
+    import(bitmapFile(64, kBlackTable, 0), {kNormalPaletteSelected});
+    writeNormalPalette(kOutputModes[0], false, true);
+    const std::vector<std::string> copies = backupsOf(rom);
+    ASSERT_EQ(copies.size(), 1u) << toUtf8(status.last());
+    EXPECT_EQ(readBytes(copies[0]), bytes);
+    EXPECT_NE(readBytes(rom), bytes);
+}
+
 TEST_F(ImageDialog, FourFramesStoredLiterallyAreWrittenWhole)
 {
     Bytes rom = imageRom();

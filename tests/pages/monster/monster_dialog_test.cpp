@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 using namespace monster_dialog;
 
 namespace {
@@ -397,6 +400,42 @@ TEST_F(MonsterDialog, AnUnreadTmHmRecordIsNeverSaved)
     EXPECT_EQ(shell->messages().size(), 2u);
     EXPECT_EQ(shell->messages().back().caption, "エラー(Error)");
     EXPECT_EQ(readBytes(rom), bytes);
+}
+
+TEST_F(MonsterDialog, WithBackupsOnEachOfThePagesWritesCopiesTheFileFirst)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> writes = {
+        {"level-up list",
+         [&] {
+             select(kMonster, 1);
+             type(kLevel, "50");
+             press(kLevelStore);
+             press(kLevelSave);
+         }},
+        {"TM/HM record",
+         [&] {
+             press(kTmHm);
+             tmHm().setChecked(TmHmWindow::kFirstCheck + 3, true);
+             pressTmHmSave();
+         }},
+        {"description",
+         [&] {
+             type(kDescription, "アイ");
+             press(kSaveDescription);
+         }},
+    };
+    std::size_t made = 0;
+    for (const auto& [name, write] : writes) {
+        SCOPED_TRACE(name);
+        open();
+        keepBackups(dir.path(), 10);
+        write();
+        const std::vector<std::string> copies = backupsOf(rom);
+        ASSERT_EQ(copies.size(), ++made) << toUtf8(status.last());
+        EXPECT_NE(readBytes(rom), bytes);
+        EXPECT_EQ(std::count_if(copies.begin(), copies.end(), [&](const std::string& copy) { return readBytes(copy) == bytes; }),
+                  static_cast<std::ptrdiff_t>(made));
+    }
 }
 
 TEST_F(MonsterDialog, TablesThatAreNotConfiguredKeepTheirControlsDisabled)
