@@ -353,3 +353,17 @@ bool RomFile::read(std::span<std::uint8_t> out)
     }
     return true;
 }
+
+std::vector<std::uint8_t> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size,
+                                         std::string& errorText)
+{
+    RomFile file = RomFile::openForReading(path);
+    std::vector<std::uint8_t> bytes(size);
+    const std::int64_t got = file.isOpen() && file.seek(offset) ? file.readSome(bytes) : -1;
+    if (got <= 0) {
+        errorText = got == 0 ? endOfFileErrorText() : file.errorText();
+        return {};
+    }
+    bytes.resize(static_cast<std::size_t>(got));
+    return bytes;
+}

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 // Asked before a file is opened for writing: a refusal leaves the file untouched and becomes
 // the opening's error text.
@@ -69,6 +70,12 @@ private:
 #endif
     std::string m_errorText;
 };
+
+// Up to size bytes of the file at offset, through one open for reading: fewer at the end of
+// the file; none, with the system's text in errorText, when it cannot be read or holds no byte
+// there.
+std::vector<std::uint8_t> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size,
+                                         std::string& errorText);
 
 // The system's text for the calling thread's last error, as the status line shows it.
 std::string lastSystemErrorText();

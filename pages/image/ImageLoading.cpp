@@ -5,6 +5,7 @@
 #include "pages/image/Lz77.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -15,20 +16,29 @@ constexpr std::size_t kPaletteReadSize = 40;
 // Four frames: the most a picture can have.
 constexpr std::size_t kWorkBufferSize = Picture::kFrameTileBytes * Picture::kMaxFrames;
 
-// The compressed bytes at offset; nothing (and the system's text) when the file cannot be
-// opened or holds no byte there.
-std::vector<std::uint8_t> readSource(const std::string& path, std::uint32_t offset, std::size_t size,
-                                     std::string& errorText)
+// Reads and decodes the stream at offset into work; on failure says why, in the words of the
+// function named, and gives nothing.
+std::optional<lz77::DecompressResult> decodeStream(PageContext& context, const char* function, std::uint32_t offset,
+                                                   std::size_t readSize, const char* notFoundText,
+                                                   std::vector<std::uint8_t>& work)
 {
-    RomFile file = RomFile::openForReading(path);
-    std::vector<std::uint8_t> bytes(size);
-    const std::int64_t got = file.isOpen() && file.seek(offset) ? file.readSome(bytes) : -1;
-    if (got <= 0) {
-        errorText = got == 0 ? endOfFileErrorText() : file.errorText();
-        return {};
+    std::string errorText;
+    const std::vector<std::uint8_t> source = readFileWindow(context.romPath(), offset, readSize, errorText);
+    if (source.empty()) {
+        statusPrint(context.statusLine(), "%s を実行中にエラーが発生しました。%s", function, errorText.c_str());
+        return std::nullopt;
     }
-    bytes.resize(static_cast<std::size_t>(got));
-    return bytes;
+    const lz77::DecompressResult result = lz77::Decompress(source, work);
+    if (result.status == lz77::DecompressStatus::NotCompressed) {
+        if (IShell* shell = context.shell())
+            shell->messageBox(nullptr, notFoundText, "Error!", MessageButtons::Ok, MessageIcon::Error);
+        return std::nullopt;
+    }
+    if (result.status != lz77::DecompressStatus::Done) {
+        statusPrint(context.statusLine(), "%s よくわかんないけどエラー。", function);
+        return std::nullopt;
+    }
+    return result;
 }
 
 } // namespace
@@ -38,31 +48,18 @@ void CImage::LoadImage(std::uint32_t offset, bool front)
     const ImageItem item = front ? ImageItem::FrontPicture : ImageItem::BackPicture;
     m_loaded[index(item)] = false;
     m_storedSizes[index(item)] = 0;
-    std::string errorText;
-    const std::vector<std::uint8_t> source = readSource(context().romPath(), offset, kPictureReadSize, errorText);
-    if (source.empty()) {
-        statusPrint(context().statusLine(), "CImage::LoadImage を実行中にエラーが発生しました。%s", errorText.c_str());
-        return;
-    }
     std::vector<std::uint8_t> work(kWorkBufferSize, 0);
-    const lz77::DecompressResult result = lz77::Decompress(source, work);
-    if (result.status == lz77::DecompressStatus::NotCompressed) {
-        if (IShell* shell = context().shell())
-            shell->messageBox(nullptr,
-                              front ? "通常画像の圧縮データが見つかりませんでした。"
-                                    : "後ろ画像の圧縮データが見つかりませんでした。",
-                              "Error!", MessageButtons::Ok, MessageIcon::Error);
+    const auto result = decodeStream(context(), "CImage::LoadImage", offset, kPictureReadSize,
+                                     front ? "通常画像の圧縮データが見つかりませんでした。"
+                                           : "後ろ画像の圧縮データが見つかりませんでした。",
+                                     work);
+    if (!result)
         return;
-    }
-    if (result.status != lz77::DecompressStatus::Done) {
-        statusShow(context().statusLine(), "CImage::LoadImage よくわかんないけどエラー。");
-        return;
-    }
-    const int frames = static_cast<int>(result.produced / Picture::kFrameTileBytes);
+    const int frames = static_cast<int>(result->produced / Picture::kFrameTileBytes);
     Picture& picture = front ? m_frontPicture : m_backPicture;
     unpackTiles(work, frames, picture);
     (front ? m_frontFrames : m_backFrames) = frames;
-    m_storedSizes[index(item)] = result.end;
+    m_storedSizes[index(item)] = result->end;
     m_loaded[index(item)] = true;
 }
 
@@ -71,28 +68,15 @@ void CImage::LoadPal(std::uint32_t offset, bool normal)
     const ImageItem item = normal ? ImageItem::NormalPalette : ImageItem::ShinyPalette;
     m_loaded[index(item)] = false;
     m_storedSizes[index(item)] = 0;
-    std::string errorText;
-    const std::vector<std::uint8_t> source = readSource(context().romPath(), offset, kPaletteReadSize, errorText);
-    if (source.empty()) {
-        statusPrint(context().statusLine(), "CImage::LoadPal を実行中にエラーが発生しました。%s", errorText.c_str());
-        return;
-    }
     std::vector<std::uint8_t> work(kWorkBufferSize, 0);
-    const lz77::DecompressResult result = lz77::Decompress(source, work);
-    if (result.status == lz77::DecompressStatus::NotCompressed) {
-        if (IShell* shell = context().shell())
-            shell->messageBox(nullptr,
-                              normal ? "パレットの圧縮データが見つかりませんでした。"
-                                     : "色違いパレットの圧縮データが見つかりませんでした。",
-                              "Error!", MessageButtons::Ok, MessageIcon::Error);
+    const auto result = decodeStream(context(), "CImage::LoadPal", offset, kPaletteReadSize,
+                                     normal ? "パレットの圧縮データが見つかりませんでした。"
+                                            : "色違いパレットの圧縮データが見つかりませんでした。",
+                                     work);
+    if (!result)
         return;
-    }
-    if (result.status != lz77::DecompressStatus::Done) {
-        statusShow(context().statusLine(), "CImage::LoadPal よくわかんないけどエラー。");
-        return;
-    }
     // A stream shorter than a palette leaves the remaining colours black.
     (normal ? m_normalPalette : m_shinyPalette) = paletteFromGba(std::span(work).first<kGbaPaletteBytes>());
-    m_storedSizes[index(item)] = result.end;
+    m_storedSizes[index(item)] = result->end;
     m_loaded[index(item)] = true;
 }

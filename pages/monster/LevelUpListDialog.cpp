@@ -28,15 +28,9 @@ constexpr const char* kDeadEndText = "行き止まりです。。";
 // The count of the list at the offset in the ROM; 0 when the file cannot be read there.
 int countInRom(const std::string& romPath, std::uint32_t offset)
 {
-    RomFile file = RomFile::openForReading(romPath);
-    std::vector<std::uint8_t> bytes(list::kCountWindow);
-    if (!file.isOpen() || !file.seek(offset))
-        return 0;
-    const std::int64_t read = file.readSome(bytes);
-    if (read <= 0)
-        return 0;
-    bytes.resize(static_cast<std::size_t>(read));
-    return list::countEntries(bytes);
+    std::string errorText;
+    const std::vector<std::uint8_t> bytes = readFileWindow(romPath, offset, list::kCountWindow, errorText);
+    return bytes.empty() ? 0 : list::countEntries(bytes);
 }
 
 std::string lineText(const IDialogControls& controls, list::Entry entry)

@@ -54,15 +54,9 @@ std::uint16_t tenthsField(FieldStore& store, const IDialogControls& controls, in
 // The description's length in bytes by measuring it in the ROM: 0 when nothing could be read.
 std::size_t measureDescription(const std::string& romPath, std::uint32_t offset)
 {
-    RomFile file = RomFile::openForReading(romPath);
-    std::vector<std::uint8_t> bytes(dex_description::kMeasureWindow);
-    if (!file.isOpen() || !file.seek(offset))
-        return 0;
-    const std::int64_t read = file.readSome(bytes);
-    if (read <= 0)
-        return 0;
-    bytes.resize(static_cast<std::size_t>(read));
-    return dex_description::measure(bytes);
+    std::string errorText;
+    const std::vector<std::uint8_t> bytes = readFileWindow(romPath, offset, dex_description::kMeasureWindow, errorText);
+    return bytes.empty() ? 0 : dex_description::measure(bytes);
 }
 
 } // namespace
