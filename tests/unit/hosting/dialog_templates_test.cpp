@@ -54,8 +54,9 @@ TEST(DialogTemplates, ControlsAreUniqueInsideAndApart)
         const ControlRect area{0, 0, dialog.rect.width, dialog.rect.height};
         std::set<int> ids;
         for (const TemplateControl& control : dialog.controls) {
-            if (control.declared.id != -1)
+            if (control.declared.id != -1) {
                 EXPECT_TRUE(ids.insert(control.declared.id).second) << where(dialog, control);
+            }
             EXPECT_TRUE(contains(area, shownRect(control))) << where(dialog, control);
         }
         for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
