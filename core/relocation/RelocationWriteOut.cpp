@@ -3,7 +3,7 @@
 WriteOutResult writeRelocatedTable(const std::string& romPath, IRelocationPage& page, const RelocationChoice& choice)
 {
     const std::vector<std::uint8_t> area = page.relocatedArea(choice);
-    RomFile file = RomFile::openForWriting(romPath);
+    RomFile file = RomFile::openForUpdating(romPath);
     if (!file.isOpen())
         return {WriteOutResult::Failure::Open, file.errorText()};
     if (!file.seek(choice.address) || !file.write(area))

@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+// Pages whose pointers keep only the low three bytes of an offset cannot lead beyond this one:
+// they refuse a move past it with this text.
+inline constexpr std::uint32_t kThreeBytePointerReach = 0xFFFFFF;
+inline constexpr const char* kBeyondThreeBytePointerText = "移動先が0xFFFFFFより後ろなので、ポインタが届きません。";
+
 // What "設定" asks of the page: move the table to address with count entries.
 struct RelocationChoice {
     std::uint32_t address = 0;

@@ -60,7 +60,9 @@ void CImage::LoadImage(std::uint32_t offset, bool front)
     unpackTiles(work, frames, picture);
     (front ? m_frontFrames : m_backFrames) = frames;
     m_storedSizes[index(item)] = result->end;
-    m_loaded[index(item)] = true;
+    // Only whole frames are shown and written back: a stream with a part frame is shown but
+    // never written, which would drop that part.
+    m_loaded[index(item)] = frames > 0 && result->produced % Picture::kFrameTileBytes == 0;
 }
 
 void CImage::LoadPal(std::uint32_t offset, bool normal)

@@ -247,8 +247,10 @@ void CImage::writeSelected(IDialogControls& controls)
 }
 
 // The typed address becomes the entry's pointer in memory only; the next save writes it.
+// Whatever lies there is unknown, so no stream is written over it in place.
 void CImage::RePoint(IDialogControls& controls, ImageItem item)
 {
     const std::uint32_t address = parseHex(controls.text(kAddresses[index(item)], kNumberInputLength));
     setCurrentPointer(item, address | cartridge::kBaseBit);
+    m_storedSizes[index(item)] = 0;
 }

@@ -145,7 +145,7 @@ void CSolid_Value::saveLevelUpList()
     const std::size_t written = std::min(entries, m_levelUpRoom);
     if (written == 0)
         return;
-    RomFile file = RomFile::openForWriting(romPath());
+    RomFile file = RomFile::openForUpdating(romPath());
     const std::uint32_t offset = m_levelUpOffsets[static_cast<std::size_t>(m_currentMonster)];
     if (!file.isOpen() || !file.seek(offset) ||
         !file.write(std::span(m_levelUpList).first(written * list::kEntrySize))) {

@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <array>
 
+const char* LevelUpRelocation::refusal(const RelocationChoice& choice)
+{
+    return choice.address > kThreeBytePointerReach ? kBeyondThreeBytePointerText : nullptr;
+}
+
 std::vector<std::uint8_t> LevelUpRelocation::relocatedArea(const RelocationChoice& choice)
 {
     const std::size_t count = static_cast<std::size_t>(std::max(choice.count, 0));

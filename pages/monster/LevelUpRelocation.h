@@ -11,6 +11,7 @@ class LevelUpRelocation final : public IRelocationPage {
 public:
     explicit LevelUpRelocation(CSolid_Value& page) : m_page(page) {}
 
+    const char* refusal(const RelocationChoice& choice) override;
     std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) override;
     bool rewritePointer(RomFile& file, const RelocationChoice& choice) override;
     void relocated(const RelocationChoice& choice) override;

@@ -10,6 +10,7 @@
 #include "pages/monster/LevelUpList.h"
 #include "pages/monster/MonsterDialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -40,14 +41,14 @@ std::string tenthsText(std::uint16_t tenths)
     return text;
 }
 
-// A typed height or weight in tenths, as a signed 16-bit value kept within 0 to 9999.
+// A typed height or weight in tenths, kept within 0 to 9999.
 std::uint16_t tenthsField(FieldStore& store, const IDialogControls& controls, int id)
 {
     const std::string typed = controls.text(id, kNumberInputLength);
     const double tenths = std::trunc(std::strtod(typed.c_str(), nullptr) * 10);
-    std::int64_t value = -1;
-    if (tenths >= std::numeric_limits<std::int32_t>::min() && tenths <= std::numeric_limits<std::int32_t>::max())
-        value = static_cast<std::int16_t>(static_cast<std::int32_t>(tenths));
+    // Out of range is reported and kept within it, never wrapped into another value.
+    const std::int64_t value =
+        std::isnan(tenths) ? -1 : static_cast<std::int64_t>(std::clamp(tenths, -1.0, static_cast<double>(kHighestTenths + 1)));
     return static_cast<std::uint16_t>(store.clamped(value, 0, kHighestTenths));
 }
 
@@ -142,7 +143,7 @@ void CSolid_Value::saveDescription(IDialogControls& controls)
     }
     const std::string text = controls.text(kDescription, dex_description::longestDecoding(m_description.length));
     const std::vector<std::uint8_t> bytes = dex_description::encode(text, m_description.room);
-    RomFile file = RomFile::openForWriting(romPath());
+    RomFile file = RomFile::openForUpdating(romPath());
     if (!file.isOpen() || !file.seek(m_description.offset) || !file.write(bytes)) {
         statusShow(status, file.errorText());
         return;

@@ -34,7 +34,7 @@ std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t off
 bool writeText(const std::string& romPath, std::uint32_t offset, std::span<const std::uint8_t> bytes,
                std::string& errorText)
 {
-    RomFile file = RomFile::openForWriting(romPath);
+    RomFile file = RomFile::openForUpdating(romPath);
     const std::int64_t size = file.isOpen() ? file.size() : -1;
     if (size < 0) {
         errorText = file.errorText();

@@ -63,7 +63,7 @@ PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::u
 PartyTransfer writeParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,
                          std::uint8_t dataType, const TrainerParty& party)
 {
-    RomFile file = RomFile::openForWriting(romPath);
+    RomFile file = RomFile::openForUpdating(romPath);
     if (!file.isOpen())
         return failed(kPartyOpenFailed, file);
     bool withMoves = party_entry::hasMovePart(dataType);

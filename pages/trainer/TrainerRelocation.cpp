@@ -8,6 +8,8 @@
 
 const char* TrainerRelocation::refusal(const RelocationChoice& choice)
 {
+    if (choice.address > kThreeBytePointerReach)
+        return kBeyondThreeBytePointerText;
     if (choice.copyOldEntries && !m_page.partyRead())
         return "ザルバトデータを読み込めなかったので、コピーできません。";
     return nullptr;

@@ -435,6 +435,20 @@ TEST_F(ImageDialog, WithBackupsOnTheFirstWriteCopiesTheFileFirst)
     EXPECT_NE(readBytes(rom), bytes);
 }
 
+TEST_F(ImageDialog, APictureWithAPartFrameIsShownButNeverWrittenBack)
+{
+    Bytes rom = imageRom();
+    putBytes(rom, 0x100, entry(0x08000900, 0));
+    putBytes(rom, 0x900, foreignStream({0x21, 0x00}, 3000));
+    open(std::move(rom));
+    EXPECT_EQ(page().frontFrames(), 1);
+    check(kFrontSelected, true);
+    check(kAppend, true);
+    press(kWrite);
+    EXPECT_EQ(status.last(), "CImage::ReCompress 読み込めなかったデータは書き込めません。");
+    EXPECT_EQ(readBytes(this->rom), bytes);
+}
+
 TEST_F(ImageDialog, FourFramesStoredLiterallyAreWrittenWhole)
 {
     Bytes rom = imageRom();
@@ -466,6 +480,8 @@ TEST_F(ImageDialog, RePointTakesHexadecimalAndReachesTheRomOnSaving)
     dialog().setText(kAddresses[3], "0x1ABC00");
     press(kRePoints[3]);
     EXPECT_EQ(page().entryPointer(ImageItem::FrontPicture, 0), 0x081ABC00u);
+    // What lies at the typed address is unknown: nothing is written over it in place.
+    EXPECT_EQ(page().storedSize(ImageItem::FrontPicture), 0u);
     Bytes expected = bytes;
     putBytes(expected, 0x100, {0x00, 0xBC, 0x1A, 0x08});
     putBytes(expected, 0x160, {0x00, 0xBC, 0x1A, 0x08});

@@ -234,6 +234,11 @@ TEST_F(MonsterDialog, TheDexEntryFollowsTheMonsterAndStoresHeightAndWeight)
     type(kWeight, "1000");
     press(kStoreDex);
     EXPECT_EQ(page().dex(1).weight, 9999);
+    // Beyond 16 bits the value is still kept at the highest, never wrapped.
+    type(kHeight, "7000");
+    press(kStoreDex);
+    EXPECT_EQ(page().dex(1).height, 9999);
+    EXPECT_EQ(status.last(), kSuitableValueText);
 }
 
 TEST_F(MonsterDialog, DescriptionsAreSavedInPlaceWithinTheirText)

@@ -242,6 +242,11 @@ TEST_F(BackupTest, AGoneRomOrAnotherFileNeedsNoCopy)
     EXPECT_TRUE(copies().empty());
 
     ASSERT_TRUE(removeFile(rom));
+    // A write into a table of a ROM that is gone fails rather than making a file of zeros.
+    std::string error;
+    const std::uint8_t textBytes[] = {0x51, 0xFF};
+    EXPECT_FALSE(writeText(rom, 0x300, textBytes, error));
+    EXPECT_FALSE(fileExists(rom));
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_TRUE(copies().empty());
     EXPECT_TRUE(fileExists(rom));
