@@ -4,6 +4,7 @@
 #include "pages/image/Picture.h"
 #include "pages/item/ItemRecord.h"
 #include "pages/monster/DexRecord.h"
+#include "pages/monster/LevelUpList.h"
 #include "pages/monster/LevelUpPointer.h"
 #include "pages/trainer/PartyEntry.h"
 #include "pages/trainer/TrainerRecord.h"
@@ -17,9 +18,8 @@
 
 namespace {
 
-// The monster page counts a level-up list by reading at most this many bytes for the two
-// end bytes FF FF.
-constexpr std::size_t kLevelUpScanLimit = 200;
+// The monster page counts a level-up list by reading this many bytes for the two end bytes.
+constexpr std::size_t kLevelUpScanLimit = level_up_list::kCountWindow;
 constexpr std::uint8_t kLevelUpEndByte = 0xFF;
 
 // The image page decodes into a work buffer of four frames.
