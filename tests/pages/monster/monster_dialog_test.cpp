@@ -8,6 +8,7 @@
 #include "pages/monster/MonsterPage.h"
 #include "pages/monster/TmHmWindow.h"
 #include "tests/pages/PageDialogTest.h"
+#include "tests/pages/RelocationScript.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/pages/TestShell.h"
 #include "tests/support/PageSlots.h"
@@ -96,15 +97,9 @@ protected:
     void relocate(const char* count, bool copy)
     {
         shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
-            namespace relocation = relocation_dialog;
             EXPECT_EQ(controls.caption(), "ざるばとえでぃた～");
-            EXPECT_EQ(controls.text(relocation::kCount, 16), "2");
-            controls.setText(relocation::kCount, count);
-            controls.setText(relocation::kRangeStart, "0xE000");
-            controls.setText(relocation::kRangeEnd, "0xE040");
-            controls.setChecked(relocation::kCopyOld, copy);
-            command(relocation::kSearch, window_message::kButtonClicked);
-            command(relocation::kStore, window_message::kButtonClicked);
+            EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "2");
+            searchAndStore(controls, command, count, "0xE000", "0xE040", copy);
         });
         press(kLevelRelocate);
     }

@@ -6,6 +6,7 @@
 #include "pages/trainer/TrainerPage.h"
 #include "tests/pages/BlankPage.h"
 #include "tests/pages/PageDialogTest.h"
+#include "tests/pages/RelocationScript.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/pages/TestShell.h"
 #include "tests/support/PageSlots.h"
@@ -118,14 +119,8 @@ protected:
     void relocate(const char* count, int dataType, bool copy)
     {
         shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
-            namespace relocation = relocation_dialog;
-            controls.setText(relocation::kCount, count);
-            controls.setSelection(relocation::kDataType, dataType);
-            controls.setText(relocation::kRangeStart, "0x300");
-            controls.setText(relocation::kRangeEnd, "0x360");
-            controls.setChecked(relocation::kCopyOld, copy);
-            command(relocation::kSearch, window_message::kButtonClicked);
-            command(relocation::kStore, window_message::kButtonClicked);
+            controls.setSelection(relocation_dialog::kDataType, dataType);
+            searchAndStore(controls, command, count, "0x300", "0x360", copy);
         });
         press(kRelocateParty);
     }

@@ -5,6 +5,7 @@
 #include "pages/typechart/TypeChartDialog.h"
 #include "pages/typechart/TypeChartPage.h"
 #include "tests/pages/PageDialogTest.h"
+#include "tests/pages/RelocationScript.h"
 #include "tests/pages/TestPageHost.h"
 #include "tests/pages/TestShell.h"
 #include "tests/support/PageSlots.h"
@@ -62,15 +63,9 @@ protected:
     void rePoint(const char* count, bool copy)
     {
         shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
-            namespace relocation = relocation_dialog;
             EXPECT_EQ(controls.caption(), "相性変更～");
-            EXPECT_EQ(controls.text(relocation::kCount, 16), "3");
-            controls.setText(relocation::kCount, count);
-            controls.setText(relocation::kRangeStart, "0x100");
-            controls.setText(relocation::kRangeEnd, "0x128");
-            controls.setChecked(relocation::kCopyOld, copy);
-            command(relocation::kSearch, window_message::kButtonClicked);
-            command(relocation::kStore, window_message::kButtonClicked);
+            EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "3");
+            searchAndStore(controls, command, count, "0x100", "0x128", copy);
         });
         press(kRePoint);
     }
