@@ -1,5 +1,6 @@
 #include "core/GameFamily.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -31,4 +32,9 @@ std::string_view familyFolderName(GameFamily family)
     default:
         return "UN";
     }
+}
+
+std::string gameCodeText(std::span<const std::uint8_t, kGameCodeLength> bytes)
+{
+    return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), std::uint8_t{0}));
 }

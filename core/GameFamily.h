@@ -1,6 +1,17 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+
+// Where a ROM holds its game code.
+inline constexpr std::int64_t kGameCodeOffset = 0xAC;
+inline constexpr std::size_t kGameCodeLength = 4;
+
+// The game code as the session reads it: the four bytes up to the first zero byte.
+std::string gameCodeText(std::span<const std::uint8_t, kGameCodeLength> bytes);
 
 // The releases the program tells apart by their game code. The numbers are the ones the
 // pages keep in their state.

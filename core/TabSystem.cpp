@@ -1,13 +1,12 @@
 #include "core/TabSystem.h"
 
+#include "core/GameFamily.h"
 #include "core/GameSettings.h"
 #include "core/Profile.h"
 
 #include <algorithm>
 
 namespace {
-constexpr std::int64_t kGameCodeOffset = 0xAC;
-constexpr std::size_t kGameCodeLength = 4;
 constexpr const char* kNothingToSaveText = "ROMを読み込んでいないので保存できません。";
 } // namespace
 
@@ -90,8 +89,7 @@ int CTabSystem::ReadAll()
         statusShow(m_status, file.errorText());
         return kReadNoFile;
     }
-    const char* codeText = reinterpret_cast<const char*>(code);
-    m_gameCode.assign(codeText, std::find(codeText, codeText + kGameCodeLength, '\0'));
+    m_gameCode = gameCodeText(code);
 
     const int pageCount = static_cast<int>(std::max<std::size_t>(m_pages.size(), 1));
     const int step = (100 / pageCount) / 3;

@@ -1,5 +1,6 @@
 #include "tools/check_settings/SettingsCheck.h"
 
+#include "core/GameFamily.h"
 #include "core/GameSettings.h"
 #include "tools/check_settings/Overlaps.h"
 #include "tools/check_settings/SettingValue.h"
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr std::size_t kGameCodeOffset = 0xAC;
-constexpr std::size_t kGameCodeLength = 4;
 // The cartridge header, game code included: no table belongs there.
 constexpr std::int64_t kHeaderSize = 0xC0;
 constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
@@ -261,8 +260,7 @@ std::string romGameCode(std::span<const std::uint8_t> rom)
 {
     if (rom.size() < kGameCodeOffset + kGameCodeLength)
         return {};
-    const auto code = rom.subspan(kGameCodeOffset, kGameCodeLength);
-    return std::string(code.begin(), std::find(code.begin(), code.end(), std::uint8_t{0}));
+    return gameCodeText(rom.subspan<kGameCodeOffset, kGameCodeLength>());
 }
 
 CheckReport checkConfiguration(std::span<const std::uint8_t> rom, std::shared_ptr<const ProfileFile> profile)
