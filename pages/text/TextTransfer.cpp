@@ -3,22 +3,17 @@
 #include "core/RomFile.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec,
                                    std::string& errorText)
 {
-    RomFile file = RomFile::openForReading(romPath);
-    std::array<std::uint8_t, kTextReadLimit> bytes{};
-    const std::int64_t got = file.isOpen() && file.seek(offset) ? file.readSome(bytes) : -1;
-    if (got < 0) {
-        errorText = file.errorText();
+    const std::vector<std::uint8_t> read = readFileWindow(romPath, offset, kTextReadLimit, errorText);
+    if (read.empty())
         return std::nullopt;
-    }
-    const auto read = std::span(bytes).first(static_cast<std::size_t>(got));
     const auto end = std::find(read.begin(), read.end(), GameCodec::kTerminator);
     // The file ended before the end byte and before the limit.
-    if (end == read.end() && read.size() < bytes.size()) {
+    if (end == read.end() && read.size() < static_cast<std::size_t>(kTextReadLimit)) {
         errorText = endOfFileErrorText();
         return std::nullopt;
     }
