@@ -77,7 +77,7 @@ std::vector<std::string> backupsOf(const std::string& romPath)
     return found;
 }
 
-void keepBackups(const std::string& folder, int count)
+bool keepBackups(const std::string& folder, int count)
 {
-    profileWriteString(settingsPath(folder), RomBackup::kSection, RomBackup::kKey, std::to_string(count));
+    return profileWriteString(settingsPath(folder), RomBackup::kSection, RomBackup::kKey, std::to_string(count));
 }

@@ -29,8 +29,9 @@ std::vector<std::uint8_t> readBytes(const std::string& path);
 std::string readText(const std::string& path);
 // The names of the backups of a ROM in its folder ("<ROM name>.<date>-<time>.bak").
 std::vector<std::string> backupsOf(const std::string& romPath);
-// Turns the backups on in the folder's Setting.ini, keeping this many.
-void keepBackups(const std::string& folder, int count);
+// Turns the backups on in the folder's Setting.ini, keeping this many (0 turns them off);
+// false when Setting.ini cannot be written.
+[[nodiscard]] bool keepBackups(const std::string& folder, int count);
 
 // A status line that keeps what it was told.
 class RecordingStatusLine : public IStatusLine {

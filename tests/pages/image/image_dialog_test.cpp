@@ -426,7 +426,7 @@ TEST_F(ImageDialog, ADomainRunExactlyAsLongAsTheDataIsNotUsed)
 TEST_F(ImageDialog, WithBackupsOnTheFirstWriteCopiesTheFileFirst)
 {
     open();
-    keepBackups(dir.path(), 1);
+    ASSERT_TRUE(keepBackups(dir.path(), 1));
     import(bitmapFile(64, kBlackTable, 0), {kNormalPaletteSelected});
     writeNormalPalette(kOutputModes[0], false, true);
     const std::vector<std::string> copies = backupsOf(rom);

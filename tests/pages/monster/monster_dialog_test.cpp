@@ -428,7 +428,7 @@ TEST_F(MonsterDialog, WithBackupsOnEachOfThePagesWritesCopiesTheFileFirst)
     for (const auto& [name, write] : writes) {
         SCOPED_TRACE(name);
         open();
-        keepBackups(dir.path(), 10);
+        ASSERT_TRUE(keepBackups(dir.path(), 10));
         write();
         const std::vector<std::string> copies = backupsOf(rom);
         ASSERT_EQ(copies.size(), ++made) << toUtf8(status.last());

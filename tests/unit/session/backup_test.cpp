@@ -1,5 +1,4 @@
 #include "core/FolderFiles.h"
-#include "core/Profile.h"
 #include "core/TabSystem.h"
 #include "core/relocation/RelocationWriteOut.h"
 #include "pages/EditorPages.h"
@@ -31,8 +30,6 @@ protected:
         ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone);
         original = readBytes(rom);
     }
-
-    void keepCopies(const char* count) { ASSERT_TRUE(profileWriteString(tabs.settingsFile(), "Calvanter", "Backup", count)); }
 
     std::set<std::string> files() const
     {
@@ -101,7 +98,7 @@ TEST_F(BackupTest, OffByDefaultWritesNoOtherFile)
 {
     const std::set<std::string> before = files();
     ASSERT_EQ(tabs.RomWrite(), 1);
-    keepCopies("0");
+    ASSERT_TRUE(keepBackups(dir.path(), 0));
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_EQ(files(), before);
     EXPECT_EQ(status.last(), "保存しました。");
@@ -109,7 +106,7 @@ TEST_F(BackupTest, OffByDefaultWritesNoOtherFile)
 
 TEST_F(BackupTest, OneCopyPerOpeningAndNoNoticeAfterTheAction)
 {
-    keepCopies("5");
+    ASSERT_TRUE(keepBackups(dir.path(), 5));
     TrainerParty party;
     party.base[0] = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
     ASSERT_EQ(writeParty(rom, 0x100, 1, 0, party).result, kPartyDone);
@@ -133,7 +130,7 @@ TEST_F(BackupTest, OneCopyPerOpeningAndNoNoticeAfterTheAction)
 
 TEST_F(BackupTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
 {
-    keepCopies("20");
+    ASSERT_TRUE(keepBackups(dir.path(), 20));
     MovedTable table;
     const std::uint8_t textBytes[] = {0x51, 0x52, 0xFF};
     const std::vector<std::pair<const char*, std::function<bool()>>> paths = {
@@ -171,7 +168,7 @@ TEST_F(BackupTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
 
 TEST_F(BackupTest, OnlyThisRomsOwnOlderCopiesBeyondTheCountAreRemoved)
 {
-    keepCopies("2");
+    ASSERT_TRUE(keepBackups(dir.path(), 2));
     const char* ours[] = {"fixture.gba.20200101-000000.bak", "fixture.gba.20200102-000000.bak",
                           "fixture.gba.20200102-000000-2.bak"};
     const char* foreign[] = {"other.gba.20200101-000000.bak", "fixture.gba.bak", "fixture.gba.20200101-000000.bak.txt",
@@ -201,7 +198,7 @@ TEST_F(BackupTest, OnlyThisRomsOwnOlderCopiesBeyondTheCountAreRemoved)
 
 TEST_F(BackupTest, AFailedCopyPreventsTheWriteUntilRetriedOrTurnedOff)
 {
-    keepCopies("3");
+    ASSERT_TRUE(keepBackups(dir.path(), 3));
     FixedClockBackup backup(rom, tabs.settingsFile());
     // Every name the copy could take in that second is taken.
     writeFile(dir.file(kFirstCopy), "taken");
@@ -224,19 +221,19 @@ TEST_F(BackupTest, AFailedCopyPreventsTheWriteUntilRetriedOrTurnedOff)
 
 TEST_F(BackupTest, TurningTheOptionOffLetsARefusedWriteThrough)
 {
-    keepCopies("1");
+    ASSERT_TRUE(keepBackups(dir.path(), 1));
     FixedClockBackup backup(rom, tabs.settingsFile());
     writeFile(dir.file(kFirstCopy), "taken");
     for (int number = 2; number <= 99; ++number)
         writeFile(dir.file("fixture.gba.20261207-093005-" + std::to_string(number) + ".bak"), "taken");
     EXPECT_FALSE(RomFile::openForWriting(rom).isOpen());
-    keepCopies("0");
+    ASSERT_TRUE(keepBackups(dir.path(), 0));
     EXPECT_TRUE(RomFile::openForWriting(rom).isOpen());
 }
 
 TEST_F(BackupTest, AGoneRomOrAnotherFileNeedsNoCopy)
 {
-    keepCopies("2");
+    ASSERT_TRUE(keepBackups(dir.path(), 2));
     const std::string exported = dir.file("picture.bmp");
     ASSERT_TRUE(RomFile::openForWriting(exported).isOpen());
     EXPECT_TRUE(copies().empty());
