@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,9 +15,18 @@ std::string profileReadString(const std::string& path, std::string_view section,
                               std::string_view fallback, std::size_t bufferSize);
 
 // Writes key=value into the section, creating the file, the section or the key as needed.
-// Returns false when the file cannot be written.
+// The new contents go to a file beside it, which replaces the file only when it was written
+// whole: a failure keeps the old file as it was. Returns false when the file exists but cannot
+// be read, or cannot be written.
 bool profileWriteString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
+
+struct ProfileEntry {
+    std::string_view key;
+    std::string_view value;
+};
+// Several keys of one section in one replacement of the file, as profileWriteString.
+bool profileWriteStrings(const std::string& path, std::string_view section, std::span<const ProfileEntry> entries);
 
 // A profile file read once: every key of every section, looked up exactly as
 // profileReadString looks it up in the file, without reading the file again. A large
