@@ -1,5 +1,6 @@
 #include "core/FieldStore.h"
 #include "core/Profile.h"
+#include "core/RomFile.h"
 #include "core/TabSystem.h"
 #include "core/relocation/RelocationDialog.h"
 #include "core/ui/DialogControls.h"
@@ -455,4 +456,22 @@ TEST_F(MonsterDialog, TablesThatAreNotConfiguredKeepTheirControlsDisabled)
     open("Name_Start_Pos=256\r\n");
     EXPECT_FALSE(dialog().isEnabled(kMonster));
     EXPECT_FALSE(dialog().isEnabled(kStoreRecord));
+}
+
+TEST_F(MonsterDialog, PointersIntoTheCartridgeHeaderAreShownButNeverWritten)
+{
+    // Monster 2's list and dex 2's description point at offset 0, where an end lies at 0x10.
+    putBytes(bytes, 0x10, {0xFF, 0xFF});
+    putBytes(bytes, kPointersAt + 8, {0x00, 0x00, 0x00, 0x08});
+    putBytes(bytes, kDexAt + 56 + 12, {0x00, 0x00, 0x00, 0x08});
+    open();
+    select(kMonster, 2);
+    ASSERT_GT(dialog().itemCount(kLevelList), 0);
+    press(kLevelSave);
+    EXPECT_EQ(status.last(), kHeaderWriteRefusedText);
+    select(kDex, 2);
+    type(kDescription, "アイ");
+    press(kSaveDescription);
+    EXPECT_EQ(status.last(), kHeaderWriteRefusedText);
+    EXPECT_EQ(readBytes(rom), bytes);
 }
