@@ -166,9 +166,8 @@ void CSolid_Value::relocateLevelUpList()
         return;
     }
     LevelUpRelocation relocation(*this);
-    RelocationDialogHandler relocationDialog(context(), className(), kMonsterRelocation,
-                                             {std::to_string(m_levelUpList.size() / level_up_list::kEntrySize)},
-                                             relocation);
+    // The count edit starts empty: the current length is shown beside the list already.
+    RelocationDialogHandler relocationDialog(context(), className(), kMonsterRelocation, {}, relocation);
     relocationDialog.run(dialog());
 }
 
