@@ -6,7 +6,6 @@
 #include "core/ui/StatusLine.h"
 #include "core/ui/WindowMessages.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -122,11 +121,11 @@ void RelocationDialogHandler::search()
         message("でーたタイプがおかしいです。", "error");
         return;
     }
-    // A count whose table cannot lie inside the range (or inside any cartridge) would only
-    // scan for nothing, or ask for gigabytes once a candidate were found.
+    // A count whose table cannot lie inside any cartridge would ask for gigabytes once a
+    // candidate were found.
     const std::int32_t count = parseDecimal(controls.text(kCount, kInputLength));
     const std::int64_t bytes = acceptsCount(count) ? m_parameters.bytesNeeded(count, dataType) : 0;
-    if (bytes <= 0 || bytes > std::min<std::int64_t>(end - start, kLargestTableBytes)) {
+    if (bytes <= 0 || bytes > static_cast<std::int64_t>(kLargestTableBytes)) {
         message(m_parameters.badCountText, "error");
         return;
     }
@@ -140,7 +139,8 @@ void RelocationDialogHandler::search()
     }
 
     controls.clearItems(kCandidates);
-    if (!GbaRom_Search_Data({start, end, bytes, controls.isChecked(kStopAtFirst), maximum})) {
+    // A range smaller than the table holds no candidate.
+    if (bytes > end - start || !GbaRom_Search_Data({start, end, bytes, controls.isChecked(kStopAtFirst), maximum})) {
         message("検索できませんでした。", "error");
         return;
     }

@@ -146,7 +146,7 @@ TEST_F(RelocationDialog, SearchListsCandidatesTwoBytesIntoEachRun)
     EXPECT_TRUE(shell->messages().empty());
 }
 
-TEST_F(RelocationDialog, BadRangesAndCountsAreRefusedBeforeTheScan)
+TEST_F(RelocationDialog, BadRangesAndCountsAreRefusedAndASmallRangeFindsNothing)
 {
     run(kTypeChartRelocation, [&](IDialogControls& controls, const ScriptedShell::Command& command) {
         search(controls, command, "1", "0x6C8000", "0x6C8000");
@@ -160,7 +160,7 @@ TEST_F(RelocationDialog, BadRangesAndCountsAreRefusedBeforeTheScan)
         EXPECT_EQ(items(controls, kCandidates), std::vector<std::string>{"0x000102"});
     });
     EXPECT_EQ(shell->messageTexts(), (std::vector<std::string>{"offsetがおかしいです。", "相性の数がおかしいです。",
-                                                               "相性の数がおかしいです。", "相性の数がおかしいです。"}));
+                                                               "相性の数がおかしいです。", "検索できませんでした。"}));
     EXPECT_EQ(shell->messages()[0].caption, "error");
 
     open("ABCD");
