@@ -203,7 +203,10 @@ void RelocationDialogHandler::store()
                                                                              : m_parameters.areaFailedText;
         if (box)
             message(box, "Error");
-        controls.endDialog(kCancel);
+        // The pointer is written last, so nothing leads to a failed area: the candidates stay
+        // for the user to pick another.
+        if (m_parameters.closesAfterEveryStore)
+            controls.endDialog(kCancel);
         return;
     }
     statusShow(m_context.statusLine(), "保存しました。");
