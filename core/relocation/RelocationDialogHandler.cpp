@@ -209,7 +209,8 @@ void RelocationDialogHandler::store()
             controls.endDialog(kCancel);
         return;
     }
-    statusShow(m_context.statusLine(), "保存しました。");
+    const bool areaOnly = !choice.copyOldEntries && m_parameters.uncopiedAreaText;
+    statusShow(m_context.statusLine(), areaOnly ? m_parameters.uncopiedAreaText : "保存しました。");
     m_page.relocated(choice);
     controls.endDialog(kStore);
 }

@@ -350,6 +350,17 @@ TEST_F(TrainerDialog, MovesAPartyToMoreMembersOfAnotherTypeWithCopying)
     EXPECT_EQ(dialog().selection(kHeldItem), IDialogControls::kNoItem); // item 0x77 is not listed
 }
 
+TEST_F(TrainerDialog, MovesAPartyWithoutCopyingIntoZeroedMembers)
+{
+    open();
+    relocate("2", 0, false);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x118, {0x02, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
+    putBytes(expected, 0x302, std::vector<std::uint8_t>(16, 0x00));
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(status.last(), "初期化しました。");
+}
+
 // The buffer still holds the moves of trainer 1, shown before; copied entries without
 // moves get zero moves.
 TEST_F(TrainerDialog, MembersWithoutMovesGetZeroMovesWhenMoved)
