@@ -15,7 +15,8 @@ using namespace relocation_dialog;
 
 namespace {
 
-constexpr std::size_t kPointerAt = 0x10;
+// Outside the cartridge header (0x00 to 0xBF), which no write-out may touch.
+constexpr std::size_t kPointerAt = 0x1F0;
 
 // Moves a table of 2-byte entries 0xAB 0xAB and an end byte 0xEE; its pointer is at
 // pointerAt.
