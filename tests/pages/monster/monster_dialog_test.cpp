@@ -99,7 +99,7 @@ protected:
     {
         shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
             EXPECT_EQ(controls.caption(), "ざるばとえでぃた～");
-            EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "2");
+            EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "");
             searchAndStore(controls, command, count, "0xE000", "0xE040", copy);
         });
         press(kLevelRelocate);
@@ -328,8 +328,31 @@ TEST_F(MonsterDialog, CachedCountsNeverSaveBeyondTheEndEntryNorAnotherMonstersLi
     EXPECT_EQ(dialog().itemCount(kLevelList), 1);
 }
 
+// A list that cannot be written in place says why on the status line and writes nothing.
+TEST_F(MonsterDialog, AListThatIsNotSavedOrMovedSaysWhy)
+{
+    cache("waza.ini", "0x0000C800", "3");
+    open();
+    ASSERT_EQ(dialog().itemCount(kLevelList), 3);
+    press(kLevelSave);
+    EXPECT_EQ(status.last(), "Romのリストは0個で終わっているので、保存しませんでした。");
+
+    // 4096 entries from 0xC800 run past the end of the file.
+    cache("waza.ini", "0x0000C800", "4096");
+    select(kMonster, 1);
+    select(kMonster, 0);
+    press(kLevelSave);
+    EXPECT_EQ(status.last(), "技のリストを読み取れなかったので、保存しませんでした。");
+    press(kLevelRelocate);
+    EXPECT_EQ(status.last(), "技のリストを読み取れなかったので、移動できません。");
+    EXPECT_TRUE(shell->modalTemplates().empty());
+    EXPECT_EQ(readBytes(rom), bytes);
+}
+
 TEST_F(MonsterDialog, RelocationWritesTheListAndItsEndThenThePointerTableThenTheCache)
 {
+    // A cached count past the list's end entry copies nothing from beyond it.
+    cache("waza.ini", "0x0000C810", "4");
     open();
     select(kMonster, 1);
     relocate("5", true);
