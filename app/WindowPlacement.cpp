@@ -1,6 +1,6 @@
 #include "app/WindowPlacement.h"
 
-#include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/Profile.h"
 
 #include <array>

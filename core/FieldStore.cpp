@@ -1,6 +1,6 @@
 #include "core/FieldStore.h"
 
-#include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/codec/GameCodec.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/StatusLine.h"

@@ -2,6 +2,7 @@
 
 #include "core/FolderFiles.h"
 #include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/Profile.h"
 #include "core/ui/NoticeStatusLine.h"
 

@@ -45,6 +45,15 @@ void fillMoveNameList(IDialogControls& controls, int comboId, const SharedTables
     controls.addItems(comboId, names);
 }
 
+std::vector<std::string> itemNames(const SharedTables& tables)
+{
+    std::vector<std::string> names;
+    const std::span<const std::uint8_t> items(tables.items);
+    for (std::size_t at = 0; at + SharedTables::kItemRecordSize <= items.size(); at += SharedTables::kItemRecordSize)
+        names.push_back(gameCodec().decodeField(items.subspan(at, SharedTables::kItemNameSize)));
+    return names;
+}
+
 std::string monsterListEntry(const SharedTables& tables, std::size_t monster)
 {
     if (monster >= SharedTables::kMonsterCount)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class IDialogControls;
 
@@ -18,6 +19,9 @@ void fillMoveNameList(IDialogControls& controls, int comboId, const SharedTables
 // Move name table entry i as the move name list shows it: its first 7 bytes decoded, the
 // terminator and padding included.
 std::string moveListName(const SharedTables& tables, std::size_t nameIndex);
+
+// The item table's names decoded, in record order.
+std::vector<std::string> itemNames(const SharedTables& tables);
 
 // The 412 monsters as "%03d:%s"; entry n is monster n.
 void fillMonsterList(IDialogControls& controls, int comboId, const SharedTables& tables);

@@ -13,6 +13,8 @@ struct SharedTables {
     static constexpr std::size_t kMoveNameSize = 8;
     static constexpr std::size_t kTrainerClassNameSize = 11;
     static constexpr std::size_t kItemRecordSize = 40;
+    // An item record begins with its name.
+    static constexpr std::size_t kItemNameSize = 9;
 
     // Monster page.
     std::array<std::uint8_t, kMonsterCount * kMonsterNameSize> monsterNames{};

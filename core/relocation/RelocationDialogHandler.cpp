@@ -1,6 +1,6 @@
 #include "core/relocation/RelocationDialogHandler.h"
 
-#include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/TableBuffer.h"
 #include "core/relocation/RelocationDialog.h"
 #include "core/ui/StatusLine.h"

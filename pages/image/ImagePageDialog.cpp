@@ -1,7 +1,7 @@
 #include "pages/image/ImagePage.h"
 
 #include "core/CartridgePointer.h"
-#include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/ui/WindowMessages.h"
 #include "pages/image/ImageDialog.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/FieldStore.h"
 #include "core/GameFamily.h"
-#include "core/codec/GameCodec.h"
+#include "core/SelectionLists.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/StatusLine.h"
 #include "core/ui/WindowMessages.h"
@@ -12,7 +12,6 @@
 #include <array>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 using namespace item_dialog;
 
@@ -58,10 +57,7 @@ void CItem_Edit::InitDialog(WindowHandle dialog)
 
     controls->addItems(kBattleUsage, kBattleUsageNames);
     controls->addItems(kPocket, gameFamilyOf(context().gameCode()) == kFamilyFR ? kFireRedPockets : kOtherPockets);
-    std::vector<std::string> names;
-    for (std::size_t item = 0; item < m_items.recordCount(); ++item)
-        names.push_back(gameCodec().decodeField(record(item).subspan(item_record::kName, item_record::kNameLength)));
-    controls->addItems(kSelector, names);
+    controls->addItems(kSelector, itemNames(context().tables()));
     if (m_currentItem >= m_items.recordCount())
         m_currentItem = 0;
     controls->setSelection(kSelector, static_cast<int>(m_currentItem));

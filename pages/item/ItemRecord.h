@@ -14,7 +14,7 @@ namespace item_record {
 inline constexpr std::size_t kSize = SharedTables::kItemRecordSize;
 
 inline constexpr std::size_t kName = 0x00;
-inline constexpr std::size_t kNameLength = 9;
+inline constexpr std::size_t kNameLength = SharedTables::kItemNameSize;
 inline constexpr std::size_t kPrice = 0x0C;          // 16 bits
 inline constexpr std::size_t kParameter = 0x0F;
 inline constexpr std::size_t kDescription = 0x10;    // 32-bit cartridge pointer

@@ -1,5 +1,6 @@
 #include "pages/monster/LevelUpRelocation.h"
 
+#include "core/CartridgePointer.h"
 #include "pages/monster/LevelUpList.h"
 #include "pages/monster/LevelUpPointer.h"
 #include "pages/monster/MonsterPage.h"
@@ -35,8 +36,8 @@ bool LevelUpRelocation::rewritePointer(RomFile& file, const RelocationChoice& ch
     const auto moved = static_cast<std::size_t>(m_page.currentMonster());
     for (std::size_t monster = 0; monster < CSolid_Value::kMonsterCount; ++monster) {
         const std::uint32_t offset = monster == moved ? choice.address : m_page.levelUpOffset(monster);
-        const std::array<std::uint8_t, 3> low = {static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(offset >> 8),
-                                                 static_cast<std::uint8_t>(offset >> 16)};
+        std::array<std::uint8_t, cartridge::kLowBytesSize> low{};
+        cartridge::writeLowBytes(low, 0, offset);
         if (!file.seek(table + static_cast<std::int64_t>(monster * level_up_pointer::kSize)) || !file.write(low))
             return false;
     }

@@ -10,7 +10,6 @@
 #include "pages/monster/DexNumber.h"
 #include "pages/monster/MonsterDialog.h"
 #include "pages/monster/TmHmWindow.h"
-#include "pages/item/ItemRecord.h"
 
 #include <array>
 #include <cstdio>
@@ -117,10 +116,8 @@ void CSolid_Value::fillLists(IDialogControls& controls)
         dexEntries.push_back(numberedEntry(number, gameCodec().decodeField(m_dex[number].category)));
     fill(controls, kDex, dexEntries);
 
-    std::vector<std::string> items = {kNoItemName};
-    const std::span<const std::uint8_t> itemTable(tables.items);
-    for (std::size_t at = 0; at + SharedTables::kItemRecordSize <= itemTable.size(); at += SharedTables::kItemRecordSize)
-        items.push_back(gameCodec().decodeField(itemTable.subspan(at, item_record::kNameLength)));
+    std::vector<std::string> items = itemNames(tables);
+    items.insert(items.begin(), kNoItemName);
     for (int id : {kCommonItem, kRareItem, kEvolutionItem})
         fill(controls, id, items);
 

@@ -1,6 +1,6 @@
 // A document's "Load" and "Rom Save": the text at the typed address, read into the text edit
 // or written back from it, with the file opened for that one command.
-#include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/codec/GameCodec.h"
 #include "core/codec/TextEncoder.h"
 #include "core/ui/StatusLine.h"

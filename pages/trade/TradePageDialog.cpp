@@ -1,8 +1,8 @@
 #include "pages/trade/TradePage.h"
 
 #include "core/FieldStore.h"
-#include "core/GameSettings.h"
 #include "core/NameList.h"
+#include "core/NumberParsing.h"
 #include "core/codec/GameCodec.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/StatusLine.h"

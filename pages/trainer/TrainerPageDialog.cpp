@@ -2,6 +2,7 @@
 
 #include "core/FieldStore.h"
 #include "core/NameList.h"
+#include "core/NumberParsing.h"
 #include "core/SelectionLists.h"
 #include "core/codec/GameCodec.h"
 #include "core/relocation/RelocationDialogHandler.h"

@@ -1,3 +1,4 @@
+#include "core/NumberParsing.h"
 #include "tools/check_settings/SettingValue.h"
 
 #include <cctype>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 
 #include <cstdint>
 #include <optional>

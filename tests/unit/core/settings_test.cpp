@@ -1,4 +1,5 @@
 #include "core/GameSettings.h"
+#include "core/NumberParsing.h"
 #include "core/Profile.h"
 #include "tests/support/TestFiles.h"
 
