@@ -33,6 +33,21 @@ void closeWindow(WindowHandle window)
         client->close(window);
 }
 
+std::intptr_t maximiseWindow(WindowHandle window)
+{
+    MemoryMdiClient* client = MemoryMdiClient::holding(window);
+    return client ? client->maximise(window) : 0;
+}
+
+WindowPlace windowPlace(WindowHandle window)
+{
+    const MemoryMdiClient* client = MemoryMdiClient::holding(window);
+    if (!client)
+        return {};
+    const ControlRect place = client->place(window);
+    return {place, {0, 0, place.width, place.height}, MemoryMdiClient::kClientArea};
+}
+
 RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId)
 {
     MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());
