@@ -33,6 +33,8 @@ WindowPlace windowPlace(WindowHandle window);
 // What a picture control of the current page's dialog shows (rows of 0x00RRGGBB, top row
 // first); empty when it shows nothing.
 RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId);
+// The size of a picture control's inside, within its border, in pixels.
+ControlRect pictureInside(IPageHost& host, CTabSystem& tabs, int controlId);
 
 // The user picks a tab: the tab control's selection changes, then TCN_SELCHANGE.
 inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)

@@ -48,6 +48,14 @@ WindowPlace windowPlace(WindowHandle window)
     return {place, {0, 0, place.width, place.height}, MemoryMdiClient::kClientArea};
 }
 
+// Controls in memory have no border.
+ControlRect pictureInside(IPageHost& host, CTabSystem& tabs, int controlId)
+{
+    MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());
+    const ControlRect rect = controls ? controls->controlRect(controlId) : ControlRect{};
+    return {0, 0, rect.width, rect.height};
+}
+
 RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId)
 {
     MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());

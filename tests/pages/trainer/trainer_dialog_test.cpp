@@ -163,9 +163,15 @@ TEST_F(TrainerDialog, ShowsTheTrainerItsPartyAndItsPictures)
     selectMember(2);
     EXPECT_EQ(dialog().selection(kMonster), 0);
 
-    // Both pictures from the FR folders, and the picture number hidden while they show.
-    EXPECT_TRUE(dialog().isVisible(kPicture));
-    EXPECT_TRUE(dialog().isVisible(kMonsterPicture));
+    // Both pictures from the FR folders, whole inside a frame of 64 x 64 pixels, and the
+    // picture number hidden while they show.
+    for (int id : {kPicture, kMonsterPicture}) {
+        EXPECT_TRUE(dialog().isVisible(id));
+        const ControlRect inside = pictureInside(*host, tabs, id);
+        EXPECT_EQ((std::vector{inside.width, inside.height}), (std::vector{64, 64})) << id;
+        EXPECT_EQ(shownPicture(*host, tabs, id).pixels,
+                  (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}));
+    }
     EXPECT_FALSE(dialog().isVisible(kPictureNumber));
     EXPECT_TRUE(status.last().empty() || status.last() == "読み込み完了。") << toUtf8(status.last());
 }

@@ -99,6 +99,13 @@ WindowPlace windowPlace(WindowHandle window)
             {0, 0, parentInside.right, parentInside.bottom}};
 }
 
+ControlRect pictureInside(IPageHost&, CTabSystem& tabs, int controlId)
+{
+    RECT inside{};
+    GetClientRect(GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId), &inside);
+    return {0, 0, inside.right, inside.bottom};
+}
+
 RgbImage shownPicture(IPageHost&, CTabSystem& tabs, int controlId)
 {
     HWND control = GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId);
