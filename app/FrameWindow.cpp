@@ -18,6 +18,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -27,6 +28,10 @@ namespace {
 constexpr int kTabControlId = 0x121;
 constexpr int kButtonRowHeight = 50;
 constexpr int kButtonSize = 50;
+// The text buttons start here unless the buttons before them need the room.
+constexpr int kTextButtonsLeft = 250;
+// Room beside a caption's widest line: the button's edge and the system's margin, each side.
+constexpr int kCaptionMargin = 8;
 constexpr int kInitialTabWidth = 400;
 constexpr int kInitialTabHeight = 450;
 constexpr int kTabFontHeight = 12;
@@ -41,17 +46,16 @@ constexpr int kTrainerListId = 1004;
 
 struct ToolButton {
     int id;
-    int x;
     const char* text;
 };
 // 0x8003 and 0x8006 are made at their own steps of WM_CREATE.
-constexpr ToolButton kOpenButton = {IDM_OPEN_ROM, 0, "ROMの\n読み込み"};
-constexpr ToolButton kSaveButton = {IDM_SAVE_ROM, 50, "ROMへ\n保存"};
-constexpr std::array<ToolButton, 5> kTextButtons = {{{0x800E, 250, "新規\nウインドウ"},
-                                                     {0x8013, 300, "重ねて\n表示"},
-                                                     {0x8014, 350, "並べて\n表示"},
-                                                     {0x8016, 400, "アイコンの\n整列"},
-                                                     {0x8015, 450, "すべて\n閉じる"}}};
+constexpr ToolButton kOpenButton = {IDM_OPEN_ROM, "ROMの\n読み込み"};
+constexpr ToolButton kSaveButton = {IDM_SAVE_ROM, "ROMへ\n保存"};
+constexpr std::array<ToolButton, 5> kTextButtons = {{{0x800E, "新規\nウインドウ"},
+                                                     {0x8013, "重ねて\n表示"},
+                                                     {0x8014, "並べて\n表示"},
+                                                     {0x8016, "アイコンの\n整列"},
+                                                     {0x8015, "すべて\n閉じる"}}};
 
 // The program's one session and status line, for the whole run. The shell outlives the
 // session, whose pages hold windows it made.
@@ -64,13 +68,33 @@ CGotyaWnd g_saveButton;
 std::array<CGotyaWnd, 1 + kTextButtons.size()> g_toolButtons;
 HINSTANCE g_instance = nullptr;
 
-HWND createButton(HWND frame, const ToolButton& button, CGotyaWnd& wrapper)
+// The width of the caption's widest line (its lines end at its line breaks) in the button's font.
+int captionWidth(HWND button, const char* text)
+{
+    HDC dc = GetDC(button);
+    if (!dc)
+        return 0;
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    RECT lines{};
+    DrawTextA(dc, text, -1, &lines, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(button, dc);
+    return lines.right - lines.left;
+}
+
+// A button of the row at x, at least square and as wide as its caption needs; returns its
+// right edge.
+int createButton(HWND frame, const ToolButton& button, CGotyaWnd& wrapper, int x)
 {
     wrapper.window = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE,
-                                     button.x, 0, kButtonSize, kButtonSize, frame,
+                                     x, 0, kButtonSize, kButtonSize, frame,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), g_instance, nullptr);
+    if (!wrapper.window)
+        return x;
     wrapper.setFont("default", 0);
-    return wrapper.window;
+    const int width = std::max(kButtonSize, captionWidth(wrapper.window, button.text) + 2 * kCaptionMargin);
+    SetWindowPos(wrapper.window, nullptr, 0, 0, width, kButtonSize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return x + width;
 }
 
 void enableSaving(bool enabled)
@@ -84,7 +108,7 @@ void onCreate(HWND frame)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    createButton(frame, kOpenButton, g_toolButtons[0]);
+    int buttonsRight = createButton(frame, kOpenButton, g_toolButtons[0], 0);
 
     g_status.create(frame, g_instance);
     g_tabs.setStatusLine(&g_status);
@@ -101,7 +125,7 @@ void onCreate(HWND frame)
     g_tabs.setShell(g_shell.get());
     g_tabs.setTabControl(g_tabControl.window);
 
-    createButton(frame, kSaveButton, g_saveButton);
+    buttonsRight = createButton(frame, kSaveButton, g_saveButton, buttonsRight);
 
     std::array<char, kDirectorySize> directory{};
     GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
@@ -111,8 +135,9 @@ void onCreate(HWND frame)
     g_tabs.setSaveEnabledHandler(enableSaving);
     enableSaving(false);
 
+    buttonsRight = std::max(buttonsRight, kTextButtonsLeft);
     for (std::size_t i = 0; i < kTextButtons.size(); ++i)
-        createButton(frame, kTextButtons[i], g_toolButtons[i + 1]);
+        buttonsRight = createButton(frame, kTextButtons[i], g_toolButtons[i + 1], buttonsRight);
 
     SetWindowPos(g_tabControl.window, nullptr, 0, 0, kInitialTabWidth, kInitialTabHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -269,10 +269,31 @@ void Win32DialogControls::showPixels(int id, int width, int height, std::span<co
     if (!bitmap)
         return;
     std::memcpy(bits, pixels.data(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    // A plain bitmap static sizes itself to the bitmap, and Wine then stretches the bitmap over
+    // the inside of the control, which a border makes smaller: centred, it is drawn 1:1.
+    const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
+    if (!(style & SS_CENTERIMAGE))
+        SetWindowLongPtrA(control, GWL_STYLE, style | SS_CENTERIMAGE);
     SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     auto [slot, inserted] = m_bitmaps.try_emplace(id, bitmap);
     if (!inserted) {
         DeleteObject(slot->second);
         slot->second = bitmap;
     }
+}
+
+void Win32DialogControls::setPictureArea(int id, int width, int height)
+{
+    HWND control = item(id);
+    if (!control || width < 0 || height < 0)
+        return;
+    // The border is what the window has beyond its client area, whatever style draws it.
+    RECT outer{};
+    RECT inside{};
+    GetWindowRect(control, &outer);
+    GetClientRect(control, &inside);
+    const int borderWidth = (outer.right - outer.left) - (inside.right - inside.left);
+    const int borderHeight = (outer.bottom - outer.top) - (inside.bottom - inside.top);
+    MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&outer), 2);
+    MoveWindow(control, outer.left, outer.top, width + borderWidth, height + borderHeight, TRUE);
 }

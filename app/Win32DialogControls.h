@@ -39,6 +39,7 @@ public:
     void setTabStops(int id, std::span<const int> stops) override;
 
     void showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels) override;
+    void setPictureArea(int id, int width, int height) override;
     void repaint(int id) override;
 
     void setCaption(std::string_view text) override;

@@ -171,6 +171,19 @@ WindowHandle Win32MdiClient::activeDocument() const
     return m_client ? reinterpret_cast<HWND>(SendMessageA(m_client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
 }
 
+ControlRect Win32MdiClient::fillWithDocument(WindowHandle document)
+{
+    HWND window = hwnd(document);
+    if (!m_client || !window)
+        return {};
+    RECT area{};
+    GetClientRect(m_client, &area);
+    MoveWindow(window, 0, 0, area.right, area.bottom, TRUE);
+    RECT inside{};
+    GetClientRect(window, &inside);
+    return {0, 0, inside.right, inside.bottom};
+}
+
 void Win32MdiClient::cascade()
 {
     if (m_client)

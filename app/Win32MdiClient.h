@@ -33,6 +33,7 @@ public:
     void destroyDocument(WindowHandle document) override;
     IDialogControls* documentControls(WindowHandle document) override;
     WindowHandle activeDocument() const override;
+    ControlRect fillWithDocument(WindowHandle document) override;
     void cascade() override;
     void tile() override;
     void arrangeIcons() override;

@@ -58,8 +58,12 @@ public:
     // LB_SETTABSTOPS, in dialog units.
     virtual void setTabStops(int id, std::span<const int> stops) = 0;
 
-    // Repaints a picture control from rows of 0x00RRGGBB pixels, top row first.
+    // Repaints a picture control from rows of 0x00RRGGBB pixels, top row first, one screen
+    // pixel each, centred in the control's inside; the control keeps its size.
     virtual void showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels) = 0;
+    // Sizes a picture control so that its inside, within its border, is width x height pixels;
+    // its top-left corner stays.
+    virtual void setPictureArea(int id, int width, int height) = 0;
     // Invalidates the control and paints it at once.
     virtual void repaint(int id) = 0;
 

@@ -90,6 +90,9 @@ public:
     virtual IDialogControls* documentControls(WindowHandle document) = 0;
     // Null when there is no document.
     virtual WindowHandle activeDocument() const = 0;
+    // Moves the document over the client's whole client area, its own frame included; the
+    // document's client area afterwards.
+    virtual ControlRect fillWithDocument(WindowHandle document) = 0;
     virtual void cascade() = 0;
     virtual void tile() = 0;
     virtual void arrangeIcons() = 0;

@@ -12,6 +12,9 @@ inline constexpr std::uint32_t kNotify = 0x004E;     // WM_NOTIFY
 inline constexpr std::uint32_t kClose = 0x0010;      // WM_CLOSE
 inline constexpr std::uint32_t kSize = 0x0005;       // WM_SIZE
 
+// The wParam of WM_SIZE for a window that was maximised (SIZE_MAXIMIZED).
+inline constexpr std::uintptr_t kSizeMaximized = 2;
+
 // The ids of a dialog's OK and Cancel buttons (IDOK, IDCANCEL).
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;

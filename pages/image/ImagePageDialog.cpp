@@ -14,15 +14,17 @@ using namespace image_dialog;
 
 namespace {
 
-// Pixels of the page's dialog.
+// Pixels of the page's dialog. Views and strips are as large as their pictures; the margins
+// between them are the dialog's own background.
 constexpr int kViewMargin = 4;
-constexpr int kViewWidth = Picture::kWidth + kViewMargin;
 constexpr int kLeftColumn = 4;
-constexpr int kRightColumn = kLeftColumn + kViewWidth;
+constexpr int kRightColumn = kLeftColumn + Picture::kWidth + kViewMargin;
 constexpr int kViewsTop = 120;
-constexpr ControlRect kNormalStripRect{4, 88, 132, 12};
-constexpr ControlRect kShinyStripRect{4, 100, 132, 12};
+constexpr int kStripLeft = 4;
+constexpr int kNormalStripTop = 88;
+constexpr int kShinyStripTop = 100;
 constexpr int kSwatch = 8;
+constexpr int kStripWidth = kSwatch * static_cast<int>(std::tuple_size_v<Palette>);
 
 std::string formatted(const char* format, unsigned value)
 {
@@ -47,10 +49,9 @@ std::vector<std::uint32_t> pictureColours(const Picture& picture, int frames, co
 
 std::vector<std::uint32_t> stripColours(const Palette& palette)
 {
-    const int width = kSwatch * static_cast<int>(palette.size());
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * kSwatch));
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kStripWidth * kSwatch));
     for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = shownColour(palette[(i % static_cast<std::size_t>(width)) / kSwatch]);
+        pixels[i] = shownColour(palette[(i % static_cast<std::size_t>(kStripWidth)) / kSwatch]);
     return pixels;
 }
 
@@ -154,32 +155,31 @@ void CImage::showEntry(IDialogControls& controls)
     paint(controls);
 }
 
-// A picture control takes the size of the bitmap it is given, so the views are placed after
-// their pictures: the picture sits in the view's top-left corner at 1:1.
+// Each view and strip fits its picture exactly, so that the picture shows 1:1 with nothing of
+// the control around it.
 void CImage::paint(IDialogControls& controls) const
 {
     showPicture(controls, kFrontNormalView, m_frontPicture, m_frontFrames, m_normalPalette);
     showPicture(controls, kBackNormalView, m_backPicture, m_backFrames, m_normalPalette);
     showPicture(controls, kFrontShinyView, m_frontPicture, m_frontFrames, m_shinyPalette);
     showPicture(controls, kBackShinyView, m_backPicture, m_backFrames, m_shinyPalette);
-    const int stripWidth = kSwatch * static_cast<int>(m_normalPalette.size());
-    controls.showPixels(kNormalStrip, stripWidth, kSwatch, stripColours(m_normalPalette));
-    controls.showPixels(kShinyStrip, stripWidth, kSwatch, stripColours(m_shinyPalette));
+    controls.showPixels(kNormalStrip, kStripWidth, kSwatch, stripColours(m_normalPalette));
+    controls.showPixels(kShinyStrip, kStripWidth, kSwatch, stripColours(m_shinyPalette));
     layOutViews(controls);
 }
 
 // The front picture above the back one; the normal palette on the left, the shiny on the right.
 void CImage::layOutViews(IDialogControls& controls) const
 {
-    const int frontHeight = Picture::kFrameHeight * m_frontFrames + kViewMargin;
-    const int backHeight = Picture::kFrameHeight * m_backFrames + kViewMargin;
-    const int backTop = kViewsTop + frontHeight;
-    controls.moveControl(kNormalStrip, kNormalStripRect);
-    controls.moveControl(kShinyStrip, kShinyStripRect);
-    controls.moveControl(kFrontNormalView, {kLeftColumn, kViewsTop, kViewWidth, frontHeight});
-    controls.moveControl(kFrontShinyView, {kRightColumn, kViewsTop, kViewWidth, frontHeight});
-    controls.moveControl(kBackNormalView, {kLeftColumn, backTop, kViewWidth, backHeight});
-    controls.moveControl(kBackShinyView, {kRightColumn, backTop, kViewWidth, backHeight});
+    const int frontHeight = Picture::kFrameHeight * m_frontFrames;
+    const int backHeight = Picture::kFrameHeight * m_backFrames;
+    const int backTop = kViewsTop + frontHeight + kViewMargin;
+    controls.moveControl(kNormalStrip, {kStripLeft, kNormalStripTop, kStripWidth, kSwatch});
+    controls.moveControl(kShinyStrip, {kStripLeft, kShinyStripTop, kStripWidth, kSwatch});
+    controls.moveControl(kFrontNormalView, {kLeftColumn, kViewsTop, Picture::kWidth, frontHeight});
+    controls.moveControl(kFrontShinyView, {kRightColumn, kViewsTop, Picture::kWidth, frontHeight});
+    controls.moveControl(kBackNormalView, {kLeftColumn, backTop, Picture::kWidth, backHeight});
+    controls.moveControl(kBackShinyView, {kRightColumn, backTop, Picture::kWidth, backHeight});
 }
 
 void CImage::showTypedIndex(IDialogControls& controls)

@@ -41,8 +41,13 @@ int CTamblorText::Document::windowMessage(std::uint32_t message, std::uintptr_t 
 {
     if (!m_controls)
         return 0;
-    // Also when maximised, the MDI's own handling follows: it gives the maximised document
-    // its caption in the frame's and its buttons in the menu bar.
+    // A maximised document fills the client, frame and caption inside it, and is not handed
+    // to the MDI's own handling, which would put its frame outside the client.
+    if (message == window_message::kSize && wParam == window_message::kSizeMaximized && m_page.m_client) {
+        const ControlRect inside = m_page.m_client->fillWithDocument(m_window);
+        text_document::layOut(*m_controls, inside.width, inside.height);
+        return 1;
+    }
     if (message == window_message::kSize) {
         const auto size = static_cast<std::uintptr_t>(lParam);
         text_document::layOut(*m_controls, static_cast<int>(size & 0xFFFF), static_cast<int>(size >> 16 & 0xFFFF));

@@ -146,6 +146,10 @@ void CTrainer_Edit::InitDialog(WindowHandle dialog)
     IDialogControls* controls = this->controls(dialog);
     if (!controls)
         return;
+    // Sized in pixels, not in the template's dialog units, so that a picture shows 1:1 inside
+    // its frame.
+    for (int id : {kPicture, kMonsterPicture})
+        controls->setPictureArea(id, kPictureSide, kPictureSide);
     if (m_pictures.showTrainerPictures)
         controls->setVisible(kPictureNumber, false);
     else if (m_pictures.trainerPicture >= 0)

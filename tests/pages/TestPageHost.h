@@ -21,9 +21,20 @@ void sendCommand(IPageHost& host, CTabSystem& tabs, int controlId, int notificat
 void sendWindowCommand(WindowHandle window, int controlId, int notification);
 // The user closes such a window with its close box.
 void closeWindow(WindowHandle window);
+// The user maximises such a window, a document of an MDI client; what its WM_SIZE returned.
+std::intptr_t maximiseWindow(WindowHandle window);
+// Where such a window lies in its parent's client area, its own client area, and its parent's.
+struct WindowPlace {
+    ControlRect window;
+    ControlRect client;
+    ControlRect parentClient;
+};
+WindowPlace windowPlace(WindowHandle window);
 // What a picture control of the current page's dialog shows (rows of 0x00RRGGBB, top row
 // first); empty when it shows nothing.
 RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId);
+// The size of a picture control's inside, within its border, in pixels.
+ControlRect pictureInside(IPageHost& host, CTabSystem& tabs, int controlId);
 
 // The user picks a tab: the tab control's selection changes, then TCN_SELCHANGE.
 inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)

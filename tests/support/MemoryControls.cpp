@@ -278,6 +278,15 @@ void MemoryControls::showPixels(int id, int width, int height, std::span<const s
     control->picture = Picture{width, height, std::vector<std::uint32_t>(pixels.begin(), pixels.end())};
 }
 
+// Controls in memory have no border: the inside is the whole control.
+void MemoryControls::setPictureArea(int id, int width, int height)
+{
+    if (Control* control = find(id); control && control->kind == ControlKind::Picture && width >= 0 && height >= 0) {
+        control->rect.width = width;
+        control->rect.height = height;
+    }
+}
+
 const MemoryControls::Picture* MemoryControls::picture(int id) const
 {
     const Control* control = find(id);

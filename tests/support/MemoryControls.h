@@ -60,6 +60,7 @@ public:
     void setDroppedHeight(int id, int pixels) override;
     void setTabStops(int id, std::span<const int> stops) override;
     void showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels) override;
+    void setPictureArea(int id, int width, int height) override;
     void repaint(int id) override;
     void setCaption(std::string_view text) override;
     std::string caption() const override { return m_caption; }

@@ -10,6 +10,11 @@ namespace {
 // Handles that no other window of the tests has.
 std::uintptr_t g_nextWindow = 0x70000;
 constexpr std::uintptr_t kWindowStep = 0x10;
+// Where a new document window lies in its MDI client, as the system's default would put it.
+constexpr ControlRect kNewDocumentPlace{10, 10, 300, 200};
+// The width of the frame that a document maximised by the MDI's own handling has outside the
+// client area.
+constexpr int kDefaultFrame = 4;
 // Every memory MDI client's documents, so that the user's hand finds a document by its handle.
 std::map<WindowHandle, MemoryMdiClient*> g_documentClients;
 
@@ -127,7 +132,7 @@ WindowHandle MemoryMdiClient::createDocument(std::string_view caption, IWindowHa
     auto controls = std::make_unique<MemoryControls>(m_declared, commandsTo(handler));
     controls->setCaption(caption);
     MemoryControls& made = *controls;
-    m_documents.emplace(document, Document{&handler, std::move(controls), ++m_created});
+    m_documents.emplace(document, Document{&handler, std::move(controls), ++m_created, kNewDocumentPlace});
     handler.windowCreated(document, made);
     return document;
 }
@@ -177,6 +182,35 @@ void MemoryMdiClient::command(WindowHandle document, int id, std::uint16_t code)
     if (it != m_documents.end())
         it->second.handler->windowMessage(window_message::kCommand,
                                           window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+}
+
+ControlRect MemoryMdiClient::fillWithDocument(WindowHandle document)
+{
+    auto it = m_documents.find(document);
+    if (it == m_documents.end())
+        return {};
+    it->second.place = kClientArea;
+    return kClientArea;
+}
+
+std::intptr_t MemoryMdiClient::maximise(WindowHandle document)
+{
+    auto it = m_documents.find(document);
+    if (it == m_documents.end())
+        return 0;
+    const auto size = static_cast<std::intptr_t>(kClientArea.height) << 16 | kClientArea.width;
+    const int result = it->second.handler->windowMessage(window_message::kSize, window_message::kSizeMaximized, size);
+    // The MDI's own maximising puts the document's frame outside the client area.
+    if (result == 0)
+        it->second.place = {-kDefaultFrame, -kDefaultFrame, kClientArea.width + 2 * kDefaultFrame,
+                            kClientArea.height + 2 * kDefaultFrame};
+    return result;
+}
+
+ControlRect MemoryMdiClient::place(WindowHandle document) const
+{
+    auto it = m_documents.find(document);
+    return it == m_documents.end() ? ControlRect{} : it->second.place;
 }
 
 MemoryMdiClient* MemoryMdiClient::holding(WindowHandle document)

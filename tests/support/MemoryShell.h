@@ -56,6 +56,7 @@ public:
     void destroyDocument(WindowHandle document) override;
     IDialogControls* documentControls(WindowHandle document) override;
     WindowHandle activeDocument() const override;
+    ControlRect fillWithDocument(WindowHandle document) override;
     void cascade() override { ++m_arrangements; }
     void tile() override { ++m_arrangements; }
     void arrangeIcons() override { ++m_arrangements; }
@@ -65,6 +66,13 @@ public:
     void close(WindowHandle document);
     // The user acts on one of the document's controls: its handler sees WM_COMMAND.
     void command(WindowHandle document, int id, std::uint16_t code);
+    // The user maximises the document: its handler sees WM_SIZE, whose result this returns;
+    // on 0 the MDI's own handling places it.
+    std::intptr_t maximise(WindowHandle document);
+    // The document's place in the client area; documents in memory have no frame, so it is
+    // also their client size.
+    ControlRect place(WindowHandle document) const;
+    static constexpr ControlRect kClientArea{0, 0, 600, 400};
     // The client that holds the document; null for any other handle.
     static MemoryMdiClient* holding(WindowHandle document);
     bool isShown() const { return m_shown; }
@@ -77,6 +85,7 @@ private:
         IWindowHandler* handler;
         std::unique_ptr<MemoryControls> controls;
         std::uint64_t order;
+        ControlRect place;
     };
 
     std::vector<ControlDeclaration> m_declared;

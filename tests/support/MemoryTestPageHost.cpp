@@ -33,6 +33,29 @@ void closeWindow(WindowHandle window)
         client->close(window);
 }
 
+std::intptr_t maximiseWindow(WindowHandle window)
+{
+    MemoryMdiClient* client = MemoryMdiClient::holding(window);
+    return client ? client->maximise(window) : 0;
+}
+
+WindowPlace windowPlace(WindowHandle window)
+{
+    const MemoryMdiClient* client = MemoryMdiClient::holding(window);
+    if (!client)
+        return {};
+    const ControlRect place = client->place(window);
+    return {place, {0, 0, place.width, place.height}, MemoryMdiClient::kClientArea};
+}
+
+// Controls in memory have no border.
+ControlRect pictureInside(IPageHost& host, CTabSystem& tabs, int controlId)
+{
+    MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());
+    const ControlRect rect = controls ? controls->controlRect(controlId) : ControlRect{};
+    return {0, 0, rect.width, rect.height};
+}
+
 RgbImage shownPicture(IPageHost& host, CTabSystem& tabs, int controlId)
 {
     MemoryControls* controls = static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());

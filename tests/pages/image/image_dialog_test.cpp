@@ -191,10 +191,11 @@ TEST_F(ImageDialog, ShowsEachEntrysPicturesAndPalettesAtFullSize)
     ASSERT_EQ(strip.height, 8);
     EXPECT_EQ(strip.pixels[7], 0x000000u);
     EXPECT_EQ(strip.pixels[128 * 7 + 8], 0xF80000u);
-    EXPECT_TRUE(sameRect(rect(kNormalStrip), {4, 88, 132, 12}));
-    EXPECT_TRUE(sameRect(rect(kShinyStrip), {4, 100, 132, 12}));
-    EXPECT_TRUE(sameRect(rect(kFrontShinyView), {72, 120, 68, 68}));
-    EXPECT_TRUE(sameRect(rect(kBackNormalView), {4, 188, 68, 68}));
+    // Each view and strip exactly its picture's size, so that it shows at 1:1.
+    EXPECT_TRUE(sameRect(rect(kNormalStrip), {4, 88, 128, 8}));
+    EXPECT_TRUE(sameRect(rect(kShinyStrip), {4, 100, 128, 8}));
+    EXPECT_TRUE(sameRect(rect(kFrontShinyView), {72, 120, 64, 64}));
+    EXPECT_TRUE(sameRect(rect(kBackNormalView), {4, 188, 64, 64}));
 
     press(kNext);
     EXPECT_EQ(page().currentIndex(), 1);
@@ -202,8 +203,8 @@ TEST_F(ImageDialog, ShowsEachEntrysPicturesAndPalettesAtFullSize)
     EXPECT_EQ(page().frontFrames(), 2);
     EXPECT_EQ(shown(kFrontNormalView).height, 128);
     EXPECT_EQ(shown(kFrontNormalView).pixels[0], 0x000000u);
-    EXPECT_TRUE(sameRect(rect(kFrontNormalView), {4, 120, 68, 132}));
-    EXPECT_TRUE(sameRect(rect(kBackShinyView), {72, 252, 68, 68}));
+    EXPECT_TRUE(sameRect(rect(kFrontNormalView), {4, 120, 64, 128}));
+    EXPECT_TRUE(sameRect(rect(kBackShinyView), {72, 252, 64, 64}));
     press(kNext);
     EXPECT_EQ(page().currentIndex(), 1);
 

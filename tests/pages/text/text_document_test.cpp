@@ -169,6 +169,25 @@ TEST_F(TextDocuments, DocumentsKeepTheirNumbersAndRecords)
     EXPECT_EQ(controls(fourth).caption(), "Tamblor Text Editor DocNo:4 [新規]");
 }
 
+std::vector<int> edges(const ControlRect& rect)
+{
+    return {rect.x, rect.y, rect.width, rect.height};
+}
+
+TEST_F(TextDocuments, AMaximisedDocumentFillsTheClientAreaAndLaysItsControlsOut)
+{
+    WindowHandle document = newDocument();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(maximiseWindow(document), 1);
+    const WindowPlace place = windowPlace(document);
+    EXPECT_EQ(edges(place.window), edges(place.parentClient));
+    const int width = place.client.width;
+    EXPECT_EQ(edges(controls(document).controlRect(kTextEdit)), (std::vector{0, 16, width, place.client.height - 16}));
+    EXPECT_EQ(controls(document).controlRect(kAddressEdit).width, width - 128);
+    EXPECT_EQ(controls(document).controlRect(kLoadButton).x, width - 88);
+    EXPECT_EQ(controls(document).controlRect(kSaveButton).x, width - 55);
+}
+
 class LongTextDocuments : public TextDocuments {
 protected:
     // 300 line-break codes of three characters each from offset 0xC0, and no end byte.

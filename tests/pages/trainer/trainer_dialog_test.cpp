@@ -59,6 +59,27 @@ const std::vector<std::uint8_t> kBitmap = {
     0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0,
 };
 
+// A 24-bit bitmap of 66 x 65 pixels, larger than the picture area both ways: pixel (x, y)
+// from the top left has red 0x80, green y and blue x.
+std::vector<std::uint8_t> largeBitmap()
+{
+    constexpr std::size_t kWidth = 66;
+    constexpr std::size_t kHeight = 65;
+    constexpr std::size_t kRowBytes = 200;
+    std::vector<std::uint8_t> file = {
+        'B', 'M', 0xFE, 0x32, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0,
+        0x28, 0, 0, 0, 0x42, 0, 0, 0, 0x41, 0, 0, 0, 0x01, 0, 0x18, 0,
+        0, 0, 0, 0, 0xC8, 0x32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    };
+    for (std::size_t row = 0; row < kHeight; ++row) {
+        const auto y = static_cast<std::uint8_t>(kHeight - 1 - row);
+        for (std::size_t x = 0; x < kWidth; ++x)
+            file.insert(file.end(), {static_cast<std::uint8_t>(x), y, 0x80});
+        file.insert(file.end(), kRowBytes - kWidth * 3, 0);
+    }
+    return file;
+}
+
 class TrainerDialog : public PageDialogTest {
 protected:
     void SetUp() override
@@ -83,7 +104,7 @@ protected:
         writeBytes(dir.file("pics/FR/trainer-001.bmp"), kBitmap);
         writeBytes(dir.file("pics/tamblorpics/tamblor-019.bmp"), kBitmap);
         writeBytes(dir.file("pics/tamblorpics/tamblor-002.bmp"), kBitmap);
-        writeBytes(dir.file("pics/tamblorpics/tamblor-000.bmp"), kBitmap);
+        writeBytes(dir.file("pics/tamblorpics/tamblor-000.bmp"), largeBitmap());
     }
     void open()
     {
@@ -164,9 +185,23 @@ TEST_F(TrainerDialog, ShowsTheTrainerItsPartyAndItsPictures)
     selectMember(2);
     EXPECT_EQ(dialog().selection(kMonster), 0);
 
-    // Both pictures from the FR folders, and the picture number hidden while they show.
-    EXPECT_TRUE(dialog().isVisible(kPicture));
-    EXPECT_TRUE(dialog().isVisible(kMonsterPicture));
+    // Both pictures inside frames of 64 x 64 pixels: the trainer's small file from the FR
+    // folder whole, monster 0's larger one cut to its top-left 64 x 64 pixels; the picture
+    // number hidden while they show.
+    for (int id : {kPicture, kMonsterPicture}) {
+        EXPECT_TRUE(dialog().isVisible(id));
+        const ControlRect inside = pictureInside(*host, tabs, id);
+        EXPECT_EQ((std::vector{inside.width, inside.height}), (std::vector{64, 64})) << id;
+    }
+    EXPECT_EQ(shownPicture(*host, tabs, kPicture).pixels,
+              (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}));
+    std::vector<std::uint32_t> corner;
+    for (std::uint32_t y = 0; y < 64; ++y)
+        for (std::uint32_t x = 0; x < 64; ++x)
+            corner.push_back(0x800000 | y << 8 | x);
+    const RgbImage monster = shownPicture(*host, tabs, kMonsterPicture);
+    EXPECT_EQ(monster.width, 64);
+    EXPECT_TRUE(monster.pixels == corner);
     EXPECT_FALSE(dialog().isVisible(kPictureNumber));
     EXPECT_TRUE(status.last().empty() || status.last() == "読み込み完了。") << toUtf8(status.last());
 }

@@ -3,6 +3,7 @@
 #include "tests/win32/driver/FileDialog.h"
 #include "tests/win32/driver/PageControls.h"
 #include "tests/win32/driver/RomBytes.h"
+#include "tests/win32/driver/ScreenPixels.h"
 #include "tests/win32/driver/Screenshot.h"
 #include "tests/win32/driver/Windows.h"
 
@@ -34,6 +35,15 @@ constexpr int kWrite = 1143;
 constexpr int kNoCompression = 1160;
 constexpr std::array<int, 4> kOutputModes = {1165, 1166, 1167, 1168};
 constexpr int kInPlace = 1169;
+constexpr int kFrontNormalView = 1140;
+constexpr int kFrontShinyView = 1151;
+constexpr int kBackNormalView = 1149;
+constexpr int kBackShinyView = 1152;
+constexpr int kNormalStrip = 1145;
+constexpr int kShinyStrip = 1150;
+// A strip shows each of the 16 colours as a square of this side.
+constexpr int kSwatch = 8;
+constexpr int kPaletteColours = 16;
 
 // The fixture's monster 1 has a two-frame front picture.
 constexpr long kMonster = 1;
@@ -114,6 +124,37 @@ int bitmapPixel(const Bytes& bitmap, int height, int x, int y)
 {
     const std::uint8_t byte = bitmap[118 + static_cast<std::size_t>(height - 1 - y) * 32 + x / 2];
     return x % 2 ? byte & 0x0F : byte >> 4;
+}
+
+// The cartridge's 15-bit colour i of the palette as the screen shows it: each component times 8.
+std::uint32_t shownColour(const Bytes& palette, int i)
+{
+    const unsigned v = palette[static_cast<std::size_t>(i) * 2] | palette[static_cast<std::size_t>(i) * 2 + 1] << 8;
+    return (v & 0x1F) << 19 | (v >> 5 & 0x1F) << 11 | (v >> 10 & 0x1F) << 3;
+}
+
+// The picture's frames, 64 pixels wide and 64 high each, in the palette's colours.
+Pixels shownPicture(const Bytes& tiles, const Bytes& palette)
+{
+    if (palette.size() < kPaletteColours * 2)
+        return {};
+    Pixels picture{64, static_cast<int>(tiles.size() / 2048) * 64, {}};
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            picture.rows.push_back(shownColour(palette, tilePixel(tiles, x, y)));
+    return picture;
+}
+
+// The 16 colours side by side.
+Pixels shownStrip(const Bytes& palette)
+{
+    if (palette.size() < kPaletteColours * 2)
+        return {};
+    Pixels strip{kSwatch * kPaletteColours, kSwatch, {}};
+    for (int y = 0; y < strip.height; ++y)
+        for (int x = 0; x < strip.width; ++x)
+            strip.rows.push_back(shownColour(palette, x / kSwatch));
+    return strip;
 }
 
 // The bitmap's pixels as 4-bit tiles.
@@ -200,6 +241,7 @@ public:
                        "image: ＞ shows entry 1 with its front picture offset");
         RedrawWindow(m_frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         m_report.check(saveScreenshot(m_frame, m_shots + "\\image-page.bmp"), "image: screenshot of the page");
+        checkViews(page);
 
         const Bytes changed = exportAndChange(page);
         if (changed.empty())
@@ -213,9 +255,34 @@ public:
 private:
     std::string folder() const { return m_romPath.substr(0, m_romPath.find_last_of('\\')); }
     long tableEntry(long table, long monster) const { return table + monster * kEntrySize; }
-    long frontAt(const Bytes& rom, long monster) const
+    long dataAt(const Bytes& rom, long table, long monster) const
     {
-        return static_cast<long>(little32(rom, tableEntry(m_frontTable, monster)) & ~kCartridgeBase);
+        return static_cast<long>(little32(rom, tableEntry(table, monster)) & ~kCartridgeBase);
+    }
+    long frontAt(const Bytes& rom, long monster) const { return dataAt(rom, m_frontTable, monster); }
+
+    // The entry's two pictures, each in both palettes, and the two palette strips: every
+    // pixel 1:1 on the screen.
+    void checkViews(const PageDialog& page)
+    {
+        const auto stream = [&](long table) {
+            return decompress(m_original, dataAt(m_original, table, kMonster)).data;
+        };
+        const Bytes front = stream(m_frontTable);
+        const Bytes back = stream(m_backTable);
+        const Bytes normal = stream(m_paletteTable);
+        const Bytes shiny = stream(m_shinyTable);
+        showsOneToOne(m_report, page.control(kFrontNormalView), shownPicture(front, normal), false,
+                      "image: the front picture in the normal palette");
+        showsOneToOne(m_report, page.control(kFrontShinyView), shownPicture(front, shiny), false,
+                      "image: the front picture in the shiny palette");
+        showsOneToOne(m_report, page.control(kBackNormalView), shownPicture(back, normal), false,
+                      "image: the back picture in the normal palette");
+        showsOneToOne(m_report, page.control(kBackShinyView), shownPicture(back, shiny), false,
+                      "image: the back picture in the shiny palette");
+        showsOneToOne(m_report, page.control(kNormalStrip), shownStrip(normal), false,
+                      "image: the normal palette strip");
+        showsOneToOne(m_report, page.control(kShinyStrip), shownStrip(shiny), false, "image: the shiny palette strip");
     }
 
     bool readSettings()
@@ -225,6 +292,8 @@ private:
         const std::string code(m_original.begin() + 0xAC, m_original.begin() + 0xB0);
         m_frontTable = settingOffset(settings, code, "MonsterPics");
         m_paletteTable = settingOffset(settings, code, "MonsterPal");
+        m_backTable = settingOffset(settings, code, "MonsterBackPics");
+        m_shinyTable = settingOffset(settings, code, "MonsterShinyPal");
         for (std::size_t d = 0; d < m_domains.size(); ++d) {
             const std::string key = "domain" + std::to_string(d + 1);
             m_domains[d] = {settingOffset(settings, code, key.c_str()),
@@ -235,7 +304,8 @@ private:
         };
         const bool domainsSet = std::all_of(m_domains.begin(), m_domains.end(),
                                             [](const Area& domain) { return domain.start >= 0 && domain.end > domain.start; });
-        const bool fit = entryFits(m_frontTable) && entryFits(m_paletteTable) && domainsSet;
+        const bool fit = entryFits(m_frontTable) && entryFits(m_paletteTable) && entryFits(m_backTable) &&
+                         entryFits(m_shinyTable) && domainsSet;
         return m_report.check(fit, "image: Setting.ini gives the tables and three domains inside the ROM");
     }
 
@@ -374,6 +444,8 @@ private:
     Bytes m_palette;
     long m_frontTable = -1;
     long m_paletteTable = -1;
+    long m_backTable = -1;
+    long m_shinyTable = -1;
     std::array<Area, 3> m_domains{};
 };
 

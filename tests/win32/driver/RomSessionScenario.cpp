@@ -180,6 +180,7 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
         return;
     HWND saveButton = GetDlgItem(frame, kSaveButton);
     report.check(saveButton && IsWindowEnabled(saveButton), "rom: saving is enabled after the read");
+    checkToolButtons(report, frame);
     checkTerminatorToggle(report, frame);
     if (!editOtherPage(report, frame))
         return;

@@ -20,6 +20,9 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
 void showRom(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
              const std::string& screenshotFolder);
 
+// Every tool button of the frame is wide enough for its caption's lines, in one row.
+void checkToolButtons(Report& report, HWND frame);
+
 // In a program that has the fixture ROM open: changes a type chart entry through the page's
 // controls, saves and compares the bytes; then moves the chart with "RePoint" to the first
 // free-space candidate and compares again, with a screenshot of the relocation dialog.

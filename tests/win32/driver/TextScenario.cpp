@@ -106,13 +106,29 @@ void openAtAddress(Report& report, HWND frame, HWND client)
                  "text: the second document's caption", quoted(caption));
 }
 
-// A maximised document fills the client with its text edit, and the MDI's own handling puts
-// its caption into the frame's; restored, the frame has its own caption again.
-void maximiseAndRestore(Report& report, HWND frame, HWND client)
+std::string rectText(const RECT& rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " to " + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
+}
+
+// A maximised document lies over the client's whole area, its frame and caption inside it,
+// its text edit filling it below the top row; it is not maximised the MDI's own way, which
+// would name it in the frame's caption. Restored, it has its former place.
+void maximiseAndRestore(Report& report, HWND frame, HWND client, const std::string& screenshotFolder)
 {
     HWND document = activeDocument(client);
     const std::string frameCaption = windowText(frame);
+    RECT former{};
+    GetWindowRect(document, &former);
     sendWithin(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(document), 0);
+    RECT clientArea{};
+    GetClientRect(client, &clientArea);
+    RECT placed{};
+    GetWindowRect(document, &placed);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&placed), 2);
+    report.check(EqualRect(&placed, &clientArea), "text: a maximised document lies over the client's whole area",
+                 rectText(placed) + " in " + rectText(clientArea));
     RECT area{};
     GetClientRect(document, &area);
     RECT edit{};
@@ -120,14 +136,14 @@ void maximiseAndRestore(Report& report, HWND frame, HWND client)
     report.check(edit.right - edit.left == area.right && edit.bottom - edit.top == area.bottom - kTextTop,
                  "text: a maximised document's text edit takes its whole area below the top row");
     const std::string maximised = windowText(frame);
-    std::string named = "[";
-    named += windowText(document);
-    named += "]";
-    report.check(maximised.find(named) != std::string::npos,
-                 "text: the frame's caption names the maximised document", quoted(maximised));
+    report.check(maximised == frameCaption, "text: the frame keeps its caption", quoted(maximised));
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    saveScreenshot(frame, screenshotFolder + "\\text-maximised.bmp");
     sendWithin(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(document), 0);
-    const std::string restored = windowText(frame);
-    report.check(restored == frameCaption, "text: restored, the frame has its own caption", quoted(restored));
+    RECT restored{};
+    GetWindowRect(document, &restored);
+    report.check(EqualRect(&restored, &former), "text: restored, the document has its former place",
+                 rectText(restored) + " for " + rectText(former));
 }
 
 } // namespace
@@ -148,7 +164,7 @@ void checkTextPage(Report& report, HWND frame, const std::string& romPath, const
     patch(expected, kEditedText, kWrittenText);
     loadEditAndSave(report, frame, client, romPath, expected);
     openAtAddress(report, frame, client);
-    maximiseAndRestore(report, frame, client);
+    maximiseAndRestore(report, frame, client, screenshotFolder);
 
     PageDialog(frame).click(kTile);
     SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);

@@ -2,10 +2,12 @@
 
 #include "tests/win32/driver/PageControls.h"
 #include "tests/win32/driver/RomBytes.h"
+#include "tests/win32/driver/ScreenPixels.h"
 #include "tests/win32/driver/Screenshot.h"
 #include "tests/win32/driver/Windows.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -55,6 +57,10 @@ constexpr std::uint8_t kOldChecks = 0x94;
 constexpr int kOldMembers = 2;
 constexpr int kNewMembers = 3;
 constexpr int kTrainerByMessage = 7;
+// The pictures show the top-left corner of their files.
+constexpr int kPictureSide = 64;
+constexpr long kPictureNumber = 0x03;
+constexpr long kEntryMonster = 0x04;
 
 long partyOffsetOf(const Bytes& rom, long recordAt)
 {
@@ -179,6 +185,43 @@ bool showsPicture(const PageDialog& page, int id)
     return IsWindowVisible(control) && SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
 }
 
+std::string familyFolder(const std::string& code)
+{
+    if (code == "AXVJ" || code == "AXPJ")
+        return "RS";
+    if (code == "BPEJ")
+        return "EM";
+    if (code == "BPRJ" || code == "BPGJ")
+        return "FR";
+    return "UN";
+}
+
+std::string numbered(const std::string& folder, const char* name, unsigned number)
+{
+    char file[32];
+    std::snprintf(file, sizeof file, "%s-%03X.bmp", name, number);
+    return folder + "\\" + file;
+}
+
+// Trainer 0's picture and its first member's, each the top-left corner of its file, 1:1 on
+// the screen inside its frame.
+void checkPictures(Report& report, const PageDialog& page, const Bytes& rom, const std::string& folder, long tableAt)
+{
+    const std::string code(rom.begin() + 0xAC, rom.begin() + 0xB0);
+    const std::string trainerFile =
+        numbered(folder + "\\pics\\" + familyFolder(code), "trainer", rom[tableAt + kPictureNumber]);
+    const long partyAt = partyOffsetOf(rom, tableAt);
+    if (!report.check(static_cast<std::size_t>(partyAt + kEntryMonster + 2) <= rom.size(),
+                      "trainer: trainer 0's party lies inside the ROM"))
+        return;
+    const unsigned monster = rom[partyAt + kEntryMonster] | rom[partyAt + kEntryMonster + 1] << 8;
+    const std::string monsterFile = numbered(folder + "\\pics\\tamblorpics", "tamblor", monster);
+    showsOneToOne(report, page.control(kTrainerPicture), topLeft(bitmapFile(trainerFile), kPictureSide, kPictureSide),
+                  true, "trainer: the trainer picture");
+    showsOneToOne(report, page.control(kMonsterPicture), topLeft(bitmapFile(monsterFile), kPictureSide, kPictureSide),
+                  true, "trainer: the member's picture");
+}
+
 } // namespace
 
 void checkTrainerPage(Report& report, HWND frame, const std::string& romPath, const std::string& screenshotFolder)
@@ -199,6 +242,7 @@ void checkTrainerPage(Report& report, HWND frame, const std::string& romPath, co
                  "trainer: the trainer's and the member's pictures show");
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     saveScreenshot(frame, screenshotFolder + "\\trainer-page.bmp");
+    checkPictures(report, page, rom, folder, tableAt);
 
     const long recordAt = tableAt + kEdited * kRecordSize;
     if (!editTrainer(report, frame, page, romPath, recordAt))

@@ -73,6 +73,39 @@ void closeWindow(WindowHandle window)
     SendMessageA(static_cast<HWND>(window), WM_CLOSE, 0, 0);
 }
 
+std::intptr_t maximiseWindow(WindowHandle window)
+{
+    HWND document = static_cast<HWND>(window);
+    SendMessageA(GetParent(document), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(document), 0);
+    // The size change that maximising sent, once more for its result.
+    RECT inside{};
+    GetClientRect(document, &inside);
+    return SendMessageA(document, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(inside.right, inside.bottom));
+}
+
+WindowPlace windowPlace(WindowHandle window)
+{
+    HWND target = static_cast<HWND>(window);
+    HWND parent = GetParent(target);
+    RECT outer{};
+    RECT inside{};
+    RECT parentInside{};
+    GetWindowRect(target, &outer);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&outer), 2);
+    GetClientRect(target, &inside);
+    GetClientRect(parent, &parentInside);
+    return {{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top},
+            {0, 0, inside.right, inside.bottom},
+            {0, 0, parentInside.right, parentInside.bottom}};
+}
+
+ControlRect pictureInside(IPageHost&, CTabSystem& tabs, int controlId)
+{
+    RECT inside{};
+    GetClientRect(GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId), &inside);
+    return {0, 0, inside.right, inside.bottom};
+}
+
 RgbImage shownPicture(IPageHost&, CTabSystem& tabs, int controlId)
 {
     HWND control = GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId);
