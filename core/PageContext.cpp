@@ -3,6 +3,7 @@
 #include "core/Profile.h"
 
 #include <algorithm>
+#include <utility>
 
 std::string PageContext::programFile(std::string_view name) const
 {
@@ -24,4 +25,22 @@ GameSettings PageContext::gameSettings(const std::string& section) const
 void PageContext::setErrorText(std::string_view text)
 {
     m_errorText.assign(text.substr(0, std::min(text.size(), kErrorTextSize - 1)));
+}
+
+RomFile PageContext::openRomForWriting()
+{
+    return openRomAfterBackup(RomFile::openForUpdating);
+}
+
+RomFile PageContext::openRomForSaving()
+{
+    return openRomAfterBackup(RomFile::openForWriting);
+}
+
+RomFile PageContext::openRomAfterBackup(RomFile (*open)(const std::string&))
+{
+    std::string refusal;
+    if (!m_backup.prepareWrite(m_romPath, refusal))
+        return RomFile::refused(std::move(refusal));
+    return open(m_romPath);
 }

@@ -3,6 +3,7 @@
 #include "core/FolderFiles.h"
 #include "core/GameSettings.h"
 #include "core/Profile.h"
+#include "core/RomFile.h"
 #include "core/ui/NoticeStatusLine.h"
 
 #ifdef _WIN32
@@ -103,8 +104,6 @@ std::tm RomBackup::localNow()
     return local;
 }
 
-RomBackup::RomBackup(NoticeStatusLine& status, Clock clock) : m_status(status), m_clock(std::move(clock)) {}
-
 void RomBackup::startOpening(std::string romPath, std::string settingsFile)
 {
     m_romPath = std::move(romPath);
@@ -119,7 +118,7 @@ int RomBackup::keptCopies() const
     return std::max(0, parseDecimal(profileReadString(m_settingsFile, kSection, kKey, "", GameSettings::kValueBufferSize)));
 }
 
-bool RomBackup::allowWrite(const std::string& path, std::string& refusal)
+bool RomBackup::prepareWrite(const std::string& path, std::string& refusal)
 {
     if (m_done || path != m_romPath)
         return true;

@@ -53,7 +53,7 @@ void CTamblorText::saveDocument(WindowHandle document, IDialogControls& controls
     const std::vector<std::uint8_t> bytes
         = encodeText(controls.text(text_document::kTextEdit, kTextEditCharacters), data ? data->allowedBytes : 0);
     std::string errorText;
-    if (!writeText(context().romPath(), offset, bytes, errorText)) {
+    if (!writeText(context().openRomForWriting(), offset, bytes, errorText)) {
         statusShow(context().statusLine(), errorText);
         return;
     }

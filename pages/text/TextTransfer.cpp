@@ -1,7 +1,5 @@
 #include "pages/text/TextTransfer.h"
 
-#include "core/RomFile.h"
-
 #include <algorithm>
 #include <vector>
 
@@ -26,10 +24,8 @@ std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t off
     return text;
 }
 
-bool writeText(const std::string& romPath, std::uint32_t offset, std::span<const std::uint8_t> bytes,
-               std::string& errorText)
+bool writeText(RomFile file, std::uint32_t offset, std::span<const std::uint8_t> bytes, std::string& errorText)
 {
-    RomFile file = RomFile::openForUpdating(romPath);
     const std::int64_t size = file.isOpen() ? file.size() : -1;
     if (size < 0) {
         errorText = file.errorText();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RomFile.h"
 #include "core/codec/GameCodec.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ struct LoadedText {
 std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec,
                                    std::string& errorText);
 
-// Bytes that would run past the end of the file are refused with the end-of-file text and
-// nothing is written: a mistyped address must not grow the ROM file.
-bool writeText(const std::string& romPath, std::uint32_t offset, std::span<const std::uint8_t> bytes,
-               std::string& errorText);
+// Into the ROM opened for writing (an unopened file fails with its text). Bytes that would run
+// past the end of the file are refused with the end-of-file text and nothing is written: a
+// mistyped address must not grow the ROM file.
+bool writeText(RomFile file, std::uint32_t offset, std::span<const std::uint8_t> bytes, std::string& errorText);

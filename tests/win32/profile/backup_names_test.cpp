@@ -39,7 +39,7 @@ TEST(BackupNames, PruningKeepsTheCopiesOfAnotherRom)
     RomBackup backup(line);
     backup.startOpening(rom, dir.file("Setting.ini"));
     std::string refusal;
-    ASSERT_TRUE(backup.allowWrite(rom, refusal)) << refusal;
+    ASSERT_TRUE(backup.prepareWrite(rom, refusal)) << refusal;
 
     EXPECT_EQ(backupsOf(rom).size(), 1u);
     EXPECT_FALSE(fileExists(dir.file("ア.gba.20200101-000000.bak")));
