@@ -3,7 +3,6 @@
 #include "core/Profile.h"
 
 #include <algorithm>
-#include <utility>
 
 std::string PageContext::programFile(std::string_view name) const
 {
@@ -39,8 +38,8 @@ RomFile PageContext::openRomForSaving()
 
 RomFile PageContext::openRomAfterBackup(RomFile (*open)(const std::string&))
 {
-    std::string refusal;
-    if (!m_backup.prepareWrite(m_romPath, refusal))
-        return RomFile::refused(std::move(refusal));
+    const Result ready = m_backup.prepareWrite(m_romPath);
+    if (!ready.ok())
+        return RomFile::refused(ready.errorText());
     return open(m_romPath);
 }

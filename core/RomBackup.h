@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <ctime>
 #include <functional>
 #include <string>
@@ -31,9 +33,9 @@ public:
     void startOpening(std::string romPath, std::string settingsFile);
 
     // Before the file at path is opened for writing: makes the copy this opening still owes.
-    // False with the refusal, also shown on the status line, when the copy could not be made:
+    // Fails with the refusal, also shown on the status line, when the copy could not be made:
     // then nothing may be written. Any file but the opened ROM needs no copy.
-    bool prepareWrite(const std::string& path, std::string& refusal);
+    Result prepareWrite(const std::string& path);
 
     // Whether this ROM file name followed by a name in the folder is one of the copies made
     // here, and its order among them (earlier copies sort first).

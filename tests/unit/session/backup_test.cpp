@@ -130,11 +130,7 @@ TEST_F(BackupTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
              return writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result == kPartyDone;
          }},
         {"relocation", [&] { return writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok(); }},
-        {"text",
-         [&] {
-             std::string error;
-             return writeText(tabs.openRomForWriting(), 0x300, textBytes, error);
-         }},
+        {"text", [&] { return writeText(tabs.openRomForWriting(), 0x300, textBytes).ok(); }},
     };
     for (const auto& [name, write] : paths) {
         SCOPED_TRACE(name);
@@ -223,9 +219,8 @@ TEST_F(BackupTest, AGoneRomOrAnotherFileNeedsNoCopy)
 
     ASSERT_TRUE(removeFile(rom));
     // A write into a table of a ROM that is gone fails rather than making a file of zeros.
-    std::string error;
     const std::uint8_t textBytes[] = {0x51, 0xFF};
-    EXPECT_FALSE(writeText(tabs.openRomForWriting(), 0x300, textBytes, error));
+    EXPECT_FALSE(writeText(tabs.openRomForWriting(), 0x300, textBytes).ok());
     EXPECT_FALSE(fileExists(rom));
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_TRUE(copies().empty());
