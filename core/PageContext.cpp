@@ -25,3 +25,21 @@ void PageContext::setErrorText(std::string_view text)
 {
     m_errorText.assign(text.substr(0, std::min(text.size(), kErrorTextSize - 1)));
 }
+
+RomFile PageContext::openRomForWriting()
+{
+    return openRomAfterBackup(RomFile::openForUpdating);
+}
+
+RomFile PageContext::openRomForSaving()
+{
+    return openRomAfterBackup(RomFile::openForWriting);
+}
+
+RomFile PageContext::openRomAfterBackup(RomFile (*open)(const std::string&))
+{
+    const Result ready = m_backup.prepareWrite(m_romPath);
+    if (!ready.ok())
+        return RomFile::refused(ready.errorText());
+    return open(m_romPath);
+}

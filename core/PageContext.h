@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/GameSettings.h"
+#include "core/RomBackup.h"
+#include "core/RomFile.h"
 #include "core/SharedTables.h"
+#include "core/ui/NoticeStatusLine.h"
 #include "core/ui/PageHost.h"
 #include "core/ui/Shell.h"
 #include "core/ui/StatusLine.h"
@@ -12,7 +15,8 @@
 #include <string_view>
 
 // What a page sees of the session: the shared tables, the paths, the open game, the status
-// line, the shared error text and the window system. The session (CTabSystem) fills it.
+// line, the shared error text, the window system and the one way to open the ROM for
+// writing. The session (CTabSystem) fills it.
 class PageContext {
 public:
     static constexpr std::size_t kErrorTextSize = 256;
@@ -35,6 +39,11 @@ public:
     GameSettings gameSettings(const std::string& section) const;
     // The ROM that actions acting on the file at once open for the length of one action.
     const std::string& romPath() const { return m_romPath; }
+    // That ROM opened for writing, for an action that writes into it at once: an existing
+    // file only, so that such a write never makes a ROM of its own. The backup the setting
+    // asks for is made first; when it cannot be, the file is not opened and its error text
+    // says why.
+    RomFile openRomForWriting();
     // The four bytes at 0xAC as text (up to the first zero byte); empty before a read.
     const std::string& gameCode() const { return m_gameCode; }
     // Index prefixes ("%03d:%s") on the selection lists.
@@ -53,6 +62,10 @@ public:
 protected:
     ~PageContext() = default;
 
+    // The session's save: the ROM opened for writing as openRomForWriting does, but made
+    // anew if it is gone.
+    RomFile openRomForSaving();
+
     SharedTables m_tables;
     std::string m_programDirectory;
     std::string m_romPath;
@@ -65,4 +78,10 @@ protected:
     IShell* m_shell = nullptr;
     IPageHost* m_pageHost = nullptr;
     WindowHandle m_frame = nullptr;
+    // In front of the window's status line: carries the backup's notice through an action.
+    NoticeStatusLine m_noticeLine;
+    RomBackup m_backup{m_noticeLine};
+
+private:
+    RomFile openRomAfterBackup(RomFile (*open)(const std::string&));
 };

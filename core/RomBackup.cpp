@@ -4,6 +4,7 @@
 #include "core/GameSettings.h"
 #include "core/NumberParsing.h"
 #include "core/Profile.h"
+#include "core/RomFile.h"
 #include "core/ui/NoticeStatusLine.h"
 
 #ifdef _WIN32
@@ -104,8 +105,6 @@ std::tm RomBackup::localNow()
     return local;
 }
 
-RomBackup::RomBackup(NoticeStatusLine& status, Clock clock) : m_status(status), m_clock(std::move(clock)) {}
-
 void RomBackup::startOpening(std::string romPath, std::string settingsFile)
 {
     m_romPath = std::move(romPath);
@@ -120,29 +119,29 @@ int RomBackup::keptCopies() const
     return std::max(0, parseDecimal(profileReadString(m_settingsFile, kSection, kKey, "", GameSettings::kValueBufferSize)));
 }
 
-bool RomBackup::allowWrite(const std::string& path, std::string& refusal)
+Result RomBackup::prepareWrite(const std::string& path)
 {
     if (m_done || path != m_romPath)
-        return true;
+        return {};
     const int kept = keptCopies();
     if (kept == 0)
-        return true;
+        return {};
     // A file that is gone has nothing to lose; the write creates it.
     if (!fileExists(path)) {
         m_done = true;
-        return true;
+        return {};
     }
     std::string backupPath;
     std::string reason;
     if (!copyRom(backupPath, reason)) {
-        refusal = kCopyFailedText + reason;
+        const std::string refusal = kCopyFailedText + reason;
         m_status.setText(refusal);
-        return false;
+        return Result::failed(refusal);
     }
     m_done = true;
     removeOldCopies(kept, splitPath(backupPath).name);
     m_status.setNotice("バックアップ「" + backupPath + "」を作成しました。");
-    return true;
+    return {};
 }
 
 bool RomBackup::copyRom(std::string& backupPath, std::string& reason) const

@@ -17,8 +17,6 @@
 
 namespace {
 
-IRomWriteGuard* g_writeGuard = nullptr;
-
 #ifdef _WIN32
 std::string systemText(DWORD code)
 {
@@ -90,14 +88,8 @@ RomFile::~RomFile()
     close();
 }
 
-RomFile RomFile::openGuarded(const std::string& path, Creation creation)
+RomFile RomFile::openKeepingHeader(const std::string& path, Creation creation)
 {
-    std::string refusal;
-    if (g_writeGuard && !g_writeGuard->allowWrite(path, refusal)) {
-        RomFile refused;
-        refused.fail(refusal);
-        return refused;
-    }
     RomFile file = openWith(path, creation);
     file.m_keepsHeader = true;
     return file;
@@ -105,12 +97,12 @@ RomFile RomFile::openGuarded(const std::string& path, Creation creation)
 
 RomFile RomFile::openForWriting(const std::string& path)
 {
-    return openGuarded(path, Creation::OpenOrCreate);
+    return openKeepingHeader(path, Creation::OpenOrCreate);
 }
 
 RomFile RomFile::openForUpdating(const std::string& path)
 {
-    return openGuarded(path, Creation::ExistingOnly);
+    return openKeepingHeader(path, Creation::ExistingOnly);
 }
 
 RomFile RomFile::createNew(const std::string& path)
@@ -118,14 +110,11 @@ RomFile RomFile::createNew(const std::string& path)
     return openWith(path, Creation::NewOnly);
 }
 
-void RomFile::setWriteGuard(IRomWriteGuard* guard)
+RomFile RomFile::refused(std::string reason)
 {
-    g_writeGuard = guard;
-}
-
-IRomWriteGuard* RomFile::writeGuard()
-{
-    return g_writeGuard;
+    RomFile file;
+    file.m_errorText = std::move(reason);
+    return file;
 }
 
 void RomFile::fail(const std::string& text)

@@ -6,14 +6,6 @@
 #include <string>
 #include <vector>
 
-// Asked before a file is opened for writing: a refusal leaves the file untouched and becomes
-// the opening's error text.
-class IRomWriteGuard {
-public:
-    virtual ~IRomWriteGuard() = default;
-    virtual bool allowWrite(const std::string& path, std::string& refusal) = 0;
-};
-
 // One open file for the length of one user action: CreateFileA/ReadFile/WriteFile on
 // Windows, open/read/write elsewhere. Never shared, never truncated. Every failure keeps
 // the system's text for it, so the caller can hand it to the shared error text. A ROM opened
@@ -22,18 +14,14 @@ class RomFile {
 public:
     // Existing file only.
     static RomFile openForReading(const std::string& path);
-    // Opens the file if it exists, creates it otherwise; the contents are kept. The write
-    // guard is asked first.
+    // Opens the file if it exists, creates it otherwise; the contents are kept.
     static RomFile openForWriting(const std::string& path);
     // Existing file only, for reading and writing: a write-out never makes a ROM of its own.
-    // The write guard is asked first.
     static RomFile openForUpdating(const std::string& path);
-    // A new file only: fails when the path exists. The guard is not asked (backups are made
-    // through it).
+    // A new file only: fails when the path exists. Not a ROM: its header may be written.
     static RomFile createNew(const std::string& path);
-    // Every write of the process passes the one guard (the session's backup); null for none.
-    static void setWriteGuard(IRomWriteGuard* guard);
-    static IRomWriteGuard* writeGuard();
+    // An opening refused before it reached the system: never open, the reason its error text.
+    static RomFile refused(std::string reason);
 
     RomFile() = default;
     RomFile(RomFile&& other) noexcept;
@@ -60,7 +48,7 @@ public:
 
 private:
     enum class Creation { OpenOrCreate, ExistingOnly, NewOnly };
-    static RomFile openGuarded(const std::string& path, Creation creation);
+    static RomFile openKeepingHeader(const std::string& path, Creation creation);
     static RomFile openWith(const std::string& path, Creation creation);
     void fail(const std::string& text);
     void failWithSystemError();

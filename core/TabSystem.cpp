@@ -10,17 +10,6 @@ namespace {
 constexpr const char* kNothingToSaveText = "ROMを読み込んでいないので保存できません。";
 } // namespace
 
-CTabSystem::CTabSystem()
-{
-    RomFile::setWriteGuard(&m_backup);
-}
-
-CTabSystem::~CTabSystem()
-{
-    if (RomFile::writeGuard() == &m_backup)
-        RomFile::setWriteGuard(nullptr);
-}
-
 void CTabSystem::setStatusLine(IStatusLine* status)
 {
     m_noticeLine.setTarget(status);
@@ -144,7 +133,7 @@ int CTabSystem::RomWrite()
         statusPrint(m_status, "%s::RomWrite を実行中にエラーが発生しました。%s", "CTabSystem", m_errorText.c_str());
         return 0;
     }
-    RomFile file = RomFile::openForWriting(m_romPath);
+    RomFile file = openRomForSaving();
     if (!file.isOpen()) {
         setErrorText(file.errorText());
         statusPrint(m_status, "%s::RomWrite を実行中にエラーが発生しました。%s", "CTabSystem", m_errorText.c_str());

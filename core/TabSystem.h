@@ -3,7 +3,6 @@
 #include "core/PageContext.h"
 #include "core/RomBackup.h"
 #include "core/WindowBase.h"
-#include "core/ui/NoticeStatusLine.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,8 +20,7 @@ public:
     static constexpr int kReadDone = 1;
     static constexpr int kReadNoFile = 2;
 
-    CTabSystem();
-    ~CTabSystem();
+    CTabSystem() = default;
     CTabSystem(const CTabSystem&) = delete;
     CTabSystem& operator=(const CTabSystem&) = delete;
 
@@ -67,6 +65,8 @@ public:
     // After each user action (a message handled): a backup's notice is not repeated on the
     // status texts of later actions.
     void actionEnded() { m_noticeLine.endAction(); }
+    // The local time that names a backup copy; tests fix it.
+    void setBackupClock(RomBackup::Clock clock) { m_backup.setClock(std::move(clock)); }
     void setShell(IShell* shell) { m_shell = shell; }
     void setPageHost(IPageHost* host) { m_pageHost = host; }
     void setTabControl(WindowHandle tabControl) { m_tabControl = tabControl; }
@@ -88,8 +88,4 @@ private:
     bool m_canSave = false;
 
     std::function<void(bool)> m_onSaveEnabled;
-
-    NoticeStatusLine m_noticeLine;
-    // Every write into the ROM passes it.
-    RomBackup m_backup{m_noticeLine};
 };

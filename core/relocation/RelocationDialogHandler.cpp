@@ -193,7 +193,7 @@ void RelocationDialogHandler::store()
         refuse(reason, "Error");
         return;
     }
-    const WriteOutResult result = writeRelocatedTable(m_context.romPath(), m_page, choice);
+    const WriteOutResult result = writeRelocatedTable(m_context.openRomForWriting(), m_page, choice);
     if (!result.ok()) {
         const bool pointer = result.failure == WriteOutResult::Failure::Pointer;
         statusPrint(m_context.statusLine(), "%s::%s を実行中にエラーが発生しました。%s", m_className,

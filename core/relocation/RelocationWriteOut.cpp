@@ -1,12 +1,10 @@
 #include "core/relocation/RelocationWriteOut.h"
 
-WriteOutResult writeRelocatedTable(const std::string& romPath, IRelocationPage& page, const RelocationChoice& choice)
+WriteOutResult writeRelocatedTable(RomFile file, IRelocationPage& page, const RelocationChoice& choice)
 {
-    const std::vector<std::uint8_t> area = page.relocatedArea(choice);
-    RomFile file = RomFile::openForUpdating(romPath);
     if (!file.isOpen())
         return {WriteOutResult::Failure::Open, file.errorText()};
-    if (!file.seek(choice.address) || !file.write(area))
+    if (!file.seek(choice.address) || !file.write(page.relocatedArea(choice)))
         return {WriteOutResult::Failure::Area, file.errorText()};
     if (!page.rewritePointer(file, choice))
         return {WriteOutResult::Failure::Pointer, file.errorText()};

@@ -42,6 +42,6 @@ struct WriteOutResult {
     bool ok() const { return failure == Failure::None; }
 };
 
-// Opens the ROM for writing, writes the area at the choice's address, then has the page
-// rewrite its pointer; stops at the first failure.
-WriteOutResult writeRelocatedTable(const std::string& romPath, IRelocationPage& page, const RelocationChoice& choice);
+// Writes the area at the choice's address into the ROM opened for writing, then has the page
+// rewrite its pointer; stops at the first failure (an unopened file is a failed open).
+WriteOutResult writeRelocatedTable(RomFile file, IRelocationPage& page, const RelocationChoice& choice);

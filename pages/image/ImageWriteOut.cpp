@@ -100,7 +100,7 @@ void CImage::ReCompress(ImageItem item)
     stream.resize(size);
     const std::size_t length = trueLength(stream);
 
-    RomFile file = RomFile::openForUpdating(context().romPath());
+    RomFile file = context().openRomForWriting();
     if (!file.isOpen()) {
         statusPrint(status, "CImage::ReCompress を実行中にエラーが発生しました。%s", file.errorText().c_str());
         return;

@@ -148,7 +148,7 @@ void CSolid_Value::saveLevelUpList()
             statusShow(status, "Romのリストは0個で終わっているので、保存しませんでした。");
         return;
     }
-    RomFile file = RomFile::openForUpdating(romPath());
+    RomFile file = context().openRomForWriting();
     const std::uint32_t offset = m_levelUpOffsets[static_cast<std::size_t>(m_currentMonster)];
     if (!file.isOpen() || !file.seek(offset) ||
         !file.write(std::span(m_levelUpList).first(written * list::kEntrySize))) {

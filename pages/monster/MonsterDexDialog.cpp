@@ -143,7 +143,7 @@ void CSolid_Value::saveDescription(IDialogControls& controls)
     }
     const std::string text = controls.text(kDescription, dex_description::longestDecoding(m_description.length));
     const std::vector<std::uint8_t> bytes = dex_description::encode(text, m_description.room);
-    RomFile file = RomFile::openForUpdating(romPath());
+    RomFile file = context().openRomForWriting();
     if (!file.isOpen() || !file.seek(m_description.offset) || !file.write(bytes)) {
         statusShow(status, file.errorText());
         return;

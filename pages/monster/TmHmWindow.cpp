@@ -108,7 +108,7 @@ void TmHmWindow::Save()
     for (std::size_t k = 0; k < tm_hm_record::kCheckCount; ++k)
         state.checks[k] = m_controls->isChecked(kFirstCheck + static_cast<int>(k)) ? 1 : 0;
     state.record = tm_hm_record::recordOf(state.checks);
-    RomFile file = RomFile::openForUpdating(m_context.romPath());
+    RomFile file = m_context.openRomForWriting();
     if (!file.isOpen()) {
         error("FileOpenに失敗しました。");
         return;

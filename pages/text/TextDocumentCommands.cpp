@@ -52,9 +52,9 @@ void CTamblorText::saveDocument(WindowHandle document, IDialogControls& controls
     const HWND_DATA* data = record(document);
     const std::vector<std::uint8_t> bytes
         = encodeText(controls.text(text_document::kTextEdit, kTextEditCharacters), data ? data->allowedBytes : 0);
-    std::string errorText;
-    if (!writeText(context().romPath(), offset, bytes, errorText)) {
-        statusShow(context().statusLine(), errorText);
+    const Result written = writeText(context().openRomForWriting(), offset, bytes);
+    if (!written.ok()) {
+        statusShow(context().statusLine(), written.errorText());
         return;
     }
     showLoadedCaption(document, controls, offset);

@@ -1,7 +1,5 @@
 #include "pages/text/TextTransfer.h"
 
-#include "core/RomFile.h"
-
 #include <algorithm>
 #include <vector>
 
@@ -26,22 +24,14 @@ std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t off
     return text;
 }
 
-bool writeText(const std::string& romPath, std::uint32_t offset, std::span<const std::uint8_t> bytes,
-               std::string& errorText)
+Result writeText(RomFile file, std::uint32_t offset, std::span<const std::uint8_t> bytes)
 {
-    RomFile file = RomFile::openForUpdating(romPath);
     const std::int64_t size = file.isOpen() ? file.size() : -1;
-    if (size < 0) {
-        errorText = file.errorText();
-        return false;
-    }
-    if (static_cast<std::int64_t>(offset) + static_cast<std::int64_t>(bytes.size()) > size) {
-        errorText = endOfFileErrorText();
-        return false;
-    }
-    if (!file.seek(offset) || !file.write(bytes)) {
-        errorText = file.errorText();
-        return false;
-    }
-    return true;
+    if (size < 0)
+        return Result::failed(file.errorText());
+    if (static_cast<std::int64_t>(offset) + static_cast<std::int64_t>(bytes.size()) > size)
+        return Result::failed(endOfFileErrorText());
+    if (!file.seek(offset) || !file.write(bytes))
+        return Result::failed(file.errorText());
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+#include "core/RomFile.h"
 #include "core/codec/GameCodec.h"
 
 #include <cstdint>
@@ -8,7 +10,7 @@
 #include <string>
 
 // One game text read from, or written to, the ROM file at a file offset, each in one open of
-// the file. Failures leave the system's text in errorText.
+// the file. Failures carry the system's text.
 
 // A text is read up to this many bytes; one without 0xFF in them counts as this long.
 inline constexpr std::int32_t kTextReadLimit = 300;
@@ -20,11 +22,12 @@ struct LoadedText {
     std::int32_t allowedBytes = 0;
 };
 
-// Fails when the file cannot be read, or ends before the text's end byte and the read limit.
+// Fails, with the text in errorText, when the file cannot be read, or ends before the text's
+// end byte and the read limit.
 std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec,
                                    std::string& errorText);
 
-// Bytes that would run past the end of the file are refused with the end-of-file text and
-// nothing is written: a mistyped address must not grow the ROM file.
-bool writeText(const std::string& romPath, std::uint32_t offset, std::span<const std::uint8_t> bytes,
-               std::string& errorText);
+// Into the ROM opened for writing; an unopened file fails with its text. Bytes that would run
+// past the end of the file are refused with the end-of-file text and nothing is written: a
+// mistyped address must not grow the ROM file.
+Result writeText(RomFile file, std::uint32_t offset, std::span<const std::uint8_t> bytes);

@@ -86,8 +86,8 @@ int CTrainer_Edit::GbaRom_Tamblor_Data_Save(std::uint32_t partyOffset, std::uint
         m_partyErrorText = kNoTableText;
         return kPartyTransferFailed;
     }
-    PartyTransfer transfer =
-        writeParty(context().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
+    PartyTransfer transfer = writeParty(context().openRomForWriting(), partyOffset, partyCount,
+                                        trainer_record::dataType(record(trainer)), m_party);
     m_partyErrorText = transfer.errorText;
     return transfer.result;
 }

@@ -1,7 +1,6 @@
 #include "pages/trainer/TrainerParty.h"
 
 #include "core/LittleEndian.h"
-#include "core/RomFile.h"
 
 #include <algorithm>
 
@@ -60,10 +59,9 @@ PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::u
     return {};
 }
 
-PartyTransfer writeParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,
-                         std::uint8_t dataType, const TrainerParty& party)
+PartyTransfer writeParty(RomFile file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
+                         const TrainerParty& party)
 {
-    RomFile file = RomFile::openForUpdating(romPath);
     if (!file.isOpen())
         return failed(kPartyOpenFailed, file);
     bool withMoves = party_entry::hasMovePart(dataType);

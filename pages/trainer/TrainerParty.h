@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RomFile.h"
 #include "pages/trainer/PartyEntry.h"
 #include "pages/trainer/TrainerRecord.h"
 
@@ -36,7 +37,8 @@ struct PartyTransfer {
 // what they held otherwise. A monster number above the highest becomes 0.
 PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,
                         std::uint8_t dataType, TrainerParty& party);
-// Writes count entries (at most six) into the ROM file at the path. A party that would run
-// past the end of the file is refused, so a stray pointer cannot grow the cartridge.
-PartyTransfer writeParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,
-                         std::uint8_t dataType, const TrainerParty& party);
+// Writes count entries (at most six) into the ROM opened for writing; an unopened file is
+// kPartyOpenFailed with its text. A party that would run past the end of the file is refused,
+// so a stray pointer cannot grow the cartridge.
+PartyTransfer writeParty(RomFile file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
+                         const TrainerParty& party);

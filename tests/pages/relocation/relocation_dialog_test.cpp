@@ -187,6 +187,7 @@ TEST_F(RelocationDialog, ARangePastTheEndOfTheFileKeepsWhatWasFoundButCannotStor
 
 TEST_F(RelocationDialog, StoreWritesTheAreaThenThePointer)
 {
+    ASSERT_TRUE(keepBackups(dir.path(), 1));
     const int result = run(kMonsterRelocation, [&](IDialogControls& controls, const ScriptedShell::Command& command) {
         search(controls, command, "1");
         controls.setSelection(kCandidates, 1);
@@ -198,11 +199,14 @@ TEST_F(RelocationDialog, StoreWritesTheAreaThenThePointer)
     putBytes(expected, kPointerAt, {0x08, 0x01, 0x00, 0x00});
     putBytes(expected, 0x108, {0xAB, 0xAB, 0xEE});
     EXPECT_EQ(readBytes(rom), expected);
+    const std::vector<std::string> copies = backupsOf(rom);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(readBytes(copies[0]), bytes);
     ASSERT_EQ(table.moves.size(), 1u);
     EXPECT_EQ(table.moves[0].address, 0x108u);
     EXPECT_EQ(table.moves[0].count, 1);
     EXPECT_TRUE(table.moves[0].copyOldEntries);
-    EXPECT_EQ(status.last(), "保存しました。");
+    EXPECT_EQ(status.last(), "バックアップ「" + copies[0] + "」を作成しました。保存しました。");
 }
 
 // The area goes first: a pointer that cannot be written leaves the old one and the page,

@@ -101,6 +101,19 @@ TEST_F(TextDocuments, LoadShowsTheTextAndSavesWithinTheAllowedBytes)
     EXPECT_EQ(readBytes(rom), writtenAt(0x120, {0x02, 0xFF}));
 }
 
+TEST_F(TextDocuments, WithBackupsTheFirstSaveOfAnOpeningCopiesTheFileFirst)
+{
+    tabs.setProgramDirectory(dir.path());
+    ASSERT_TRUE(keepBackups(dir.path(), 1));
+    ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone);
+    WindowHandle document = newDocument();
+    load(document, "110");
+    save(document, "い終");
+    EXPECT_EQ(readBytes(rom), writtenAt(0x110, {0x02, 0xFF, 0xFF}));
+    ASSERT_EQ(backupsOf(rom).size(), 1u);
+    EXPECT_EQ(readBytes(backupsOf(rom)[0]), bytes);
+}
+
 TEST_F(TextDocuments, UnloadedDocumentsAndBadAddressesWriteNothingUnasked)
 {
     WindowHandle document = newDocument();

@@ -272,11 +272,14 @@ TEST_F(TrainerDialog, StoresAMemberAndWritesThePartyAtOnce)
     EXPECT_EQ(dialog().itemText(kMembers, 1).substr(0, 8), "Lv:255: ");
     EXPECT_EQ(dialog().selection(kMembers), 1);
     EXPECT_EQ(readBytes(rom), bytes);
+    ASSERT_TRUE(keepBackups(dir.path(), 1));
     press(kWriteParty);
     std::vector<std::uint8_t> expected = bytes;
     putBytes(expected, 0x208, {0x28, 0x00, 0xFF, 0x00, 0x03, 0x00, 0x00, 0x00});
     putBytes(expected, 0x214, {0x00, 0x00}); // monster 412 was shown, and is written, as 0
     EXPECT_EQ(readBytes(rom), expected);
+    ASSERT_EQ(backupsOf(rom).size(), 1u);
+    EXPECT_EQ(readBytes(backupsOf(rom)[0]), bytes);
 
     // A change not written is lost when another trainer is shown.
     dialog().setText(kMemberLevel, "1");

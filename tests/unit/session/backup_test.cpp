@@ -18,12 +18,25 @@ namespace {
 // The copy a write made at the fixed clock below, beside fixture.gba.
 constexpr const char* kFirstCopy = "fixture.gba.20261207-093005.bak";
 
+std::tm copyTime()
+{
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 7;
+    time.tm_hour = 9;
+    time.tm_min = 30;
+    time.tm_sec = 5;
+    return time;
+}
+
 class BackupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
         tabs.setStatusLine(&status);
+        tabs.setBackupClock(copyTime);
         addEditorPages(tabs);
         ASSERT_TRUE(writeFixtureSet(buildFixtureRom("BPRJ"), dir.path(), "fixture.gba"));
         rom = dir.file("fixture.gba");
@@ -52,31 +65,6 @@ protected:
     CTabSystem tabs;
     std::string rom;
     std::vector<std::uint8_t> original;
-};
-
-// The session's clock cannot be set from outside, so the tests that need a fixed name make
-// the copy through a guard of their own on the same ROM.
-struct FixedClockBackup {
-    explicit FixedClockBackup(const std::string& rom, const std::string& settings)
-    {
-        line.setTarget(&status);
-        backup.startOpening(rom, settings);
-        RomFile::setWriteGuard(&backup);
-    }
-    ~FixedClockBackup() { RomFile::setWriteGuard(nullptr); }
-
-    RecordingStatusLine status;
-    NoticeStatusLine line;
-    RomBackup backup{line, [] {
-                         std::tm time{};
-                         time.tm_year = 2026 - 1900;
-                         time.tm_mon = 11;
-                         time.tm_mday = 7;
-                         time.tm_hour = 9;
-                         time.tm_min = 30;
-                         time.tm_sec = 5;
-                         return time;
-                     }};
 };
 
 std::vector<std::uint8_t> partyBytes(const std::string& rom, std::uint32_t offset)
@@ -109,7 +97,7 @@ TEST_F(BackupTest, OneCopyPerOpeningAndNoNoticeAfterTheAction)
     ASSERT_TRUE(keepBackups(dir.path(), 5));
     TrainerParty party;
     party.base[0] = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
-    ASSERT_EQ(writeParty(rom, 0x100, 1, 0, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result, kPartyDone);
     const std::vector<std::string> first = copies();
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(readBytes(dir.file(first[0])), original);
@@ -122,7 +110,7 @@ TEST_F(BackupTest, OneCopyPerOpeningAndNoNoticeAfterTheAction)
     EXPECT_EQ(status.last(), "バックアップ「" + dir.file(first[0]) + "」を作成しました。保存しました。");
     tabs.actionEnded();
     MovedTable table;
-    ASSERT_TRUE(writeRelocatedTable(rom, table, {0x200, 1, 0, false}).ok());
+    ASSERT_TRUE(writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok());
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_EQ(status.last(), "保存しました。");
     EXPECT_EQ(copies(), first);
@@ -139,14 +127,10 @@ TEST_F(BackupTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
          [&] {
              TrainerParty party;
              party.base[0] = {1, 2, 3, 4, 5, 6, 7, 8};
-             return writeParty(rom, 0x100, 1, 0, party).result == kPartyDone;
+             return writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result == kPartyDone;
          }},
-        {"relocation", [&] { return writeRelocatedTable(rom, table, {0x200, 1, 0, false}).ok(); }},
-        {"text",
-         [&] {
-             std::string error;
-             return writeText(rom, 0x300, textBytes, error);
-         }},
+        {"relocation", [&] { return writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok(); }},
+        {"text", [&] { return writeText(tabs.openRomForWriting(), 0x300, textBytes).ok(); }},
     };
     for (const auto& [name, write] : paths) {
         SCOPED_TRACE(name);
@@ -178,11 +162,8 @@ TEST_F(BackupTest, OnlyThisRomsOwnOlderCopiesBeyondTheCountAreRemoved)
         writeFile(dir.file(name), "old");
     for (const char* name : foreign)
         writeFile(dir.file(name), "not ours");
-    {
-        FixedClockBackup backup(rom, tabs.settingsFile());
-        ASSERT_TRUE(RomFile::openForWriting(rom).isOpen());
-        EXPECT_EQ(backup.status.last(), "バックアップ「" + dir.file(kFirstCopy) + "」を作成しました。");
-    }
+    ASSERT_TRUE(tabs.openRomForWriting().isOpen());
+    EXPECT_EQ(status.last(), "バックアップ「" + dir.file(kFirstCopy) + "」を作成しました。");
     std::set<std::string> expected = {"fixture.gba", "Setting.ini", kFirstCopy, "fixture.gba.20200102-000000-2.bak"};
     for (const char* name : foreign)
         expected.insert(name);
@@ -199,7 +180,6 @@ TEST_F(BackupTest, OnlyThisRomsOwnOlderCopiesBeyondTheCountAreRemoved)
 TEST_F(BackupTest, AFailedCopyPreventsTheWriteUntilRetriedOrTurnedOff)
 {
     ASSERT_TRUE(keepBackups(dir.path(), 3));
-    FixedClockBackup backup(rom, tabs.settingsFile());
     // Every name the copy could take in that second is taken.
     writeFile(dir.file(kFirstCopy), "taken");
     for (int number = 2; number <= 99; ++number)
@@ -207,28 +187,27 @@ TEST_F(BackupTest, AFailedCopyPreventsTheWriteUntilRetriedOrTurnedOff)
 
     TrainerParty party;
     party.base[0] = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
-    const PartyTransfer refused = writeParty(rom, 0x100, 1, 0, party);
+    const PartyTransfer refused = writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party);
     EXPECT_EQ(refused.result, kPartyOpenFailed);
     EXPECT_EQ(refused.errorText.rfind("バックアップを作成できなかったため、書き込みを中止しました。", 0), 0u);
-    EXPECT_EQ(backup.status.last(), refused.errorText);
+    EXPECT_EQ(status.last(), refused.errorText);
     EXPECT_EQ(readBytes(rom), original);
 
     // Retried once a name is free: the copy is made, then the write.
     removeFile(dir.file("fixture.gba.20261207-093005-50.bak"));
-    ASSERT_EQ(writeParty(rom, 0x100, 1, 0, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result, kPartyDone);
     EXPECT_EQ(readBytes(dir.file("fixture.gba.20261207-093005-50.bak")), original);
 }
 
 TEST_F(BackupTest, TurningTheOptionOffLetsARefusedWriteThrough)
 {
     ASSERT_TRUE(keepBackups(dir.path(), 1));
-    FixedClockBackup backup(rom, tabs.settingsFile());
     writeFile(dir.file(kFirstCopy), "taken");
     for (int number = 2; number <= 99; ++number)
         writeFile(dir.file("fixture.gba.20261207-093005-" + std::to_string(number) + ".bak"), "taken");
-    EXPECT_FALSE(RomFile::openForWriting(rom).isOpen());
+    EXPECT_FALSE(tabs.openRomForWriting().isOpen());
     ASSERT_TRUE(keepBackups(dir.path(), 0));
-    EXPECT_TRUE(RomFile::openForWriting(rom).isOpen());
+    EXPECT_TRUE(tabs.openRomForWriting().isOpen());
 }
 
 TEST_F(BackupTest, AGoneRomOrAnotherFileNeedsNoCopy)
@@ -240,9 +219,8 @@ TEST_F(BackupTest, AGoneRomOrAnotherFileNeedsNoCopy)
 
     ASSERT_TRUE(removeFile(rom));
     // A write into a table of a ROM that is gone fails rather than making a file of zeros.
-    std::string error;
     const std::uint8_t textBytes[] = {0x51, 0xFF};
-    EXPECT_FALSE(writeText(rom, 0x300, textBytes, error));
+    EXPECT_FALSE(writeText(tabs.openRomForWriting(), 0x300, textBytes).ok());
     EXPECT_FALSE(fileExists(rom));
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_TRUE(copies().empty());

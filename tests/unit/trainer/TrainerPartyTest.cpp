@@ -22,6 +22,7 @@ protected:
         writeBytes(path(), bytes);
     }
     std::string path() const { return dir.file("rom.gba"); }
+    RomFile forWriting() const { return RomFile::openForUpdating(path()); }
 
     TempDir dir;
     std::vector<std::uint8_t> bytes;
@@ -84,7 +85,7 @@ TEST_F(Party, MonsterBeyondTheListReadsAsZero)
     rom({0x01, 0x00, 0x02, 0x00, 0x9C, 0x01, 0x03, 0x00});
     ASSERT_EQ(readParty(path(), kAt, 1, party_entry::kPlain, party).result, kPartyDone);
     EXPECT_EQ(party.base[0], (Part{0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x03, 0x00}));
-    ASSERT_EQ(writeParty(path(), kAt, 1, party_entry::kPlain, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(forWriting(), kAt, 1, party_entry::kPlain, party).result, kPartyDone);
     EXPECT_EQ(readBytes(path())[kAt + 4], 0x00);
     EXPECT_EQ(readBytes(path())[kAt + 5], 0x00);
 }
@@ -106,7 +107,7 @@ TEST_F(Party, CountsAboveSixFillOnlyTheSixSlots)
         EXPECT_EQ(party.moves[5], (Part{1, 0, 2, 0, 3, 0, 4, 0}));
     }
     party.base[5][2] = 99;
-    ASSERT_EQ(writeParty(path(), kAt, 255, party_entry::kWithMoves, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(forWriting(), kAt, 255, party_entry::kWithMoves, party).result, kPartyDone);
     std::vector<std::uint8_t> expected = bytes;
     expected[kAt + 5 * 16 + 2] = 99;
     EXPECT_EQ(readBytes(path()), expected);
@@ -120,13 +121,13 @@ TEST_F(Party, WritesBasePartsAndMovePartsByDataType)
     party.base[1] = {0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28};
     party.moves[1] = {0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38};
 
-    ASSERT_EQ(writeParty(path(), kAt, 2, party_entry::kWithItem, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(forWriting(), kAt, 2, party_entry::kWithItem, party).result, kPartyDone);
     std::vector<std::uint8_t> file = readBytes(path());
     EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + kAt, file.begin() + kAt + 0x12),
               (std::vector<std::uint8_t>{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x21, 0x22, 0x23, 0x24,
                                          0x25, 0x26, 0x27, 0x28, 0xEE, 0xEE}));
 
-    ASSERT_EQ(writeParty(path(), kAt, 2, party_entry::kWithItemAndMoves, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(forWriting(), kAt, 2, party_entry::kWithItemAndMoves, party).result, kPartyDone);
     file = readBytes(path());
     EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + kAt, file.begin() + kAt + 0x22),
               (std::vector<std::uint8_t>{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x11, 0x12, 0x13, 0x14,
@@ -144,10 +145,10 @@ TEST_F(Party, FailuresAreReportedNotCarriedOut)
     EXPECT_EQ(shortRead.errorText, endOfFileErrorText());
 
     // A party that would run past the end must not grow the ROM.
-    PartyTransfer longWrite = writeParty(path(), 0x1F8, 2, party_entry::kPlain, party);
+    PartyTransfer longWrite = writeParty(forWriting(), 0x1F8, 2, party_entry::kPlain, party);
     EXPECT_EQ(longWrite.result, kPartyTransferFailed);
     EXPECT_EQ(readBytes(path()), bytes);
-    EXPECT_EQ(writeParty(path(), 0xFFFFFF, 1, party_entry::kPlain, party).result, kPartyTransferFailed);
+    EXPECT_EQ(writeParty(forWriting(), 0xFFFFFF, 1, party_entry::kPlain, party).result, kPartyTransferFailed);
     EXPECT_EQ(readBytes(path()).size(), 0x200u);
 }
 

@@ -38,8 +38,8 @@ TEST(BackupNames, PruningKeepsTheCopiesOfAnotherRom)
     line.setTarget(&status);
     RomBackup backup(line);
     backup.startOpening(rom, dir.file("Setting.ini"));
-    std::string refusal;
-    ASSERT_TRUE(backup.allowWrite(rom, refusal)) << refusal;
+    const Result ready = backup.prepareWrite(rom);
+    ASSERT_TRUE(ready.ok()) << ready.errorText();
 
     EXPECT_EQ(backupsOf(rom).size(), 1u);
     EXPECT_FALSE(fileExists(dir.file("ア.gba.20200101-000000.bak")));
