@@ -1,8 +1,9 @@
 #include "app/Win32BitmapFile.h"
 
-#include "core/LittleEndian.h"
+#include "core/BitmapHeader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -15,9 +16,9 @@ namespace {
 // The window system's loader reads what the headers announce; a file is handed to it only
 // once the headers are sane and everything they announce is inside the file.
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kCoreHeaderSize = 12;
-constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kFileHeaderSize = bitmap_header::kFileHeaderSize;
+// The core header and the information headers the loader knows.
+constexpr std::array<std::uint32_t, 6> kHeaderSizes = {12, 40, 52, 56, 108, 124};
 // The largest header (BITMAPV5HEADER) and colour table, with the three masks of BI_BITFIELDS.
 constexpr std::size_t kMaxPrefix = kFileHeaderSize + 124 + 12 + 256 * 4;
 
@@ -57,38 +58,21 @@ struct BitmapLayout {
 // are all inside the file; nothing otherwise.
 std::optional<BitmapLayout> loadableLayout(const BitmapFile& file)
 {
-    const auto& bytes = file.prefix;
-    if (bytes.size() < kFileHeaderSize + kCoreHeaderSize || little_endian::get16(bytes, 0) != 0x4D42) // "BM"
+    const std::optional<BitmapHeader> read = readBitmapHeader(file.prefix);
+    if (!read || read->type != bitmap_header::kTypeBM || !read->hasInfo)
         return std::nullopt;
-    const std::uint32_t offBits = little_endian::get32(bytes, 10);
-    const std::uint32_t headerSize = little_endian::get32(bytes, 14);
-    std::int64_t width = 0;
-    std::int64_t height = 0;
-    std::uint32_t planes = 0;
-    std::uint32_t bitCount = 0;
-    std::uint32_t compression = BI_RGB;
-    std::uint32_t sizeImage = 0;
-    std::uint32_t colorsUsed = 0;
-    std::size_t entrySize = 4;
-    if (headerSize == kCoreHeaderSize) {
-        width = little_endian::get16(bytes, 18);
-        height = little_endian::get16(bytes, 20);
-        planes = little_endian::get16(bytes, 22);
-        bitCount = little_endian::get16(bytes, 24);
-        entrySize = 3;
-    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 || headerSize == 124) {
-        if (bytes.size() < kFileHeaderSize + kInfoHeaderSize)
-            return std::nullopt;
-        width = static_cast<std::int32_t>(little_endian::get32(bytes, 18));
-        height = static_cast<std::int32_t>(little_endian::get32(bytes, 22));
-        planes = little_endian::get16(bytes, 26);
-        bitCount = little_endian::get16(bytes, 28);
-        compression = little_endian::get32(bytes, 30);
-        sizeImage = little_endian::get32(bytes, 34);
-        colorsUsed = little_endian::get32(bytes, 46);
-    } else {
+    const std::uint32_t offBits = read->pixelDataOffset;
+    const std::uint32_t headerSize = read->headerSize;
+    if (std::find(kHeaderSizes.begin(), kHeaderSizes.end(), headerSize) == kHeaderSizes.end())
         return std::nullopt;
-    }
+    std::int64_t height = read->height;
+    const std::int64_t width = read->width;
+    const std::uint32_t planes = read->planes;
+    const std::uint32_t bitCount = read->bitsPerPixel;
+    const std::uint32_t compression = read->compression;
+    const std::uint32_t sizeImage = read->imageSize;
+    const std::uint32_t colorsUsed = read->coloursUsed;
+    const std::size_t entrySize = headerSize == bitmap_header::kCoreHeaderSize ? 3 : 4;
     const bool topDown = height < 0;
     height = topDown ? -height : height;
     if (planes != 1 || width < 1 || width > kMaxBitmapSide || height < 1 ||
@@ -115,7 +99,7 @@ std::optional<BitmapLayout> loadableLayout(const BitmapFile& file)
 
     // Header, masks and colour table, as the loader counts them.
     std::uint64_t tableEnd = kFileHeaderSize + headerSize;
-    if (compression == BI_BITFIELDS && headerSize == kInfoHeaderSize)
+    if (compression == BI_BITFIELDS && headerSize == bitmap_header::kInfoHeaderSize)
         tableEnd += 12;
     std::uint64_t colors = std::min<std::uint32_t>(colorsUsed, 256);
     if (colors == 0 && bitCount <= 8)

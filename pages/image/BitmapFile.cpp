@@ -7,8 +7,7 @@
 #include <fstream>
 
 namespace layout = bitmap_layout;
-using little_endian::get16;
-using little_endian::get32;
+namespace header = bitmap_header;
 using little_endian::set16;
 using little_endian::set32;
 
@@ -38,15 +37,15 @@ std::vector<std::uint8_t> encodeBitmap(const Picture& picture, int frames, const
     const std::size_t pixelBytes = layout::kRowBytes * static_cast<std::size_t>(height);
     std::vector<std::uint8_t> bytes(layout::kPixels + pixelBytes, 0);
 
-    set16(bytes, layout::kType, layout::kTypeBM);
-    set32(bytes, layout::kFileSize, static_cast<std::uint32_t>(bytes.size()));
-    set32(bytes, layout::kPixelDataOffset, layout::kPixels);
-    set32(bytes, layout::kInfoSize, layout::kInfoHeaderSize);
-    set32(bytes, layout::kWidth, Picture::kWidth);
-    set32(bytes, layout::kHeight, static_cast<std::uint32_t>(height));
-    set16(bytes, layout::kPlanes, 1);
-    set16(bytes, layout::kBitsPerPixel, 4);
-    set32(bytes, layout::kColoursUsed, layout::kColours);
+    set16(bytes, header::kType, header::kTypeBM);
+    set32(bytes, header::kFileSize, static_cast<std::uint32_t>(bytes.size()));
+    set32(bytes, header::kPixelDataOffset, layout::kPixels);
+    set32(bytes, header::kInfoSize, header::kInfoHeaderSize);
+    set32(bytes, header::kWidth, Picture::kWidth);
+    set32(bytes, header::kHeight, static_cast<std::uint32_t>(height));
+    set16(bytes, header::kPlanes, 1);
+    set16(bytes, header::kBitsPerPixel, 4);
+    set32(bytes, header::kColoursUsed, layout::kColours);
 
     for (std::size_t i = 0; i < layout::kColours; ++i) {
         const std::size_t entry = layout::kColourTable + i * layout::kColourEntrySize;
@@ -81,18 +80,19 @@ bool saveBitmapFile(const std::string& path, const Picture& picture, int frames,
 BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int> frames)
 {
     BitmapImport import;
-    if (file.size() < layout::kColourTable)
+    const std::optional<BitmapHeader> read = readBitmapHeader(file);
+    if (!read || file.size() < layout::kColourTable)
         return failed(std::move(import), BitmapError::File);
-    if (get16(file, layout::kType) != layout::kTypeBM)
+    if (read->type != header::kTypeBM)
         return failed(std::move(import), BitmapError::NotBitmap);
-    if (get32(file, layout::kInfoSize) != layout::kInfoHeaderSize)
+    if (read->headerSize != header::kInfoHeaderSize)
         return failed(std::move(import), BitmapError::Unreadable);
-    if (get16(file, layout::kBitsPerPixel) != 4)
+    if (read->bitsPerPixel != 4)
         return failed(std::move(import), BitmapError::NotSixteenColour);
-    if (get32(file, layout::kCompression) != 0)
+    if (read->compression != header::kCompressionRgb)
         return failed(std::move(import), BitmapError::Compressed);
 
-    std::size_t colours = get32(file, layout::kColoursUsed);
+    std::size_t colours = read->coloursUsed;
     if (colours == 0)
         colours = layout::kColours;
     if (colours > layout::kMaxColours)
@@ -113,8 +113,8 @@ BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int>
     if (!frames)
         return import;
 
-    const std::int64_t width = static_cast<std::int32_t>(get32(file, layout::kWidth));
-    const std::int64_t height = static_cast<std::int32_t>(get32(file, layout::kHeight));
+    const std::int64_t width = read->width;
+    const std::int64_t height = read->height;
     if (*frames < 0 || *frames > Picture::kMaxFrames || width != Picture::kWidth
         || height != std::int64_t{Picture::kFrameHeight} * *frames)
         return failed(std::move(import), BitmapError::WrongSize);

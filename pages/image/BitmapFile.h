@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BitmapHeader.h"
 #include "pages/image/Palette.h"
 #include "pages/image/Picture.h"
 
@@ -11,23 +12,10 @@
 #include <vector>
 
 // Uncompressed 16-colour Windows bitmaps, 64 pixels wide, one 64x64 frame after another:
-// a 14-byte file header, a 40-byte information header, the colour table, then the pixel
-// rows bottom-up, 32 bytes a row, the left pixel of each pair in the high nibble.
+// the file header, a 40-byte information header, the colour table, then the pixel rows
+// bottom-up, 32 bytes a row, the left pixel of each pair in the high nibble.
 namespace bitmap_layout {
-inline constexpr std::size_t kType = 0;
-inline constexpr std::size_t kFileSize = 2;
-inline constexpr std::size_t kPixelDataOffset = 10;
-inline constexpr std::size_t kInfoSize = 14;
-inline constexpr std::size_t kWidth = 18;
-inline constexpr std::size_t kHeight = 22;
-inline constexpr std::size_t kPlanes = 26;
-inline constexpr std::size_t kBitsPerPixel = 28;
-inline constexpr std::size_t kCompression = 30;
-inline constexpr std::size_t kColoursUsed = 46;
-inline constexpr std::size_t kColourTable = 54;
-
-inline constexpr std::uint16_t kTypeBM = 0x4D42;
-inline constexpr std::uint32_t kInfoHeaderSize = 40;
+inline constexpr std::size_t kColourTable = bitmap_header::kFileHeaderSize + bitmap_header::kInfoHeaderSize;
 inline constexpr std::size_t kColourEntrySize = 4;
 inline constexpr std::size_t kColours = 16;
 inline constexpr std::size_t kMaxColours = 256;

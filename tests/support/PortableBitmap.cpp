@@ -1,5 +1,6 @@
 #include "tests/support/PortableBitmap.h"
 
+#include "core/BitmapHeader.h"
 #include "core/LittleEndian.h"
 
 #include <algorithm>
@@ -12,32 +13,18 @@ namespace {
 using little_endian::get16;
 using little_endian::get32;
 
-// BITMAPFILEHEADER and the part of BITMAPINFOHEADER that is read.
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint16_t kTypeBM = 0x4D42;
-constexpr std::size_t kPixelOffsetField = 10;
-constexpr std::size_t kInfoHeader = 14;
-constexpr std::size_t kHeaderSizeField = kInfoHeader + 0;
-constexpr std::size_t kWidthField = kInfoHeader + 4;
-constexpr std::size_t kHeightField = kInfoHeader + 8;
-constexpr std::size_t kPlanesField = kInfoHeader + 12;
-constexpr std::size_t kBitCountField = kInfoHeader + 14;
-constexpr std::size_t kCompressionField = kInfoHeader + 16;
-constexpr std::size_t kColoursUsedField = kInfoHeader + 32;
-constexpr std::uint32_t kInfoHeaderSize = 40;
+namespace header = bitmap_header;
 // Red, green and blue masks: after a 40-byte header, or inside the larger ones.
-constexpr std::size_t kMasks = kInfoHeader + kInfoHeaderSize;
+constexpr std::size_t kMasks = header::kFileHeaderSize + header::kInfoHeaderSize;
 constexpr std::size_t kMasksSize = 12;
 constexpr std::array<std::uint32_t, 5> kHeaderSizes = {40, 52, 56, 108, 124};
 
-constexpr std::uint32_t kCompressionRgb = 0;
-constexpr std::uint32_t kCompressionBitfields = 3;
 constexpr std::size_t kColourEntrySize = 4; // blue, green, red, reserved
 constexpr std::int64_t kLargestSide = 4096;
 constexpr std::size_t kMostColours = 256;
 // The largest file the reader can use: headers, masks, colour table and 4096 rows of
 // 4096 pixels of 32 bits.
-constexpr std::size_t kLargestUsefulFile = kFileHeaderSize + 124 + kMasksSize + kMostColours * kColourEntrySize
+constexpr std::size_t kLargestUsefulFile = header::kFileHeaderSize + 124 + kMasksSize + kMostColours * kColourEntrySize
                                          + static_cast<std::size_t>(kLargestSide * kLargestSide * 4);
 
 struct Masks {
@@ -89,29 +76,29 @@ std::vector<std::uint32_t> colourTable(std::span<const std::uint8_t> table, std:
 
 std::optional<Layout> readLayout(std::span<const std::uint8_t> file)
 {
-    if (file.size() < kInfoHeader + kInfoHeaderSize || get16(file, 0) != kTypeBM)
+    const std::optional<BitmapHeader> read = readBitmapHeader(file);
+    if (!read || read->type != header::kTypeBM || !read->hasInfo
+        || std::find(kHeaderSizes.begin(), kHeaderSizes.end(), read->headerSize) == kHeaderSizes.end())
         return std::nullopt;
-    const std::uint32_t headerSize = get32(file, kHeaderSizeField);
-    if (std::find(kHeaderSizes.begin(), kHeaderSizes.end(), headerSize) == kHeaderSizes.end())
-        return std::nullopt;
+    const std::uint32_t headerSize = read->headerSize;
 
     Layout layout;
-    layout.width = static_cast<std::int32_t>(get32(file, kWidthField));
-    layout.height = static_cast<std::int32_t>(get32(file, kHeightField));
+    layout.width = read->width;
+    layout.height = read->height;
     layout.topDown = layout.height < 0;
     if (layout.topDown)
         layout.height = -layout.height;
-    layout.bitCount = get16(file, kBitCountField);
-    const std::uint32_t compression = get32(file, kCompressionField);
-    if (get16(file, kPlanesField) != 1 || layout.width < 1 || layout.width > kLargestSide || layout.height < 1
+    layout.bitCount = read->bitsPerPixel;
+    const std::uint32_t compression = read->compression;
+    if (read->planes != 1 || layout.width < 1 || layout.width > kLargestSide || layout.height < 1
         || layout.height > kLargestSide)
         return std::nullopt;
 
-    std::size_t tableAt = kInfoHeader + headerSize;
-    if (compression == kCompressionBitfields) {
+    std::size_t tableAt = header::kFileHeaderSize + headerSize;
+    if (compression == header::kCompressionBitfields) {
         if (layout.bitCount != 16 && layout.bitCount != 32)
             return std::nullopt;
-        if (headerSize == kInfoHeaderSize)
+        if (headerSize == header::kInfoHeaderSize)
             tableAt += kMasksSize;
         if (!little_endian::fits(file.size(), kMasks, kMasksSize))
             return std::nullopt;
@@ -121,7 +108,7 @@ std::optional<Layout> readLayout(std::span<const std::uint8_t> file)
                              : sameMasks(layout.masks, kMasks888);
         if (!known)
             return std::nullopt;
-    } else if (compression == kCompressionRgb) {
+    } else if (compression == header::kCompressionRgb) {
         const std::uint32_t b = layout.bitCount;
         if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
             return std::nullopt;
@@ -130,7 +117,7 @@ std::optional<Layout> readLayout(std::span<const std::uint8_t> file)
     }
 
     // A colour table of 16 bits or more only takes room before the pixels.
-    const std::uint32_t announced = get32(file, kColoursUsedField);
+    const std::uint32_t announced = read->coloursUsed;
     std::size_t tableEntries = std::min<std::size_t>(announced, kMostColours);
     if (announced == 0 && layout.bitCount <= 8)
         tableEntries = std::size_t{1} << layout.bitCount;
@@ -141,10 +128,10 @@ std::optional<Layout> readLayout(std::span<const std::uint8_t> file)
         layout.colours = colourTable(file.subspan(tableAt, tableEntries * kColourEntrySize),
                                      std::size_t{1} << layout.bitCount);
 
-    const std::uint32_t pixelOffset = get32(file, kPixelOffsetField);
+    const std::uint32_t pixelOffset = read->pixelDataOffset;
     layout.pixels = pixelOffset == 0 ? tableEnd : pixelOffset;
     layout.stride = (static_cast<std::size_t>(layout.width) * layout.bitCount + 31) / 32 * 4;
-    if (layout.pixels < kInfoHeader + headerSize
+    if (layout.pixels < header::kFileHeaderSize + headerSize
         || !little_endian::fits(file.size(), layout.pixels, layout.stride * static_cast<std::size_t>(layout.height)))
         return std::nullopt;
     return layout;
