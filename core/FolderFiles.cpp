@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cstdio>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,6 +51,11 @@ bool removeFile(const std::string& path)
     return DeleteFileA(path.c_str()) != 0;
 }
 
+bool replaceFile(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 #else
 
 PathParts splitPath(const std::string& path)
@@ -84,6 +90,11 @@ bool fileExists(const std::string& path)
 bool removeFile(const std::string& path)
 {
     return ::unlink(path.c_str()) == 0;
+}
+
+bool replaceFile(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 #endif

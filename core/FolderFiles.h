@@ -19,3 +19,7 @@ std::vector<std::string> fileNamesIn(const std::string& folder);
 
 bool fileExists(const std::string& path);
 bool removeFile(const std::string& path);
+// Puts the file `from` in the place of `to`, replacing it, in one step of the file system:
+// `to` is either the old file or the whole new one. False on failure (see
+// lastSystemErrorText()).
+bool replaceFile(const std::string& from, const std::string& to);

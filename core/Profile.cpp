@@ -197,6 +197,51 @@ bool profileWriteString(const std::string& path, std::string_view section, std::
     return static_cast<bool>(out.flush());
 }
 
+std::string profileTextWithKeys(std::string_view text, std::string_view section,
+                                const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::vector<std::string> lines;
+    forEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
+    for (const auto& [key, value] : keys) {
+        const std::string entry = key + "=" + value;
+        bool inSection = false;
+        bool written = false;
+        std::size_t sectionEnd = lines.size();
+        bool sectionSeen = false;
+        for (std::size_t i = 0; i < lines.size() && !written; ++i) {
+            std::string_view name;
+            if (sectionName(lines[i], name)) {
+                if (inSection && sectionEnd == lines.size())
+                    sectionEnd = i;
+                inSection = equalsIgnoringCase(name, section);
+                sectionSeen = sectionSeen || inSection;
+                continue;
+            }
+            std::string_view lineKey, lineValue;
+            if (inSection && keyValue(lines[i], lineKey, lineValue) && equalsIgnoringCase(lineKey, key)) {
+                lines[i] = entry;
+                written = true;
+            }
+        }
+        if (written)
+            continue;
+        if (!sectionSeen) {
+            lines.push_back(std::string("[").append(section).append("]"));
+            lines.push_back(entry);
+            continue;
+        }
+        // Next to the first such section's last non-empty line.
+        std::size_t at = sectionEnd;
+        while (at > 0 && trim(lines[at - 1]).empty())
+            --at;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    }
+    std::string result;
+    for (const std::string& line : lines)
+        result += line + "\r\n";
+    return result;
+}
+
 ProfileFile ProfileFile::load(const std::string& path)
 {
     return parse(readWholeFile(path));

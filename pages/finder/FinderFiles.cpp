@@ -1,0 +1,155 @@
+#include "pages/finder/FinderFiles.h"
+
+#include "core/FolderFiles.h"
+#include "core/GameFamily.h"
+#include "core/GameSettings.h"
+#include "core/NameList.h"
+#include "core/Profile.h"
+#include "core/RomFile.h"
+#include "core/TableBuffer.h"
+#include "pages/trainer/TrainerPictures.h"
+
+#include <span>
+#include <vector>
+
+namespace {
+
+// The trainer page's picture numbers are one byte.
+constexpr int kHighestPictureNumber = 255;
+// Copies "Setting.ini.bak", "Setting.ini.2.bak", ... up to this many.
+constexpr int kMostBackups = 999;
+constexpr const char* kNewFileSuffix = ".new";
+
+// The system's texts end in a line break; a report line does not.
+std::string withoutLineEnd(std::string text)
+{
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+// The whole file, or false with the reason.
+bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason)
+{
+    RomFile file = RomFile::openForReading(path);
+    const std::int64_t size = file.isOpen() ? file.size() : -1;
+    if (size < 0) {
+        reason = "cannot read " + path + ": " + withoutLineEnd(file.errorText());
+        return false;
+    }
+    // No cartridge is larger; a bigger file is not a ROM and would only cost memory.
+    if (static_cast<std::uint64_t>(size) > kLargestTableBytes) {
+        reason = path + " has " + std::to_string(size) + " bytes, more than the largest cartridge";
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    if (!file.seek(0) || !file.read(bytes)) {
+        reason = "cannot read " + path + ": " + withoutLineEnd(file.errorText());
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::size_t> listCount(const std::string& folder, const char* name)
+{
+    std::vector<std::string> entries;
+    if (!loadNameList(folder, name, entries))
+        return std::nullopt;
+    return entries.size();
+}
+
+std::optional<int> highestTrainerPicture(const std::string& folder, GameFamily family)
+{
+    for (int number = kHighestPictureNumber; number >= 0; --number) {
+        if (fileExists(trainerPicturePath(folder, family, number)))
+            return number;
+    }
+    return std::nullopt;
+}
+
+bool writeNewFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& reason)
+{
+    RomFile file = RomFile::createNew(path);
+    if (!file.isOpen() || !file.write(bytes)) {
+        reason = "cannot write " + path + ": " + withoutLineEnd(file.errorText());
+        file.close();
+        removeFile(path);
+        return false;
+    }
+    return true;
+}
+
+std::span<const std::uint8_t> bytesOf(const std::string& text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// The copy of the old file under the first free name.
+bool backUp(const std::string& path, const std::vector<std::uint8_t>& old, std::string& backupPath,
+            std::string& reason)
+{
+    for (int number = 1; number <= kMostBackups; ++number) {
+        backupPath = path + (number == 1 ? std::string() : "." + std::to_string(number)) + ".bak";
+        if (!fileExists(backupPath))
+            return writeNewFile(backupPath, old, reason);
+    }
+    reason = "no free name for a copy of " + path;
+    return false;
+}
+
+} // namespace
+
+FinderRun findSettingsFiles(const std::string& folder, const std::string& romPath)
+{
+    FinderRun run;
+    std::vector<std::uint8_t> rom;
+    if (!readWhole(romPath, rom, run.failure))
+        return run;
+    if (rom.size() < static_cast<std::size_t>(kGameCodeOffset) + kGameCodeLength ||
+        gameCodeText(std::span(rom).subspan<kGameCodeOffset, kGameCodeLength>()).empty()) {
+        run.failure = romPath + " holds no game code at 0xAC";
+        return run;
+    }
+    const std::string gameCode = gameCodeText(std::span(rom).subspan<kGameCodeOffset, kGameCodeLength>());
+    const GameFamily family = gameFamilyOf(gameCode);
+    FinderInputs inputs;
+    inputs.lists = {listCount(folder, "effects.ini"), listCount(folder, "tokusei.ini"),
+                    listCount(folder, "item.ini")};
+    inputs.highestTrainerPicture = highestTrainerPicture(folder, family);
+    inputs.pictureFolder = "pics/" + std::string(familyFolderName(family));
+    run.report = findSettings(rom, inputs);
+    run.ran = true;
+    return run;
+}
+
+SettingsWrite writeFoundSettings(const std::string& folder, const FinderReport& report)
+{
+    SettingsWrite write;
+    const std::string path = settingsPath(folder);
+    std::vector<std::uint8_t> old;
+    const bool hadFile = fileExists(path);
+    if (hadFile && !readWhole(path, old, write.reason))
+        return write;
+    const std::string text = profileTextWithKeys(
+        std::string_view(reinterpret_cast<const char*>(old.data()), old.size()), report.gameCode, report.settings());
+
+    const std::string newPath = path + kNewFileSuffix;
+    // A new file left by a write that failed half-way is ours to replace.
+    if (fileExists(newPath) && !removeFile(newPath)) {
+        write.reason = "cannot remove " + newPath + ": " + withoutLineEnd(lastSystemErrorText());
+        return write;
+    }
+    if (!writeNewFile(newPath, bytesOf(text), write.reason))
+        return write;
+    if (hadFile && !backUp(path, old, write.backupPath, write.reason)) {
+        removeFile(newPath);
+        return write;
+    }
+    if (!replaceFile(newPath, path)) {
+        write.reason = "cannot replace " + path + ": " + withoutLineEnd(lastSystemErrorText());
+        removeFile(newPath);
+        return write;
+    }
+    write.done = true;
+    return write;
+}
