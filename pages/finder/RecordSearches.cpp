@@ -19,6 +19,9 @@ namespace {
 constexpr std::size_t kFewestItems = 16;
 constexpr std::size_t kFewestTrainers = 8;
 constexpr std::size_t kFewestTrades = 2;
+// Read a few bytes off, a table of short records still passes the record's own test; its
+// fields then mostly hold values beyond their lists. At most one record in this many may.
+constexpr std::size_t kUnusualShare = 16;
 // An item's description is a line or two.
 constexpr std::size_t kLongestItemText = 256;
 
@@ -116,9 +119,15 @@ void addRecordSearches(const SearchContext& context, std::vector<TableSearch>& s
     moves.fixedCount = move_record::kCount;
     moves.runs = findRecordRuns(rom.size(), move_record::kSize, move_record::kCount,
                                 [&](std::size_t at) { return isMove(rom, at, lists); });
-    moves.describe = [lists](const RecordRun& run) {
+    moves.usual = [rom](std::size_t at) { return rom[at + move_record::kType] < table_shape::kTypeCount; };
+    moves.mostUnusual = move_record::kCount / kUnusualShare;
+    moves.describe = [rom, lists](const RecordRun& run) {
+        std::size_t typed = 0;
+        for (std::size_t i = 0; i < run.count; ++i)
+            typed += rom[run.at(i) + move_record::kType] < table_shape::kTypeCount ? 1 : 0;
         return std::to_string(run.count) + " records of 12 bytes with percentages up to 100" +
-               (lists.effectCount ? " and effects of effects.ini" : "");
+               (lists.effectCount ? ", effects of effects.ini" : "") + " and " + std::to_string(typed) +
+               " of them with a type of the list";
     };
     searches.push_back(std::move(moves));
 

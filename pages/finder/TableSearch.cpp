@@ -8,6 +8,11 @@
 namespace {
 
 constexpr std::size_t kPlacesNamed = 4;
+// Places are compared with the tables placed so far when there are this few of them.
+constexpr std::size_t kMostCompared = 16;
+// The bytes from the middle of a place that, found inside a placed table, make it a copy of
+// that table (its first bytes may still be another's).
+constexpr std::size_t kCopyProbe = 32;
 
 bool sameBytes(std::span<const std::uint8_t> rom, const RecordRun& shorter, const RecordRun& longer)
 {
@@ -61,8 +66,37 @@ struct Fits {
     std::size_t total = 0;
 };
 
+// Whether the place's bytes repeat bytes of a table placed before: then it is a
+// copy of part of that table (read with another record size, it can pass for a table of
+// another kind), not a table of its own.
+bool copiesTaken(std::span<const std::uint8_t> rom, const RecordRun& place, const std::vector<ByteSpan>& taken)
+{
+    const std::size_t size = place.end() - place.start;
+    const std::size_t probe = std::min(kCopyProbe, size);
+    const std::uint8_t* first = rom.data() + place.start + (size - probe) / 2;
+    return std::any_of(taken.begin(), taken.end(), [&](const ByteSpan& span) {
+        const std::uint8_t* end = rom.data() + span.end;
+        return std::search(rom.data() + span.start, end, first, first + probe) != end;
+    });
+}
+
+Fits placesOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
+              const PlacedTables& placed);
+
+// The places less the copies of placed tables, when they are few enough to compare.
 Fits fitsOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
             const PlacedTables& placed)
+{
+    Fits fits = placesOf(rom, search, taken, placed);
+    if (fits.total <= 1 || fits.total > fits.places.size())
+        return fits;
+    std::erase_if(fits.places, [&](const RecordRun& place) { return copiesTaken(rom, place, taken); });
+    fits.total = fits.places.size();
+    return fits;
+}
+
+Fits placesOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
+              const PlacedTables& placed)
 {
     std::vector<RecordRun> parts;
     for (const RecordRun& run : search.runs) {
@@ -74,10 +108,18 @@ Fits fitsOf(std::span<const std::uint8_t> rom, const TableSearch& search, const 
         for (const RecordRun& part : parts) {
             if (part.count < search.fixedCount)
                 continue;
-            const std::size_t windows = part.count - search.fixedCount + 1;
-            for (std::size_t w = 0; w < windows && fits.places.size() <= kPlacesNamed; ++w)
-                fits.places.push_back({part.at(w), search.fixedCount, part.stride});
-            fits.total += windows;
+            // unusualBefore[i]: unusual records among the first i, so that each window is
+            // judged in one step.
+            std::vector<std::size_t> unusualBefore(part.count + 1, 0);
+            for (std::size_t i = 0; i < part.count; ++i)
+                unusualBefore[i + 1] = unusualBefore[i] + (search.usual && !search.usual(part.at(i)) ? 1 : 0);
+            for (std::size_t w = 0; w + search.fixedCount <= part.count; ++w) {
+                if (unusualBefore[w + search.fixedCount] - unusualBefore[w] > search.mostUnusual)
+                    continue;
+                if (fits.places.size() < kMostCompared)
+                    fits.places.push_back({part.at(w), search.fixedCount, part.stride});
+                ++fits.total;
+            }
         }
         return fits;
     }
@@ -85,7 +127,7 @@ Fits fitsOf(std::span<const std::uint8_t> rom, const TableSearch& search, const 
         std::max(search.minCount, search.requiredCount ? search.requiredCount(placed) : std::size_t{0});
     std::erase_if(parts, [&](const RecordRun& part) { return part.count < required; });
     for (const RecordRun& part : withoutCopies(rom, parts)) {
-        if (fits.places.size() <= kPlacesNamed)
+        if (fits.places.size() < kMostCompared)
             fits.places.push_back(part);
         ++fits.total;
     }

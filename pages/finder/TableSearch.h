@@ -35,6 +35,11 @@ struct TableSearch {
     // A row shorter than this is no table of a variable count.
     std::size_t minCount = 1;
     std::vector<RecordRun> runs;
+    // A table of a fixed count holds at most mostUnusual records that fail usual (a move of
+    // a type beyond the list may stand in a table, but not a hundred of them). Without usual
+    // every record is usual.
+    std::function<bool(std::size_t)> usual;
+    std::size_t mostUnusual = 0;
     // The count that the tables placed so far ask for (the highest class a trainer has, plus
     // one); 0 when they ask for none.
     std::function<std::size_t(const PlacedTables&)> requiredCount;
