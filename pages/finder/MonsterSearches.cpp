@@ -97,10 +97,7 @@ void addMonsterSearches(const SearchContext& context, std::vector<TableSearch>& 
 
     TableSearch dex = fixedSearch("MonsterDexData", "387 dex records whose description pointers lead to texts",
                                   dex_record::kCount);
-    const auto pointerAt = [rom](std::size_t at) {
-        return rom_bytes::pointerTopAt(rom, at + dex_record::kDescriptionPointer);
-    };
-    dex.runs = narrowRuns(findRecordRuns(rom.size(), dex_record::kSize, dex_record::kCount, pointerAt),
+    dex.runs = narrowRuns(context.pointers.rows(dex_record::kSize, dex_record::kDescriptionPointer, dex_record::kCount),
                           dex_record::kCount, [rom](std::size_t at) {
                               const auto text = rom_bytes::targetAt(rom, at + dex_record::kDescriptionPointer);
                               return text && rom_bytes::textEndsWithin(rom, *text, kLongestDescription);
@@ -114,8 +111,7 @@ void addMonsterSearches(const SearchContext& context, std::vector<TableSearch>& 
     // Lists are shared by several monsters; each is read once.
     std::unordered_map<std::size_t, bool> listsSeen;
     levelUp.runs = narrowRuns(
-        findRecordRuns(rom.size(), level_up_pointer::kSize, level_up_pointer::kCount,
-                       [rom](std::size_t at) { return rom_bytes::pointerTopAt(rom, at); }),
+        context.pointers.rows(level_up_pointer::kSize, 0, level_up_pointer::kCount),
         level_up_pointer::kCount, [&](std::size_t at) {
             const auto list = rom_bytes::targetAt(rom, at);
             if (!list)

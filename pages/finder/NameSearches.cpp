@@ -23,7 +23,9 @@ TableSearch nameSearch(const SearchContext& context, std::string key, std::strin
     search.minCount = minCount;
     search.runs = earliestReadings(findRecordRuns(context.rom.size(), fieldSize,
                                                   fixedCount > 0 ? fixedCount : minCount,
-                                                  NameFieldTest(context.rom, fieldSize)));
+                                                  [&](std::size_t at) {
+                                                      return table_shape::isName(context.rom.subspan(at, fieldSize));
+                                                  }));
     search.describe = [fieldSize](const RecordRun& run) {
         return std::to_string(run.count) + " names decode, " + std::to_string(fieldSize) + "-byte fields";
     };

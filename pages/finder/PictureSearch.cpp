@@ -1,5 +1,6 @@
 #include "pages/finder/PictureSearch.h"
 
+#include "pages/finder/PointerIndex.h"
 #include "pages/finder/RomBytes.h"
 #include "pages/image/ImagePage.h"
 #include "pages/image/Lz77.h"
@@ -56,12 +57,11 @@ private:
     std::size_t m_budget = kDecodeBudget;
 };
 
-std::vector<RecordRun> tablesOf(std::span<const std::uint8_t> rom, const std::vector<ByteSpan>& taken,
-                                StreamKind kind, StreamDecoder& decoder)
+std::vector<RecordRun> tablesOf(std::span<const std::uint8_t> rom, const std::vector<RecordRun>& pointerRows,
+                                const std::vector<ByteSpan>& taken, StreamKind kind, StreamDecoder& decoder)
 {
     const std::vector<RecordRun> runs = narrowRuns(
-        findRecordRuns(rom.size(), image_entry::kSize, kFewestEntries,
-                       [&](std::size_t at) { return leadsToKind(rom, at, kind); }),
+        narrowRuns(pointerRows, kFewestEntries, [&](std::size_t at) { return leadsToKind(rom, at, kind); }),
         kFewestEntries, [&](std::size_t at) { return decoder.decodes(at); });
     std::vector<RecordRun> parts;
     for (const RecordRun& run : runs) {
@@ -83,11 +83,13 @@ std::string offsetsOf(const std::vector<RecordRun>& tables)
 
 } // namespace
 
-PictureTables findPictureTables(std::span<const std::uint8_t> rom, const std::vector<ByteSpan>& taken)
+PictureTables findPictureTables(std::span<const std::uint8_t> rom, const PointerIndex& pointers,
+                                const std::vector<ByteSpan>& taken)
 {
     StreamDecoder decoder(rom);
-    const std::vector<RecordRun> pictures = tablesOf(rom, taken, StreamKind::Picture, decoder);
-    const std::vector<RecordRun> palettes = tablesOf(rom, taken, StreamKind::Palette, decoder);
+    const std::vector<RecordRun> rows = pointers.rows(image_entry::kSize, image_entry::kPointer, kFewestEntries);
+    const std::vector<RecordRun> pictures = tablesOf(rom, rows, taken, StreamKind::Picture, decoder);
+    const std::vector<RecordRun> palettes = tablesOf(rom, rows, taken, StreamKind::Palette, decoder);
     PictureTables found;
     const bool oneCount = pictures.size() == 2 && palettes.size() == 2 &&
                           std::all_of(palettes.begin(), palettes.end(),

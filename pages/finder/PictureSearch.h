@@ -20,4 +20,7 @@ struct PictureTables {
     std::string evidence;
 };
 
-PictureTables findPictureTables(std::span<const std::uint8_t> rom, const std::vector<ByteSpan>& taken);
+class PointerIndex;
+
+PictureTables findPictureTables(std::span<const std::uint8_t> rom, const PointerIndex& pointers,
+                                const std::vector<ByteSpan>& taken);

@@ -133,10 +133,7 @@ void addRecordSearches(const SearchContext& context, std::vector<TableSearch>& s
 
     TableSearch items = countedSearch("Item_Data", "Item_DataNum",
                                       "item records of 40 bytes with names and descriptions", kFewestItems);
-    items.runs = narrowRuns(findRecordRuns(rom.size(), item_record::kSize, kFewestItems,
-                                           [rom](std::size_t at) {
-                                               return rom_bytes::pointerTopAt(rom, at + item_record::kDescription);
-                                           }),
+    items.runs = narrowRuns(context.pointers.rows(item_record::kSize, item_record::kDescription, kFewestItems),
                             kFewestItems, [rom](std::size_t at) { return isItem(rom, at); });
     items.requiredCount = [rom](const PlacedTables& placed) { return heldItemsAsked(rom, placed); };
     items.describe = [](const RecordRun& run) {
@@ -146,11 +143,9 @@ void addRecordSearches(const SearchContext& context, std::vector<TableSearch>& s
 
     TableSearch trainers = countedSearch("TrainerData", "TrainerDataNum",
                                          "trainer records of 32 bytes with names and parties", kFewestTrainers);
-    trainers.runs = narrowRuns(findRecordRuns(rom.size(), trainer_record::kSize, kFewestTrainers,
-                                              [rom](std::size_t at) {
-                                                  return rom_bytes::pointerTopAt(rom, at + trainer_record::kPartyPointer);
-                                              }),
-                               kFewestTrainers, [rom](std::size_t at) { return isTrainer(rom, at); });
+    trainers.runs =
+        narrowRuns(context.pointers.rows(trainer_record::kSize, trainer_record::kPartyPointer, kFewestTrainers),
+                   kFewestTrainers, [rom](std::size_t at) { return isTrainer(rom, at); });
     trainers.describe = [](const RecordRun& run) {
         return std::to_string(run.count) + " records of 32 bytes: names decode, parties of 1 to 6 inside the file";
     };

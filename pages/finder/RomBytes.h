@@ -37,35 +37,3 @@ inline bool textEndsWithin(std::span<const std::uint8_t> rom, std::size_t at, st
 }
 
 } // namespace rom_bytes
-
-// table_shape::isName on a field of fieldSize bytes at every offset in increasing order (the
-// run scan's order): each 0xFF is looked for once, so a pass over the file stays linear.
-class NameFieldTest {
-public:
-    NameFieldTest(std::span<const std::uint8_t> rom, std::size_t fieldSize) : m_rom(rom), m_fieldSize(fieldSize) {}
-
-    bool operator()(std::size_t at)
-    {
-        if (m_rom[at] == 0xFF || m_rom[at] == table_shape::kBlank)
-            return false;
-        if (!m_known || m_nextEnd < at) {
-            const void* end = std::memchr(m_rom.data() + at, 0xFF, m_rom.size() - at);
-            m_nextEnd = end ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - m_rom.data())
-                            : m_rom.size();
-            m_known = true;
-        }
-        if (m_nextEnd - at >= m_fieldSize)
-            return false;
-        for (std::size_t q = at; q < m_nextEnd; ++q) {
-            if (table_shape::breaksLine(m_rom[q]))
-                return false;
-        }
-        return true;
-    }
-
-private:
-    std::span<const std::uint8_t> m_rom;
-    std::size_t m_fieldSize;
-    std::size_t m_nextEnd = 0;
-    bool m_known = false;
-};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/finder/PointerIndex.h"
 #include "pages/finder/TableSearch.h"
 
 #include <cstddef>
@@ -19,6 +20,7 @@ struct FinderLists {
 struct SearchContext {
     std::span<const std::uint8_t> rom;
     FinderLists lists;
+    const PointerIndex& pointers;
 };
 
 // Each adds the searches of one family of tables, their rows already found in the ROM.

@@ -97,7 +97,8 @@ FinderReport findSettings(std::span<const std::uint8_t> rom, const FinderInputs&
     if (rom.size() >= static_cast<std::size_t>(kGameCodeOffset) + kGameCodeLength)
         report.gameCode = gameCodeText(rom.subspan<kGameCodeOffset, kGameCodeLength>());
 
-    const SearchContext context{rom, inputs.lists};
+    const PointerIndex pointers(rom);
+    const SearchContext context{rom, inputs.lists, pointers};
     std::vector<TableSearch> searches;
     addNameSearches(context, searches);
     addMonsterSearches(context, searches);
@@ -118,7 +119,7 @@ FinderReport findSettings(std::span<const std::uint8_t> rom, const FinderInputs&
         }
         report.findings.push_back(std::move(found));
     }
-    addPictureFindings(findPictureTables(rom, taken), report.findings);
+    addPictureFindings(findPictureTables(rom, pointers, taken), report.findings);
     addDomainFindings(rom, report.findings);
 
     if (inputs.highestTrainerPicture)

@@ -42,10 +42,8 @@ void addTypeChartSearch(const SearchContext& context, std::vector<TableSearch>& 
     pointer.fixedCount = 1;
     // Charts are looked at once each, however many pointers lead to them.
     std::unordered_map<std::size_t, std::optional<std::size_t>> charts;
-    for (std::size_t at = 0; at + cartridge::kPointerSize <= rom.size(); ++at) {
+    for (std::size_t at : context.pointers.offsets()) {
         const auto chart = rom_bytes::targetAt(rom, at);
-        if (!chart)
-            continue;
         auto known = charts.find(*chart);
         if (known == charts.end())
             known = charts.emplace(*chart, chartEntries(rom, *chart)).first;
