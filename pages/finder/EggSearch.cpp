@@ -20,7 +20,7 @@ std::size_t markersIn(std::span<const std::uint8_t> rom, const RecordRun& run)
 {
     std::size_t markers = 0;
     for (std::size_t i = 0; i < run.count; ++i)
-        markers += egg_table::isMarker(egg_table::word(rom, run.start / egg_table::kWordSize + i)) ? 1 : 0;
+        markers += egg_table::isMarker(little_endian::get16(rom, run.at(i))) ? 1 : 0;
     return markers;
 }
 

@@ -1,6 +1,6 @@
 #include "core/SharedTables.h"
-#include "pages/finder/RomBytes.h"
 #include "pages/finder/Searches.h"
+#include "pages/finder/TableShapes.h"
 #include "pages/other/OtherTables.h"
 #include "pages/trainer/TrainerRecord.h"
 

@@ -5,8 +5,7 @@
 PointerIndex::PointerIndex(std::span<const std::uint8_t> rom) : m_fileSize(rom.size()), m_marks(rom.size(), false)
 {
     for (std::size_t at = 0; at + cartridge::kPointerSize <= rom.size(); ++at) {
-        // The top byte first: most offsets end there.
-        if ((rom[at + 3] & 0xFE) == 0x08 && rom_bytes::targetAt(rom, at)) {
+        if (rom_bytes::targetAt(rom, at)) {
             m_marks[at] = true;
             m_offsets.push_back(at);
         }

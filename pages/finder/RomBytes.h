@@ -19,7 +19,7 @@ inline bool pointerTopAt(std::span<const std::uint8_t> rom, std::size_t at)
     return at + cartridge::kPointerSize <= rom.size() && (rom[at + 3] & 0xFE) == 0x08;
 }
 
-// Where the cartridge pointer at `at` leads inside the file.
+// Where the cartridge pointer at `at` leads inside the file; the top byte is looked at first.
 inline std::optional<std::size_t> targetAt(std::span<const std::uint8_t> rom, std::size_t at)
 {
     if (!pointerTopAt(rom, at))

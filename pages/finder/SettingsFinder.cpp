@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 
 namespace {
 
@@ -106,7 +105,7 @@ FinderReport findSettings(std::span<const std::uint8_t> rom, const FinderInputs&
     addEggSearch(context, searches);
     addTypeChartSearch(context, searches);
 
-    std::vector<ByteSpan> taken = {{0, kHeaderSize}};
+    std::vector<ByteSpan> taken = {{0, std::min(kHeaderSize, rom.size())}};
     PlacedTables placed;
     const std::vector<SearchOutcome> outcomes = placeTables(rom, searches, taken, placed);
     for (std::size_t s = 0; s < searches.size(); ++s) {

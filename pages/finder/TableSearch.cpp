@@ -66,9 +66,9 @@ struct Fits {
     std::size_t total = 0;
 };
 
-// Whether the place's bytes repeat bytes of a table placed before: then it is a
-// copy of part of that table (read with another record size, it can pass for a table of
-// another kind), not a table of its own.
+// Whether the place's bytes repeat bytes of a table placed before: then it is a copy of
+// part of that table (read with another record size, it can pass for a table of another
+// kind), not a table of its own.
 bool copiesTaken(std::span<const std::uint8_t> rom, const RecordRun& place, const std::vector<ByteSpan>& taken)
 {
     const std::size_t size = place.end() - place.start;
@@ -78,21 +78,6 @@ bool copiesTaken(std::span<const std::uint8_t> rom, const RecordRun& place, cons
         const std::uint8_t* end = rom.data() + span.end;
         return std::search(rom.data() + span.start, end, first, first + probe) != end;
     });
-}
-
-Fits placesOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
-              const PlacedTables& placed);
-
-// The places less the copies of placed tables, when they are few enough to compare.
-Fits fitsOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
-            const PlacedTables& placed)
-{
-    Fits fits = placesOf(rom, search, taken, placed);
-    if (fits.total <= 1 || fits.total > fits.places.size())
-        return fits;
-    std::erase_if(fits.places, [&](const RecordRun& place) { return copiesTaken(rom, place, taken); });
-    fits.total = fits.places.size();
-    return fits;
 }
 
 Fits placesOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
@@ -134,14 +119,19 @@ Fits placesOf(std::span<const std::uint8_t> rom, const TableSearch& search, cons
     return fits;
 }
 
-} // namespace
-
-std::string hexOffset(std::size_t offset)
+// The places less the copies of placed tables, when they are few enough to compare.
+Fits fitsOf(std::span<const std::uint8_t> rom, const TableSearch& search, const std::vector<ByteSpan>& taken,
+            const PlacedTables& placed)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "0x%06zX", offset);
-    return text;
+    Fits fits = placesOf(rom, search, taken, placed);
+    if (fits.total <= 1 || fits.total > fits.places.size())
+        return fits;
+    std::erase_if(fits.places, [&](const RecordRun& place) { return copiesTaken(rom, place, taken); });
+    fits.total = fits.places.size();
+    return fits;
 }
+
+} // namespace
 
 std::string placesFit(const std::vector<std::size_t>& starts, std::size_t total)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/finder/RecordRuns.h"
+#include "pages/finder/TableShapes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -69,7 +70,5 @@ std::vector<RecordRun> freeParts(const RecordRun& run, const std::vector<ByteSpa
 // is no table.
 std::vector<RecordRun> withoutCopies(std::span<const std::uint8_t> rom, const std::vector<RecordRun>& rows);
 
-// "0x1009A8"
-std::string hexOffset(std::size_t offset);
 // "2 places fit: 0x100000 and 0x180000"; more than four end in "and n more".
 std::string placesFit(const std::vector<std::size_t>& starts, std::size_t total);

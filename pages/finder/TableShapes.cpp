@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 
 namespace table_shape {
@@ -85,3 +87,13 @@ bool levelUpListEnds(std::span<const std::uint8_t> rom, std::size_t at)
 }
 
 } // namespace table_shape
+
+std::string hexOffset(std::int64_t offset)
+{
+    char text[32];
+    if (offset < 0)
+        std::snprintf(text, sizeof text, "%" PRId64, offset);
+    else
+        std::snprintf(text, sizeof text, "0x%06" PRIX64, static_cast<std::uint64_t>(offset));
+    return text;
+}

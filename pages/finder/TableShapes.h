@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 // What the bytes of the pages' tables may hold: the ranges of the lists the pages show them
 // with, the form of a name field, where a cartridge pointer leads. The settings check judges
@@ -57,3 +58,6 @@ std::optional<std::size_t> pointerTarget(std::uint32_t pointer, std::size_t file
 bool levelUpListEnds(std::span<const std::uint8_t> rom, std::size_t at);
 
 } // namespace table_shape
+
+// "0x1009A8", at least six digits; a negative offset as "-5".
+std::string hexOffset(std::int64_t offset);
