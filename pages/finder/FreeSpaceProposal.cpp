@@ -5,7 +5,7 @@
 namespace {
 
 // Shorter runs are padding between tables rather than free space.
-constexpr std::size_t kShortestRun = 64 * 1024;
+constexpr std::size_t kShortestRun = 16 * 1024;
 constexpr std::uint8_t kFreeByte = 0xFF;
 
 } // namespace

@@ -76,7 +76,7 @@ void addDomainFindings(std::span<const std::uint8_t> rom, std::vector<Finding>& 
     const std::vector<ByteSpan> runs = largestFreeRuns(rom, kDomainCount);
     for (std::size_t d = 0; d < kDomainCount; ++d) {
         const std::string key = "domain" + std::to_string(d + 1);
-        std::string text = "place by hand: a free area the image page may write pictures into";
+        std::string text = "a free area the image page may write pictures into";
         if (d < runs.size())
             text += "; proposal, one of the largest runs of 0xFF: " + key + "=" + std::to_string(runs[d].start) + ", " +
                     key + "end=" + std::to_string(runs[d].end) + " (" + hexOffset(runs[d].start) + " to " +
@@ -128,11 +128,11 @@ FinderReport findSettings(std::span<const std::uint8_t> rom, const FinderInputs&
     else
         report.findings.push_back(finding("Trainer_Pic_Num", FindingStatus::NotPlaced,
                                           "not found: " + inputs.pictureFolder + " holds no trainer picture"));
-    report.findings.push_back(byHand("Skill_Machine", "place by hand: every bit pattern is a TM/HM record, so no "
-                                                      "shape tells the table from other data"));
+    report.findings.push_back(byHand("Skill_Machine", "every bit pattern is a TM/HM record, so no shape tells the "
+                                                      "table from other data"));
     for (const char* starter : {"Left", "Center", "Right"})
-        report.findings.push_back(byHand(starter, "place by hand: a starter is one 16-bit monster number, which "
-                                                  "countless places hold"));
+        report.findings.push_back(byHand(starter, "a starter is one 16-bit monster number, which countless places "
+                                                  "hold"));
     std::stable_sort(report.findings.begin(), report.findings.end(),
                      [](const Finding& a, const Finding& b) { return orderOf(a.key) < orderOf(b.key); });
     return report;
