@@ -89,7 +89,10 @@ bool backUp(const std::string& path, const std::vector<std::uint8_t>& old, std::
             std::string& reason)
 {
     for (int number = 1; number <= kMostBackups; ++number) {
-        backupPath = path + (number == 1 ? std::string() : "." + std::to_string(number)) + ".bak";
+        backupPath = path;
+        if (number > 1)
+            backupPath.append(".").append(std::to_string(number));
+        backupPath.append(".bak");
         if (!fileExists(backupPath))
             return writeNewFile(backupPath, old, reason);
     }

@@ -163,7 +163,7 @@ std::vector<std::string> FinderReport::lines() const
     for (const Finding& finding : findings) {
         std::string setting = finding.key;
         if (finding.written()) {
-            setting += "=" + std::to_string(finding.value);
+            setting.append("=").append(std::to_string(finding.value));
             if (!finding.countKey.empty())
                 setting += ", " + finding.countKey + "=" + std::to_string(finding.count);
         } else if (!finding.countKey.empty()) {
