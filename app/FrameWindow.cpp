@@ -142,7 +142,11 @@ void onSize(LPARAM size)
 
 void onDestroy(HWND frame)
 {
-    writeWindowPlacement(settingsPath(g_tabs.programDirectory()), frame);
+    const std::string settings = settingsPath(g_tabs.programDirectory());
+    // The window goes away: only a message box is left to say so.
+    if (!writeWindowPlacement(settings, frame))
+        MessageBoxA(nullptr, ("ウインドウの位置を「" + settings + "」に保存できませんでした。ファイルは元のままです。").c_str(),
+                    "Error", MB_OK | MB_ICONWARNING);
     if (CWindowBase* page = g_tabs.currentPage())
         page->Destroy(1);
     g_tabs.releaseAndFreePages();

@@ -4,20 +4,14 @@
 #include "core/Profile.h"
 
 #include <array>
-#include <cstdio>
+#include <vector>
 
 namespace {
 
 constexpr const char* kSection = "Calvanter";
 constexpr std::size_t kValueSize = 30;
 constexpr std::array<const char*, 5> kKeys = {"WindowX", "WindowY", "WindowSizeX", "WindowSizeY", "ShowCmd"};
-
-void writeNumber(const std::string& settingsFile, const char* key, long value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%ld", value);
-    profileWriteString(settingsFile, kSection, key, text);
-}
+constexpr std::size_t kShowCommand = 4;
 
 } // namespace
 
@@ -33,19 +27,24 @@ std::optional<SavedPlacement> readWindowPlacement(const std::string& settingsFil
     return SavedPlacement{values[0], values[1], values[2], values[3], values[4]};
 }
 
-void writeWindowPlacement(const std::string& settingsFile, HWND frame)
+bool writeWindowPlacement(const std::string& settingsFile, HWND frame)
 {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (!GetWindowPlacement(frame, &placement))
-        return;
-    if (placement.showCmd != SW_SHOWMAXIMIZED && placement.showCmd != SW_SHOWMINIMIZED) {
-        RECT rect{};
-        GetWindowRect(frame, &rect);
-        writeNumber(settingsFile, "WindowX", rect.left);
-        writeNumber(settingsFile, "WindowY", rect.top);
-        writeNumber(settingsFile, "WindowSizeX", rect.right - rect.left);
-        writeNumber(settingsFile, "WindowSizeY", rect.bottom - rect.top);
+        return true;
+    RECT rect{};
+    GetWindowRect(frame, &rect);
+    const std::array<long, kKeys.size()> values = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                                   static_cast<long>(placement.showCmd)};
+    const bool keepsRectangle = placement.showCmd == SW_SHOWMAXIMIZED || placement.showCmd == SW_SHOWMINIMIZED;
+    std::array<std::string, kKeys.size()> texts;
+    std::vector<ProfileEntry> changed;
+    for (std::size_t i = keepsRectangle ? kShowCommand : 0; i < kKeys.size(); ++i) {
+        texts[i] = std::to_string(values[i]);
+        if (profileReadString(settingsFile, kSection, kKeys[i], "", kValueSize) != texts[i])
+            changed.push_back({kKeys[i], texts[i]});
     }
-    writeNumber(settingsFile, "ShowCmd", static_cast<long>(placement.showCmd));
+    // Setting.ini is the user's: it is rewritten only when the placement changed.
+    return changed.empty() || profileWriteStrings(settingsFile, kSection, changed);
 }

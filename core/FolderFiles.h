@@ -19,7 +19,6 @@ std::vector<std::string> fileNamesIn(const std::string& folder);
 
 bool fileExists(const std::string& path);
 bool removeFile(const std::string& path);
-// Puts the file `from` in the place of `to`, replacing it, in one step of the file system:
-// `to` is either the old file or the whole new one. False on failure (see
-// lastSystemErrorText()).
+// Puts the file from in the place of the file to, in one step: to is either as it was or
+// replaced whole.
 bool replaceFile(const std::string& from, const std::string& to);

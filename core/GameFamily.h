@@ -9,6 +9,8 @@
 // Where a ROM holds its game code.
 inline constexpr std::int64_t kGameCodeOffset = 0xAC;
 inline constexpr std::size_t kGameCodeLength = 4;
+// The cartridge header, game code included: no table lives there and nothing writes there.
+inline constexpr std::int64_t kCartridgeHeaderSize = 0xC0;
 
 // The game code as the session reads it: the four bytes up to the first zero byte.
 std::string gameCodeText(std::span<const std::uint8_t, kGameCodeLength> bytes);

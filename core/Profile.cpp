@@ -1,5 +1,7 @@
 #include "core/Profile.h"
 
+#include "core/FolderFiles.h"
+
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -68,11 +70,34 @@ void forEachLine(std::string_view text, Visit visit)
     }
 }
 
-std::vector<std::string> readLines(const std::string& path)
+// A missing file reads as an empty one; a file that is there but cannot be read gives nothing,
+// so that it is never replaced by the few keys written into it.
+std::optional<std::vector<std::string>> readLines(const std::string& path)
 {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return fileExists(path) ? std::nullopt : std::optional(std::vector<std::string>());
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return std::nullopt;
     std::vector<std::string> lines;
-    forEachLine(readWholeFile(path), [&](std::string_view line) { lines.emplace_back(line); });
+    forEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
+}
+
+// The lines go to "<path>.new", which then takes the file's place.
+bool replaceLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    const std::string written = path + ".new";
+    {
+        std::ofstream out(written, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : lines)
+            out << line << "\r\n";
+        if (out.flush() && (out.close(), !out.fail()) && replaceFile(written, path))
+            return true;
+    }
+    removeFile(written);
+    return false;
 }
 
 // "[name]" gives name; anything else is not a section header.
@@ -149,10 +174,11 @@ std::string profileReadString(const std::string& path, std::string_view section,
     return cutToBuffer(std::string(match.value_or(fallback)), bufferSize);
 }
 
-bool profileWriteString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value)
+namespace {
+
+// Puts key=value into the section of the lines, creating the section or the key as needed.
+void setKey(std::vector<std::string>& lines, std::string_view section, std::string_view key, std::string_view value)
 {
-    std::vector<std::string> lines = readLines(path);
     std::string entry = std::string(key) + "=" + std::string(value);
 
     bool inSection = false;
@@ -172,74 +198,38 @@ bool profileWriteString(const std::string& path, std::string_view section, std::
         std::string_view lineKey, lineValue;
         if (inSection && keyValue(lines[i], lineKey, lineValue) && equalsIgnoringCase(lineKey, key)) {
             lines[i] = entry;
-            sectionEnd = std::string::npos;
-            break;
+            return;
         }
     }
-    if (sectionEnd != std::string::npos) {
-        if (sectionSeen) {
-            // Keep the new key next to the section's last non-empty line.
-            std::size_t at = sectionEnd;
-            while (at > 0 && trim(lines[at - 1]).empty())
-                --at;
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
-        } else {
-            lines.push_back(std::string("[").append(section).append("]"));
-            lines.push_back(entry);
-        }
-    }
-
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    for (const std::string& line : lines)
-        out << line << "\r\n";
-    return static_cast<bool>(out.flush());
-}
-
-std::string profileTextWithKeys(std::string_view text, std::string_view section,
-                                const std::vector<std::pair<std::string, std::string>>& keys)
-{
-    std::vector<std::string> lines;
-    forEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
-    for (const auto& [key, value] : keys) {
-        const std::string entry = key + "=" + value;
-        bool inSection = false;
-        bool written = false;
-        std::size_t sectionEnd = lines.size();
-        bool sectionSeen = false;
-        for (std::size_t i = 0; i < lines.size() && !written; ++i) {
-            std::string_view name;
-            if (sectionName(lines[i], name)) {
-                if (inSection && sectionEnd == lines.size())
-                    sectionEnd = i;
-                inSection = equalsIgnoringCase(name, section);
-                sectionSeen = sectionSeen || inSection;
-                continue;
-            }
-            std::string_view lineKey, lineValue;
-            if (inSection && keyValue(lines[i], lineKey, lineValue) && equalsIgnoringCase(lineKey, key)) {
-                lines[i] = entry;
-                written = true;
-            }
-        }
-        if (written)
-            continue;
-        if (!sectionSeen) {
-            lines.push_back(std::string("[").append(section).append("]"));
-            lines.push_back(entry);
-            continue;
-        }
-        // Next to the first such section's last non-empty line.
+    if (sectionSeen) {
+        // Keep the new key next to the section's last non-empty line.
         std::size_t at = sectionEnd;
         while (at > 0 && trim(lines[at - 1]).empty())
             --at;
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    } else {
+        lines.push_back(std::string("[").append(section).append("]"));
+        lines.push_back(entry);
     }
-    std::string result;
-    for (const std::string& line : lines)
-        result += line + "\r\n";
-    return result;
+}
+
+} // namespace
+
+bool profileWriteString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value)
+{
+    const ProfileEntry entry{key, value};
+    return profileWriteStrings(path, section, std::span(&entry, 1));
+}
+
+bool profileWriteStrings(const std::string& path, std::string_view section, std::span<const ProfileEntry> entries)
+{
+    std::optional<std::vector<std::string>> lines = readLines(path);
+    if (!lines)
+        return false;
+    for (const ProfileEntry& entry : entries)
+        setKey(*lines, section, entry.key, entry.value);
+    return replaceLines(path, *lines);
 }
 
 ProfileFile ProfileFile::load(const std::string& path)

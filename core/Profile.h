@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
-#include <vector>
 
 // The part of GetPrivateProfileStringA / WritePrivateProfileStringA that the program relies
 // on, portable: sections and keys match case-insensitively (ASCII letters), values are trimmed
@@ -16,16 +15,18 @@ std::string profileReadString(const std::string& path, std::string_view section,
                               std::string_view fallback, std::size_t bufferSize);
 
 // Writes key=value into the section, creating the file, the section or the key as needed.
-// Returns false when the file cannot be written.
+// The new contents go to a file beside it, which replaces the file only when it was written
+// whole: a failure keeps the old file as it was. Returns false when the file exists but cannot
+// be read, or cannot be written.
 bool profileWriteString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 
-// The text of a profile file with key=value written into the section for every pair, as
-// profileWriteString would write them one by one: the first line of a key in a section of
-// that name is replaced, a new key goes after the section's last non-empty line, a missing
-// section is added at the end. Every other line stays as it was; lines end in CR LF.
-std::string profileTextWithKeys(std::string_view text, std::string_view section,
-                                const std::vector<std::pair<std::string, std::string>>& keys);
+struct ProfileEntry {
+    std::string_view key;
+    std::string_view value;
+};
+// Several keys of one section in one replacement of the file, as profileWriteString.
+bool profileWriteStrings(const std::string& path, std::string_view section, std::span<const ProfileEntry> entries);
 
 // A profile file read once: every key of every section, looked up exactly as
 // profileReadString looks it up in the file, without reading the file again. A large

@@ -5,6 +5,10 @@
 #include "core/Profile.h"
 #include "core/ui/NoticeStatusLine.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -41,10 +45,19 @@ bool samePrefix(const std::string& name, const std::string& prefix)
     if (name.size() < prefix.size())
         return false;
 #ifdef _WIN32
-    // File names on Windows match without regard to ASCII case.
+    // File names on Windows match without regard to ASCII case. Walk by characters: the second
+    // byte of a double-byte character is no letter (ア is 83 41, ヂ is 83 61).
     const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(prefix.begin(), prefix.end(), name.begin(),
-                      [&](char a, char b) { return fold(a) == fold(b); });
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(prefix[i])) && i + 1 < prefix.size()) {
+            if (prefix.compare(i, 2, name, i, 2) != 0)
+                return false;
+            ++i;
+        } else if (fold(prefix[i]) != fold(name[i])) {
+            return false;
+        }
+    }
+    return true;
 #else
     return name.compare(0, prefix.size(), prefix) == 0;
 #endif

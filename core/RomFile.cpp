@@ -1,5 +1,7 @@
 #include "core/RomFile.h"
 
+#include "core/GameFamily.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -77,6 +79,8 @@ RomFile& RomFile::operator=(RomFile&& other) noexcept
         m_fd = std::exchange(other.m_fd, -1);
 #endif
         m_errorText = std::move(other.m_errorText);
+        m_keepsHeader = std::exchange(other.m_keepsHeader, false);
+        m_position = std::exchange(other.m_position, 0);
     }
     return *this;
 }
@@ -94,7 +98,9 @@ RomFile RomFile::openGuarded(const std::string& path, Creation creation)
         refused.fail(refusal);
         return refused;
     }
-    return openWith(path, creation);
+    RomFile file = openWith(path, creation);
+    file.m_keepsHeader = true;
+    return file;
 }
 
 RomFile RomFile::openForWriting(const std::string& path)
@@ -186,10 +192,11 @@ bool RomFile::seek(std::int64_t offset)
         failWithSystemError();
         return false;
     }
+    m_position = offset;
     return true;
 }
 
-std::int64_t RomFile::readSome(std::span<std::uint8_t> out)
+std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
 {
     std::int64_t total = 0;
     while (total < static_cast<std::int64_t>(out.size())) {
@@ -206,7 +213,7 @@ std::int64_t RomFile::readSome(std::span<std::uint8_t> out)
     return total;
 }
 
-bool RomFile::write(std::span<const std::uint8_t> data)
+bool RomFile::writeBytes(std::span<const std::uint8_t> data)
 {
     std::size_t total = 0;
     while (total < data.size()) {
@@ -285,10 +292,11 @@ bool RomFile::seek(std::int64_t offset)
         failWithSystemError();
         return false;
     }
+    m_position = offset;
     return true;
 }
 
-std::int64_t RomFile::readSome(std::span<std::uint8_t> out)
+std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
 {
     std::size_t total = 0;
     while (total < out.size()) {
@@ -306,7 +314,7 @@ std::int64_t RomFile::readSome(std::span<std::uint8_t> out)
     return static_cast<std::int64_t>(total);
 }
 
-bool RomFile::write(std::span<const std::uint8_t> data)
+bool RomFile::writeBytes(std::span<const std::uint8_t> data)
 {
     std::size_t total = 0;
     while (total < data.size()) {
@@ -337,6 +345,27 @@ std::int64_t RomFile::size()
 }
 
 #endif
+
+std::int64_t RomFile::readSome(std::span<std::uint8_t> out)
+{
+    const std::int64_t got = readBytes(out);
+    m_position = got < 0 ? kUnknownPosition : m_position + got;
+    return got;
+}
+
+bool RomFile::write(std::span<const std::uint8_t> data)
+{
+    if (m_keepsHeader && !data.empty() && m_position < kCartridgeHeaderSize) {
+        fail(kHeaderWriteRefusedText);
+        return false;
+    }
+    if (!writeBytes(data)) {
+        m_position = kUnknownPosition;
+        return false;
+    }
+    m_position += static_cast<std::int64_t>(data.size());
+    return true;
+}
 
 bool RomFile::read(std::span<std::uint8_t> out)
 {

@@ -16,7 +16,8 @@ public:
 
 // One open file for the length of one user action: CreateFileA/ReadFile/WriteFile on
 // Windows, open/read/write elsewhere. Never shared, never truncated. Every failure keeps
-// the system's text for it, so the caller can hand it to the shared error text.
+// the system's text for it, so the caller can hand it to the shared error text. A ROM opened
+// for writing refuses every write that would touch its cartridge header.
 class RomFile {
 public:
     // Existing file only.
@@ -47,7 +48,8 @@ public:
     bool seek(std::int64_t offset);
     // Reads exactly out.size() bytes; fewer is a failure with an end-of-file text.
     bool read(std::span<std::uint8_t> out);
-    // Writes exactly data.size() bytes; fewer is a failure with a disk-full text.
+    // Writes exactly data.size() bytes; fewer is a failure with a disk-full text. On a ROM
+    // opened for writing, bytes that would land in the cartridge header are refused whole.
     bool write(std::span<const std::uint8_t> data);
     // Reads up to out.size() bytes; returns the count, or -1 on failure.
     std::int64_t readSome(std::span<std::uint8_t> out);
@@ -62,6 +64,10 @@ private:
     static RomFile openWith(const std::string& path, Creation creation);
     void fail(const std::string& text);
     void failWithSystemError();
+    std::int64_t readBytes(std::span<std::uint8_t> out);
+    bool writeBytes(std::span<const std::uint8_t> data);
+    // After a failed transfer, until the next seek: no write counts as past the header.
+    static constexpr std::int64_t kUnknownPosition = -1;
 
 #ifdef _WIN32
     void* m_handle = nullptr;
@@ -69,6 +75,9 @@ private:
     int m_fd = -1;
 #endif
     std::string m_errorText;
+    bool m_keepsHeader = false;
+    // Where the next read or write begins, as this object moved it.
+    std::int64_t m_position = 0;
 };
 
 // Up to size bytes of the file at offset, through one open for reading: fewer at the end of
@@ -76,6 +85,10 @@ private:
 // there.
 std::vector<std::uint8_t> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size,
                                          std::string& errorText);
+
+// Why a write into the cartridge header was refused.
+inline constexpr const char* kHeaderWriteRefusedText
+    = "カートリッジヘッダー(0x00～0xBF)には書き込めません。アドレスを確かめてください。";
 
 // The system's text for the calling thread's last error, as the status line shows it.
 std::string lastSystemErrorText();

@@ -105,11 +105,13 @@ int CTabSystem::ReadAll()
         statusProgress(m_status, progress);
     }
     m_settings.reset();
-    for (auto& page : m_pages) {
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        CWindowBase* page = m_pages[i].get();
         if (!page)
             continue;
         if (!page->DataRead(file)) {
             file.close();
+            forgetPagesFrom(i);
             statusPrint(m_status, "%s::DataRead を実行中にエラーが発生しました。%s", page->className(),
                         m_errorText.c_str());
             m_loaded = true;
@@ -167,6 +169,21 @@ int CTabSystem::RomWrite()
     file.close();
     statusShow(m_status, "保存しました。");
     return 1;
+}
+
+// The failed page and those after it hold tables that were never read from this ROM: they go
+// back to their state before any ROM, so that they show nothing and write nothing. The
+// current page shows what it holds now.
+void CTabSystem::forgetPagesFrom(std::size_t first)
+{
+    for (std::size_t i = first; i < m_pages.size(); ++i) {
+        if (CWindowBase* page = m_pages[i].get()) {
+            page->Release();
+            page->Reset();
+        }
+    }
+    if (CWindowBase* page = currentPage())
+        page->InitDialog(nullptr);
 }
 
 void CTabSystem::ReleaseAll()

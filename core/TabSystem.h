@@ -77,6 +77,7 @@ public:
 
 private:
     void setSaveEnabled(bool enabled);
+    void forgetPagesFrom(std::size_t first);
 
     WindowHandle m_tabControl = nullptr;
     std::vector<std::unique_ptr<CWindowBase>> m_pages;

@@ -47,18 +47,24 @@ std::vector<std::uint8_t> encodeText(std::string_view text, int allowedBytes)
 
     std::array<std::uint8_t, kTextBufferBytes> out{};
     std::size_t o = 0;
+    bool endEncoded = false;
     // The end of the text is encoded once, as 0x00; a unit starting after it ends the loop.
     for (std::size_t p = 0; o < limit && p <= input.size();) {
         const EncodedUnit unit = unitAt(input, p);
+        endEncoded = p >= input.size();
         p += unit.length;
         if (unit.hasCode)
             out[o++] = unit.code;
     }
-    out[limit] = GameCodec::kTerminator;
-    // A short text without its own end marker would run on into the old remainder in the ROM:
-    // the byte after its end code ends it instead.
-    if (o < limit && std::find(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(o), GameCodec::kTerminator)
-                         == out.begin() + static_cast<std::ptrdiff_t>(o))
+    const auto codes = out.begin() + static_cast<std::ptrdiff_t>(o);
+    // A text without its own end marker would run on into the old remainder in the ROM: 0xFF
+    // ends it, in place of the end code, which the game would show as a full-width space.
+    if (std::find(out.begin(), codes, GameCodec::kTerminator) == codes) {
+        if (endEncoded)
+            --o;
         out[o] = GameCodec::kTerminator;
+        return {out.begin(), out.begin() + static_cast<std::ptrdiff_t>(o + 1)};
+    }
+    out[limit] = GameCodec::kTerminator;
     return {out.begin(), out.begin() + static_cast<std::ptrdiff_t>(o + 1)};
 }

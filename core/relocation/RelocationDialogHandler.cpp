@@ -6,7 +6,6 @@
 #include "core/ui/StatusLine.h"
 #include "core/ui/WindowMessages.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -122,11 +121,11 @@ void RelocationDialogHandler::search()
         message("でーたタイプがおかしいです。", "error");
         return;
     }
-    // A count whose table cannot lie inside the range (or inside any cartridge) would only
-    // scan for nothing, or ask for gigabytes once a candidate were found.
+    // A count whose table cannot lie inside any cartridge would ask for gigabytes once a
+    // candidate were found.
     const std::int32_t count = parseDecimal(controls.text(kCount, kInputLength));
     const std::int64_t bytes = acceptsCount(count) ? m_parameters.bytesNeeded(count, dataType) : 0;
-    if (bytes <= 0 || bytes > std::min<std::int64_t>(end - start, kLargestTableBytes)) {
+    if (bytes <= 0 || bytes > static_cast<std::int64_t>(kLargestTableBytes)) {
         message(m_parameters.badCountText, "error");
         return;
     }
@@ -140,7 +139,8 @@ void RelocationDialogHandler::search()
     }
 
     controls.clearItems(kCandidates);
-    if (!GbaRom_Search_Data({start, end, bytes, controls.isChecked(kStopAtFirst), maximum})) {
+    // A range smaller than the table holds no candidate.
+    if (bytes > end - start || !GbaRom_Search_Data({start, end, bytes, controls.isChecked(kStopAtFirst), maximum})) {
         message("検索できませんでした。", "error");
         return;
     }
@@ -203,10 +203,14 @@ void RelocationDialogHandler::store()
                                                                              : m_parameters.areaFailedText;
         if (box)
             message(box, "Error");
-        controls.endDialog(kCancel);
+        // The pointer is written last, so nothing leads to a failed area: the candidates stay
+        // for the user to pick another.
+        if (m_parameters.closesAfterEveryStore)
+            controls.endDialog(kCancel);
         return;
     }
-    statusShow(m_context.statusLine(), "保存しました。");
+    const bool areaOnly = !choice.copyOldEntries && m_parameters.uncopiedAreaText;
+    statusShow(m_context.statusLine(), areaOnly ? m_parameters.uncopiedAreaText : "保存しました。");
     m_page.relocated(choice);
     controls.endDialog(kStore);
 }

@@ -55,6 +55,7 @@ const RelocationParameters kTrainerRelocation = {
     .bytesNeeded = partyBytes,
     .defaultMaximum = "100",
     .closesAfterEveryStore = true,
+    .uncopiedAreaText = "初期化しました。",
     .areaOperation = "GbaRom_Tamblor_New_Data",
     .pointerOperation = "GbaRom_Data_Save",
     .openFailedText = "ファイルの読み込みに失敗しました。",

@@ -20,8 +20,10 @@ struct RelocationParameters {
     // Bytes of 0xFF the search asks for; count is within the accepted range.
     std::int64_t (*bytesNeeded)(std::int64_t count, int dataType) = nullptr;
     const char* defaultMaximum = "10";
-    // The dialog closes after "設定" also when it refused.
+    // The dialog closes after "設定" also when it refused or the write-out failed.
     bool closesAfterEveryStore = false;
+    // The status line after a move that copied no old entry; null for "保存しました。".
+    const char* uncopiedAreaText = nullptr;
     // The write-out's names in failure messages: the new area (and the open), the pointer.
     const char* areaOperation = "";
     const char* pointerOperation = "";

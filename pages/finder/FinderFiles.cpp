@@ -18,7 +18,6 @@ namespace {
 constexpr int kHighestPictureNumber = 255;
 // Copies "Setting.ini.bak", "Setting.ini.2.bak", ... up to this many.
 constexpr int kMostBackups = 999;
-constexpr const char* kNewFileSuffix = ".new";
 
 // The system's texts end in a line break; a report line does not.
 std::string withoutLineEnd(std::string text)
@@ -129,28 +128,21 @@ SettingsWrite writeFoundSettings(const std::string& folder, const FinderReport& 
 {
     SettingsWrite write;
     const std::string path = settingsPath(folder);
-    std::vector<std::uint8_t> old;
-    const bool hadFile = fileExists(path);
-    if (hadFile && !readWhole(path, old, write.reason))
-        return write;
-    const std::string text = profileTextWithKeys(
-        std::string_view(reinterpret_cast<const char*>(old.data()), old.size()), report.gameCode, report.settings());
-
-    const std::string newPath = path + kNewFileSuffix;
-    // A new file left by a write that failed half-way is ours to replace.
-    if (fileExists(newPath) && !removeFile(newPath)) {
-        write.reason = "cannot remove " + newPath + ": " + withoutLineEnd(lastSystemErrorText());
-        return write;
+    if (fileExists(path)) {
+        std::vector<std::uint8_t> old;
+        if (!readWhole(path, old, write.reason) || !backUp(path, old, write.backupPath, write.reason))
+            return write;
     }
-    if (!writeNewFile(newPath, bytesOf(text), write.reason))
-        return write;
-    if (hadFile && !backUp(path, old, write.backupPath, write.reason)) {
-        removeFile(newPath);
-        return write;
-    }
-    if (!replaceFile(newPath, path)) {
-        write.reason = "cannot replace " + path + ": " + withoutLineEnd(lastSystemErrorText());
-        removeFile(newPath);
+    const std::vector<std::pair<std::string, std::string>> settings = report.settings();
+    std::vector<ProfileEntry> entries;
+    for (const auto& [key, value] : settings)
+        entries.push_back({key, value});
+    if (!profileWriteStrings(path, report.gameCode, entries)) {
+        write.reason = "cannot write " + path + ": " + withoutLineEnd(lastSystemErrorText());
+        // Setting.ini is as it was: its copy would only be a second one.
+        if (!write.backupPath.empty())
+            removeFile(write.backupPath);
+        write.backupPath.clear();
         return write;
     }
     write.done = true;

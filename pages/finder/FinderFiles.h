@@ -23,6 +23,6 @@ struct SettingsWrite {
 };
 
 // Writes the report's keys into the game code's section of <folder>/Setting.ini, keeping
-// every other section and key: the new file is written beside the old one and takes its
-// place only when it was written whole, after a copy of the old one was made beside it.
+// every other section and key, after a copy of the old file was made beside it; the file is
+// replaced only when the new one was written whole.
 SettingsWrite writeFoundSettings(const std::string& folder, const FinderReport& report);

@@ -3,6 +3,7 @@
 #include "core/GameSettings.h"
 #include "core/WindowBase.h"
 #include "core/ui/DialogControls.h"
+#include "pages/image/DomainSearch.h"
 #include "pages/image/ImageDialog.h"
 #include "pages/image/Palette.h"
 #include "pages/image/Picture.h"
@@ -104,6 +105,7 @@ private:
     // Writing into the ROM (ImageWriteOut.cpp): each encoder returns the size of its stream.
     std::size_t CompressImage(bool front, std::span<std::uint8_t> stream) const;
     std::size_t CompressPal(bool normal, std::span<std::uint8_t> stream) const;
+    std::vector<UsedBytes> streamsIn(RomFile& file, const WriteArea& domain) const;
 
     Palette m_normalPalette{};
     Palette m_shinyPalette{};

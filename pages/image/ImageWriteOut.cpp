@@ -35,6 +35,32 @@ std::size_t trueLength(std::span<const std::uint8_t> stream)
 
 } // namespace
 
+// Every stream an entry of the four tables points at inside the domain, as far as the
+// decoder reads it: a later write into the domain must leave them whole.
+std::vector<UsedBytes> CImage::streamsIn(RomFile& file, const WriteArea& domain) const
+{
+    std::vector<UsedBytes> used;
+    if (!domain.isSet())
+        return used;
+    std::vector<std::uint8_t> source(kStreamBufferSize);
+    std::vector<std::uint8_t> decoded(kLargestPicture);
+    for (std::size_t item = 0; item < kImageItemCount; ++item) {
+        for (std::int32_t entry = 0; entry < m_picsNum; ++entry) {
+            const std::int64_t offset = cartridge::offsetWithoutBaseBit(entryPointer(static_cast<ImageItem>(item), entry));
+            if (offset < domain.start || offset >= static_cast<std::int64_t>(domain.start) + domain.length)
+                continue;
+            const std::int64_t got = file.seek(offset) ? file.readSome(source) : -1;
+            if (got <= 0)
+                continue;
+            const lz77::DecompressResult stream
+                = lz77::Decompress(std::span(source).first(static_cast<std::size_t>(got)), decoded);
+            if (stream.status != lz77::DecompressStatus::NotCompressed)
+                used.push_back({offset, offset + static_cast<std::int64_t>(std::max<std::size_t>(stream.end, 1))});
+        }
+    }
+    return used;
+}
+
 std::size_t CImage::CompressImage(bool front, std::span<std::uint8_t> stream) const
 {
     const int frames = front ? m_frontFrames : m_backFrames;
@@ -87,8 +113,9 @@ void CImage::ReCompress(ImageItem item)
     } else if (m_outputMode != OutputMode::Append) {
         context().setErrorText("");
         std::string errorText;
-        const std::optional<std::uint32_t> found =
-            searchDomain(file, m_domains[static_cast<std::size_t>(m_outputMode)], size, errorText);
+        const WriteArea& domain = m_domains[static_cast<std::size_t>(m_outputMode)];
+        const std::vector<UsedBytes> used = streamsIn(file, domain);
+        const std::optional<std::uint32_t> found = searchDomain(file, domain, size, used, errorText);
         if (!found) {
             context().setErrorText(errorText);
             statusPrint(status, "CImage::ReCompress 使用可能なスペースが見つかりません。 %s",

@@ -143,8 +143,11 @@ void CSolid_Value::saveLevelUpList()
     }
     const std::size_t entries = m_levelUpList.size() / list::kEntrySize;
     const std::size_t written = std::min(entries, m_levelUpRoom);
-    if (written == 0)
+    if (written == 0) {
+        if (entries > 0)
+            statusShow(status, "Romのリストは0個で終わっているので、保存しませんでした。");
         return;
+    }
     RomFile file = RomFile::openForUpdating(romPath());
     const std::uint32_t offset = m_levelUpOffsets[static_cast<std::size_t>(m_currentMonster)];
     if (!file.isOpen() || !file.seek(offset) ||
@@ -166,9 +169,8 @@ void CSolid_Value::relocateLevelUpList()
         return;
     }
     LevelUpRelocation relocation(*this);
-    RelocationDialogHandler relocationDialog(context(), className(), kMonsterRelocation,
-                                             {std::to_string(m_levelUpList.size() / level_up_list::kEntrySize)},
-                                             relocation);
+    // The count edit starts empty: the current length is shown beside the list already.
+    RelocationDialogHandler relocationDialog(context(), className(), kMonsterRelocation, {}, relocation);
     relocationDialog.run(dialog());
 }
 

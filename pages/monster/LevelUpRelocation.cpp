@@ -17,8 +17,11 @@ std::vector<std::uint8_t> LevelUpRelocation::relocatedArea(const RelocationChoic
     const std::size_t count = static_cast<std::size_t>(std::max(choice.count, 0));
     std::vector<std::uint8_t> area((count + 1) * level_up_list::kEntrySize, 0);
     if (choice.copyOldEntries) {
+        // Entries after an end entry (a cached count longer than the list) were never the list's:
+        // copied, the end would cut the new list short.
         const std::vector<std::uint8_t>& old = m_page.levelUpList();
-        std::copy_n(old.begin(), std::min(old.size(), count * level_up_list::kEntrySize), area.begin());
+        const std::size_t copied = std::min(level_up_list::entriesBeforeEnd(old), count);
+        std::copy_n(old.begin(), copied * level_up_list::kEntrySize, area.begin());
     }
     std::fill(area.end() - level_up_list::kEntrySize, area.end(), 0xFF);
     return area;

@@ -11,8 +11,6 @@
 
 namespace {
 
-// The cartridge header, game code included: no table belongs there.
-constexpr std::int64_t kHeaderSize = 0xC0;
 constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
 
 // One line of the report and the problems found while making it.
@@ -35,7 +33,7 @@ public:
     ConfigurationCheck(std::span<const std::uint8_t> rom, GameSettings settings)
         : m_rom(rom), m_settings(std::move(settings))
     {
-        addOccupant({kNoEntry, {}, "the cartridge header"}, "the cartridge header", {0, kHeaderSize});
+        addOccupant({kNoEntry, {}, "the cartridge header"}, "the cartridge header", {0, kCartridgeHeaderSize});
     }
 
     // False when the section holds none of the program's keys.

@@ -423,6 +423,37 @@ TEST_F(ImageDialog, ADomainRunExactlyAsLongAsTheDataIsNotUsed)
     saveAndExpect(expected);
 }
 
+TEST_F(ImageDialog, AStreamEndingInFreeBytesIsNeverOverwrittenByTheNextWrite)
+{
+    // Domain 1 is 0x1000-0x3000, free; colour 15 everywhere ends a literal picture in 0xFF words.
+    writeSettings(dir.path(), "BPRJ", "MonsterPics=256\r\nMonsterPal=288\r\nMonsterBackPics=320\r\n"
+                                      "MonsterShinyPal=352\r\nPicsNum=2\r\ndomain1=4096\r\ndomain1end=12288\r\n");
+    Bytes rom = imageRom();
+    rom.resize(0x3000, 0xFF);
+    open(std::move(rom));
+    check(kNoCompression, true);
+    check(kOutputModes[0], true);
+    import(bitmapFile(64, kBlackTable, 0xFF), {kFrontSelected});
+    press(kWrite);
+    import(bitmapFile(64, kBlackTable, 0xFF), {kBackSelected});
+    press(kWrite);
+
+    Bytes literal = {0x10, 0x00, 0x08, 0x00};
+    for (int block = 0; block < 256; ++block) {
+        literal.push_back(0x00);
+        literal.insert(literal.end(), 8, 0xFF);
+    }
+    ASSERT_EQ(literal.size(), 2308u);
+    Bytes expected = bytes;
+    putBytes(expected, 0x1000, literal);
+    putBytes(expected, 0x1904, literal);
+    putBytes(expected, 0x100, {0x00, 0x10, 0x00, 0x08});
+    putBytes(expected, 0x140, {0x04, 0x19, 0x00, 0x08});
+    saveAndExpect(expected);
+    EXPECT_EQ(page().storedSize(ImageItem::FrontPicture), 2308u);
+    EXPECT_EQ(page().storedSize(ImageItem::BackPicture), 2308u);
+}
+
 TEST_F(ImageDialog, WithBackupsOnTheFirstWriteCopiesTheFileFirst)
 {
     open();

@@ -1,5 +1,6 @@
 #include "core/FieldStore.h"
 #include "core/Profile.h"
+#include "core/RomFile.h"
 #include "core/TabSystem.h"
 #include "core/relocation/RelocationDialog.h"
 #include "core/ui/DialogControls.h"
@@ -98,7 +99,7 @@ protected:
     {
         shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
             EXPECT_EQ(controls.caption(), "ざるばとえでぃた～");
-            EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "2");
+            EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "");
             searchAndStore(controls, command, count, "0xE000", "0xE040", copy);
         });
         press(kLevelRelocate);
@@ -327,8 +328,31 @@ TEST_F(MonsterDialog, CachedCountsNeverSaveBeyondTheEndEntryNorAnotherMonstersLi
     EXPECT_EQ(dialog().itemCount(kLevelList), 1);
 }
 
+// A list that cannot be written in place says why on the status line and writes nothing.
+TEST_F(MonsterDialog, AListThatIsNotSavedOrMovedSaysWhy)
+{
+    cache("waza.ini", "0x0000C800", "3");
+    open();
+    ASSERT_EQ(dialog().itemCount(kLevelList), 3);
+    press(kLevelSave);
+    EXPECT_EQ(status.last(), "Romのリストは0個で終わっているので、保存しませんでした。");
+
+    // 4096 entries from 0xC800 run past the end of the file.
+    cache("waza.ini", "0x0000C800", "4096");
+    select(kMonster, 1);
+    select(kMonster, 0);
+    press(kLevelSave);
+    EXPECT_EQ(status.last(), "技のリストを読み取れなかったので、保存しませんでした。");
+    press(kLevelRelocate);
+    EXPECT_EQ(status.last(), "技のリストを読み取れなかったので、移動できません。");
+    EXPECT_TRUE(shell->modalTemplates().empty());
+    EXPECT_EQ(readBytes(rom), bytes);
+}
+
 TEST_F(MonsterDialog, RelocationWritesTheListAndItsEndThenThePointerTableThenTheCache)
 {
+    // A cached count past the list's end entry copies nothing from beyond it.
+    cache("waza.ini", "0x0000C810", "4");
     open();
     select(kMonster, 1);
     relocate("5", true);
@@ -455,4 +479,22 @@ TEST_F(MonsterDialog, TablesThatAreNotConfiguredKeepTheirControlsDisabled)
     open("Name_Start_Pos=256\r\n");
     EXPECT_FALSE(dialog().isEnabled(kMonster));
     EXPECT_FALSE(dialog().isEnabled(kStoreRecord));
+}
+
+TEST_F(MonsterDialog, PointersIntoTheCartridgeHeaderAreShownButNeverWritten)
+{
+    // Monster 2's list and dex 2's description point at offset 0, where an end lies at 0x10.
+    putBytes(bytes, 0x10, {0xFF, 0xFF});
+    putBytes(bytes, kPointersAt + 8, {0x00, 0x00, 0x00, 0x08});
+    putBytes(bytes, kDexAt + 56 + 12, {0x00, 0x00, 0x00, 0x08});
+    open();
+    select(kMonster, 2);
+    ASSERT_GT(dialog().itemCount(kLevelList), 0);
+    press(kLevelSave);
+    EXPECT_EQ(status.last(), kHeaderWriteRefusedText);
+    select(kDex, 2);
+    type(kDescription, "アイ");
+    press(kSaveDescription);
+    EXPECT_EQ(status.last(), kHeaderWriteRefusedText);
+    EXPECT_EQ(readBytes(rom), bytes);
 }

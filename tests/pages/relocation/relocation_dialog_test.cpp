@@ -15,9 +15,11 @@ using namespace relocation_dialog;
 
 namespace {
 
-constexpr std::size_t kPointerAt = 0x10;
+// Outside the cartridge header (0x00 to 0xBF), which no write-out may touch.
+constexpr std::size_t kPointerAt = 0x1F0;
 
-// Moves a table of 2-byte entries 0xAB 0xAB and an end byte 0xEE; its pointer is at 0x10.
+// Moves a table of 2-byte entries 0xAB 0xAB and an end byte 0xEE; its pointer is at
+// pointerAt.
 class FakeTable : public IRelocationPage {
 public:
     std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) override
@@ -30,10 +32,11 @@ public:
     {
         const std::uint8_t pointer[] = {static_cast<std::uint8_t>(choice.address),
                                         static_cast<std::uint8_t>(choice.address >> 8), 0, 0};
-        return file.seek(kPointerAt) && file.write(pointer);
+        return file.seek(pointerAt) && file.write(pointer);
     }
     void relocated(const RelocationChoice& choice) override { moves.push_back(choice); }
 
+    std::int64_t pointerAt = kPointerAt;
     std::vector<RelocationChoice> moves;
 };
 
@@ -146,7 +149,7 @@ TEST_F(RelocationDialog, SearchListsCandidatesTwoBytesIntoEachRun)
     EXPECT_TRUE(shell->messages().empty());
 }
 
-TEST_F(RelocationDialog, BadRangesAndCountsAreRefusedBeforeTheScan)
+TEST_F(RelocationDialog, BadRangesAndCountsAreRefusedAndASmallRangeFindsNothing)
 {
     run(kTypeChartRelocation, [&](IDialogControls& controls, const ScriptedShell::Command& command) {
         search(controls, command, "1", "0x6C8000", "0x6C8000");
@@ -160,7 +163,7 @@ TEST_F(RelocationDialog, BadRangesAndCountsAreRefusedBeforeTheScan)
         EXPECT_EQ(items(controls, kCandidates), std::vector<std::string>{"0x000102"});
     });
     EXPECT_EQ(shell->messageTexts(), (std::vector<std::string>{"offsetがおかしいです。", "相性の数がおかしいです。",
-                                                               "相性の数がおかしいです。", "相性の数がおかしいです。"}));
+                                                               "相性の数がおかしいです。", "検索できませんでした。"}));
     EXPECT_EQ(shell->messages()[0].caption, "error");
 
     open("ABCD");
@@ -200,6 +203,32 @@ TEST_F(RelocationDialog, StoreWritesTheAreaThenThePointer)
     EXPECT_EQ(table.moves[0].count, 1);
     EXPECT_TRUE(table.moves[0].copyOldEntries);
     EXPECT_EQ(status.last(), "保存しました。");
+}
+
+// The area goes first: a pointer that cannot be written leaves the old one and the page,
+// and the dialog keeps its candidates for another pick.
+TEST_F(RelocationDialog, AFailedPointerWriteKeepsTheOldPointerAndTheDialog)
+{
+    table.pointerAt = -1;
+    const int result = run(kMonsterRelocation, [&](IDialogControls& controls, const ScriptedShell::Command& command) {
+        search(controls, command, "1");
+        command(kStore, window_message::kButtonClicked);
+        std::vector<std::uint8_t> expected = bytes;
+        putBytes(expected, 0x102, {0xAB, 0xAB, 0xEE});
+        EXPECT_EQ(readBytes(rom), expected);
+        EXPECT_TRUE(table.moves.empty());
+        EXPECT_EQ(status.last(), "CFakePage::GbaRomData_Level_Addr_Save を実行中にエラーが発生しました。" +
+                                     endOfFileErrorText());
+        EXPECT_EQ(controls.itemCount(kCandidates), 4);
+        EXPECT_TRUE(controls.isEnabled(kStore));
+
+        table.pointerAt = kPointerAt;
+        controls.setSelection(kCandidates, 1);
+        command(kStore, window_message::kButtonClicked);
+    });
+    EXPECT_EQ(result, kStore);
+    ASSERT_EQ(table.moves.size(), 1u);
+    EXPECT_EQ(table.moves[0].address, 0x108u);
 }
 
 TEST_F(RelocationDialog, TrainerChecksDataTypeAndPartySize)

@@ -1,3 +1,4 @@
+#include "core/RomFile.h"
 #include "pages/text/TextDocumentWindow.h"
 #include "pages/text/TextPage.h"
 #include "res/resource.h"
@@ -12,12 +13,13 @@ using namespace text_document;
 
 namespace {
 
-// あい then the end byte at 0x10; five codes あいうえお and the end byte at 0x20; 0x40 bytes.
+// あい then the end byte at 0x110; five codes あいうえお and the end byte at 0x120; 0x140
+// bytes, the cartridge header below 0xC0 included.
 std::vector<std::uint8_t> smallRom()
 {
-    std::vector<std::uint8_t> rom(0x40, 0xEE);
-    putBytes(rom, 0x10, {0x01, 0x02, 0xFF});
-    putBytes(rom, 0x20, {0x01, 0x02, 0x03, 0x04, 0x05, 0xFF});
+    std::vector<std::uint8_t> rom(0x140, 0xEE);
+    putBytes(rom, 0x110, {0x01, 0x02, 0xFF});
+    putBytes(rom, 0x120, {0x01, 0x02, 0x03, 0x04, 0x05, 0xFF});
     return rom;
 }
 
@@ -73,10 +75,10 @@ TEST_F(TextDocuments, LoadShowsTheTextAndSavesWithinTheAllowedBytes)
     WindowHandle document = newDocument();
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [新規]");
-    load(document, "10");
+    load(document, "110");
     EXPECT_EQ(text(document), "あい終");
     EXPECT_EQ(page->documents().back().allowedBytes, 2);
-    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [0x10] 書き込み許可バイト数:2");
+    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [0x110] 書き込み許可バイト数:2");
     EXPECT_EQ(status.last(), "読み込み完了。");
 
     save(document, "あい終");
@@ -84,45 +86,53 @@ TEST_F(TextDocuments, LoadShowsTheTextAndSavesWithinTheAllowedBytes)
     save(document, "い終");
     EXPECT_EQ(shell->messages().back().text, "Romに書き込んでもよろしいですかッ？");
     EXPECT_EQ(shell->messages().back().caption, "注意");
-    EXPECT_EQ(readBytes(rom), writtenAt(0x10, {0x02, 0xFF, 0xFF}));
+    EXPECT_EQ(readBytes(rom), writtenAt(0x110, {0x02, 0xFF, 0xFF}));
     save(document, "あいうえお終", MessageAnswer::No);
     EXPECT_EQ(readBytes(rom), expected);
 
     // Five codes saved as one and "終": the old fifth code and end byte stay behind.
-    load(document, "0x20");
+    load(document, "0x120");
     save(document, "あ終");
-    EXPECT_EQ(readBytes(rom), writtenAt(0x20, {0x01, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(readBytes(rom), writtenAt(0x120, {0x01, 0xFF, 0x00, 0x00}));
     // The line-break units, and a text without "終" ended within the allowed bytes.
     save(document, "@\r\n^\r\n\r\n終");
-    EXPECT_EQ(readBytes(rom), writtenAt(0x20, {0xFA, 0xFB, 0xFE, 0xFF, 0x00, 0xFF}));
+    EXPECT_EQ(readBytes(rom), writtenAt(0x120, {0xFA, 0xFB, 0xFE, 0xFF, 0x00, 0xFF}));
     save(document, "い");
-    EXPECT_EQ(readBytes(rom), writtenAt(0x20, {0x02, 0x00, 0xFF}));
+    EXPECT_EQ(readBytes(rom), writtenAt(0x120, {0x02, 0xFF}));
 }
 
 TEST_F(TextDocuments, UnloadedDocumentsAndBadAddressesWriteNothingUnasked)
 {
     WindowHandle document = newDocument();
     // Never loaded: only the end byte, at the address typed, after the user's Yes.
-    controls(document).setText(kAddressEdit, "13");
+    controls(document).setText(kAddressEdit, "113");
     save(document, "あいう");
-    EXPECT_EQ(readBytes(rom), writtenAt(0x13, {0xFF}));
-    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [0x13] 書き込み許可バイト数:0");
+    EXPECT_EQ(readBytes(rom), writtenAt(0x113, {0xFF}));
+    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [0x113] 書き込み許可バイト数:0");
 
-    load(document, "10");
+    load(document, "110");
     ASSERT_EQ(text(document), "あい終");
-    load(document, "40");
+    load(document, "140");
     EXPECT_EQ(text(document), "");
     EXPECT_NE(status.last(), "読み込み完了。");
     EXPECT_FALSE(status.last().empty());
-    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [0x10] 書き込み許可バイト数:2");
+    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:1 [0x110] 書き込み許可バイト数:2");
 
     // The bytes would run past the end of the file: refused, the file keeps its size.
-    controls(document).setText(kAddressEdit, "3F");
+    controls(document).setText(kAddressEdit, "13F");
     save(document, "あい終");
     EXPECT_EQ(readBytes(rom), expected);
 
+    // The address edit's hint with digits after it reads as 0x16: a look is allowed, a write
+    // into the cartridge header is not.
+    load(document, "16進数で台詞のアドレスを入力してください12");
+    EXPECT_EQ(status.last(), "読み込み完了。");
+    save(document, "あい");
+    EXPECT_EQ(status.last(), kHeaderWriteRefusedText);
+    EXPECT_EQ(readBytes(rom), expected);
+
     tabs.setRomPath("");
-    load(document, "10");
+    load(document, "110");
     EXPECT_EQ(shell->messages().back().text, "ROMを読み込んでください。");
     EXPECT_EQ(shell->messages().back().caption, "Error");
 }
@@ -132,8 +142,8 @@ TEST_F(TextDocuments, DocumentsKeepTheirNumbersAndRecords)
     WindowHandle first = newDocument();
     WindowHandle second = newDocument();
     WindowHandle third = newDocument();
-    load(first, "10");
-    load(third, "20");
+    load(first, "110");
+    load(third, "120");
     closeWindow(second);
     ASSERT_EQ(page->documents().size(), 2u);
     EXPECT_EQ(page->documents()[0].documentNumber, 1);
@@ -161,14 +171,14 @@ TEST_F(TextDocuments, DocumentsKeepTheirNumbersAndRecords)
 
 class LongTextDocuments : public TextDocuments {
 protected:
-    // 300 line-break codes of three characters each from offset 0, and no end byte.
+    // 300 line-break codes of three characters each from offset 0xC0, and no end byte.
     LongTextDocuments() : TextDocuments(std::vector<std::uint8_t>(0x200, 0xFA)) {}
 };
 
 TEST_F(LongTextDocuments, TextWithoutEndByteCountsAsTheReadLimit)
 {
     WindowHandle document = newDocument();
-    load(document, "0");
+    load(document, "C0");
     EXPECT_EQ(page->documents().back().allowedBytes, 300);
     std::string expected;
     for (int i = 0; i < 300; ++i)
@@ -177,7 +187,7 @@ TEST_F(LongTextDocuments, TextWithoutEndByteCountsAsTheReadLimit)
 
     // At most 299 codes, then the end byte.
     save(document, expected);
-    EXPECT_EQ(readBytes(rom), writtenAt(299, {0xFF}));
+    EXPECT_EQ(readBytes(rom), writtenAt(0xC0 + 299, {0xFF}));
 }
 
 } // namespace

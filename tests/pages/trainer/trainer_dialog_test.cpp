@@ -4,6 +4,7 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/trainer/TrainerDialog.h"
 #include "pages/trainer/TrainerPage.h"
+#include "pages/trainer/TrainerRelocation.h"
 #include "tests/pages/BlankPage.h"
 #include "tests/pages/PageDialogTest.h"
 #include "tests/pages/RelocationScript.h"
@@ -349,6 +350,17 @@ TEST_F(TrainerDialog, MovesAPartyToMoreMembersOfAnotherTypeWithCopying)
     EXPECT_EQ(dialog().selection(kHeldItem), IDialogControls::kNoItem); // item 0x77 is not listed
 }
 
+TEST_F(TrainerDialog, MovesAPartyWithoutCopyingIntoZeroedMembers)
+{
+    open();
+    relocate("2", 0, false);
+    std::vector<std::uint8_t> expected = bytes;
+    putBytes(expected, 0x118, {0x02, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
+    putBytes(expected, 0x302, std::vector<std::uint8_t>(16, 0x00));
+    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(status.last(), "初期化しました。");
+}
+
 // The buffer still holds the moves of trainer 1, shown before; copied entries without
 // moves get zero moves.
 TEST_F(TrainerDialog, MembersWithoutMovesGetZeroMovesWhenMoved)
@@ -428,6 +440,15 @@ TEST_F(TrainerDialog, BitmapsThatCannotBeLoadedAreRefusedWithTheMessage)
 TEST_F(TrainerDialog, AFailedRelocationLeavesTheRecordAndTheRom)
 {
     open();
+    const std::vector<std::uint8_t> record0(kTrainers.begin(), kTrainers.begin() + 32);
+    // The record leads to the new area only while the table is written; a failed write
+    // (here to a file opened for reading) puts it back.
+    RomFile unwritable = RomFile::openForReading(rom);
+    EXPECT_FALSE(TrainerRelocation(page()).rewritePointer(unwritable, {0x302, 4, 1, true}));
+    const auto record = page().record(0);
+    EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.end()), record0);
+    unwritable.close();
+
     ReadOnlyFile readOnly(rom);
     if (!readOnly.isReadOnly())
         GTEST_SKIP() << "the ROM cannot be made read-only here";
@@ -435,8 +456,6 @@ TEST_F(TrainerDialog, AFailedRelocationLeavesTheRecordAndTheRom)
     EXPECT_EQ(status.last().rfind("CTrainer_Edit::GbaRom_Tamblor_New_Data を実行中にエラーが発生しました。", 0), 0u);
     EXPECT_EQ(shell->messageTexts(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
     EXPECT_EQ(readBytes(rom), bytes);
-    const auto record = page().record(0);
-    EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.end()),
-              std::vector<std::uint8_t>(kTrainers.begin(), kTrainers.begin() + 32));
+    EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.end()), record0);
     EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x200");
 }

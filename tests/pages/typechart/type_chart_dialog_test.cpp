@@ -19,14 +19,15 @@ using namespace type_chart_dialog;
 
 namespace {
 
-// The pointer at 4 leads to three entries at 0x20; 40 bytes of 0xFF lie at 0x100.
+// The pointer at 0x104 leads to three entries at 0x120; 40 bytes of 0xFF lie at 0x200.
+// All of it sits past the cartridge header, which no write may touch.
 std::vector<std::uint8_t> typeChartRom(const std::vector<std::uint8_t>& chart)
 {
-    std::vector<std::uint8_t> rom(0x200, 0x00);
+    std::vector<std::uint8_t> rom(0x300, 0x00);
     putBytes(rom, 0xAC, {'B', 'P', 'G', 'J'});
-    putBytes(rom, 4, {0x20, 0x00, 0x00, 0x08});
-    putBytes(rom, 0x20, chart);
-    std::fill_n(rom.begin() + 0x100, 40, 0xFF);
+    putBytes(rom, 0x104, {0x20, 0x01, 0x00, 0x08});
+    putBytes(rom, 0x120, chart);
+    std::fill_n(rom.begin() + 0x200, 40, 0xFF);
     return rom;
 }
 
@@ -40,7 +41,7 @@ protected:
         tabs.setStatusLine(&status);
         tabs.AddPage(std::make_unique<CTamblor_Compatibility>(tabs), "相性変更");
         tabs.showFirstPage();
-        writeSettings(dir.path(), "BPGJ", "Compatibility=4\r\n");
+        writeSettings(dir.path(), "BPGJ", "Compatibility=260\r\n");
     }
     void open(const std::vector<std::uint8_t>& chart = kChart)
     {
@@ -65,7 +66,7 @@ protected:
         shell->scriptModal([=](IDialogControls& controls, const ScriptedShell::Command& command) {
             EXPECT_EQ(controls.caption(), "相性変更～");
             EXPECT_EQ(controls.text(relocation_dialog::kCount, 16), "3");
-            searchAndStore(controls, command, count, "0x100", "0x128", copy);
+            searchAndStore(controls, command, count, "0x200", "0x228", copy);
         });
         press(kRePoint);
     }
@@ -101,7 +102,7 @@ TEST_F(TypeChartDialog, ListsEveryEntryAndStoresTheCombosIntoTheSelectedOne)
     EXPECT_EQ(dialog().selection(kList), 1);
     ASSERT_EQ(tabs.RomWrite(), 1);
     std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x23, {0x03, 0x11, 0x00});
+    putBytes(expected, 0x123, {0x03, 0x11, 0x00});
     EXPECT_EQ(readBytes(rom), expected);
 }
 
@@ -134,10 +135,10 @@ TEST_F(TypeChartDialog, RePointWritesTheEntriesAndEndThenThePointer)
     rePoint("5", true);
     EXPECT_EQ(shell->modalTemplates(), std::vector<int>{relocation_dialog::kTemplateId});
     std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 4, {0x02, 0x01, 0x00, 0x08});
-    putBytes(expected, 0x102, {0x0A, 0x05, 0x05, 0x0B, 0x0A, 0x14, 0x0D, 0x04, 0x00, 0, 0, 0, 0, 0, 0, 0xFE, 0xFE});
+    putBytes(expected, 0x104, {0x02, 0x02, 0x00, 0x08});
+    putBytes(expected, 0x202, {0x0A, 0x05, 0x05, 0x0B, 0x0A, 0x14, 0x0D, 0x04, 0x00, 0, 0, 0, 0, 0, 0, 0xFE, 0xFE});
     EXPECT_EQ(readBytes(rom), expected);
-    EXPECT_EQ(page().tableOffset(), 0x102);
+    EXPECT_EQ(page().tableOffset(), 0x202);
     EXPECT_EQ(dialog().itemCount(kList), 5);
     EXPECT_EQ(dialog().itemText(kList, 4), "ノーマル\tノーマル\t無効");
     EXPECT_EQ(status.last(), "保存しました。");
@@ -155,7 +156,7 @@ TEST_F(TypeChartDialog, AFailedRePointLeavesThePointerAndThePage)
     EXPECT_EQ(readBytes(rom), bytes);
     EXPECT_EQ(status.last().rfind("CTamblor_Compatibility::GbaRomData_Comp_Data_Save を実行中にエラーが発生しました。", 0), 0u);
     EXPECT_EQ(dialog().itemCount(kList), 3);
-    EXPECT_EQ(page().tableOffset(), 0x20);
+    EXPECT_EQ(page().tableOffset(), 0x120);
     EXPECT_EQ(dialog().selection(kList), 2);
 }
 
@@ -171,7 +172,7 @@ TEST_F(TypeChartDialog, AReReadThatFailsLeavesThePageDisabledAndEmpty)
         EXPECT_FALSE(dialog().isEnabled(id)) << id;
 
     open();
-    writeBytes(rom, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 0x26));
+    writeBytes(rom, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 0x126));
     page().ReInd();
     EXPECT_EQ(status.last().rfind("CTamblor_Compatibility::ReInd を実行中にエラーが発生しました。", 0), 0u);
     EXPECT_EQ(dialog().itemCount(kList), 0);

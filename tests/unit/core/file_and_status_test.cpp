@@ -23,25 +23,41 @@ TEST(RomFileTest, ShortReadFailsWithAnEndOfFileText)
     EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{2, 3, 4, 5}));
 }
 
-TEST(RomFileTest, OpeningForReadingNeedsAnExistingFileAndWritingKeepsTheRest)
+TEST(RomFileTest, OpeningForReadingNeedsAnExistingFileAndWritingKeepsTheRestAndTheHeader)
 {
     TempDir dir;
     RomFile missing = RomFile::openForReading(dir.file("missing.gba"));
     EXPECT_FALSE(missing.isOpen());
     EXPECT_FALSE(missing.errorText().empty());
 
-    writeBytes(dir.file("rom.gba"), {1, 2, 3, 4, 5});
-    {
-        RomFile file = RomFile::openForWriting(dir.file("rom.gba"));
+    std::vector<std::uint8_t> rom(0xC3, 1);
+    writeBytes(dir.file("rom.gba"), rom);
+    const std::uint8_t patch[] = {9, 9};
+    for (auto open : {&RomFile::openForWriting, &RomFile::openForUpdating}) {
+        RomFile file = open(dir.file("rom.gba"));
         ASSERT_TRUE(file.isOpen());
-        const std::uint8_t patch[] = {9, 9};
-        ASSERT_TRUE(file.seek(1));
+        // A write that starts inside the cartridge header is refused whole, even at its last byte.
+        for (std::int64_t at : {0x00, 0x16, 0xBF}) {
+            ASSERT_TRUE(file.seek(at));
+            EXPECT_FALSE(file.write(patch)) << at;
+            EXPECT_EQ(file.errorText(), kHeaderWriteRefusedText);
+        }
+        ASSERT_TRUE(file.seek(0xC0));
         ASSERT_TRUE(file.write(patch));
     }
-    EXPECT_EQ(readBytes(dir.file("rom.gba")), (std::vector<std::uint8_t>{1, 9, 9, 4, 5}));
+    rom[0xC0] = rom[0xC1] = 9;
+    EXPECT_EQ(readBytes(dir.file("rom.gba")), rom);
 
-    RomFile created = RomFile::openForWriting(dir.file("new.gba"));
-    EXPECT_TRUE(created.isOpen());
+    // A new file (a backup copy) is written from its first byte.
+    RomFile created = RomFile::createNew(dir.file("copy.gba"));
+    ASSERT_TRUE(created.isOpen());
+    EXPECT_TRUE(created.write(patch));
+    RomFile moved = std::move(created);
+    EXPECT_TRUE(moved.write(patch));
+    EXPECT_EQ(readBytes(dir.file("copy.gba")), (std::vector<std::uint8_t>{9, 9, 9, 9}));
+
+    RomFile made = RomFile::openForWriting(dir.file("new.gba"));
+    EXPECT_TRUE(made.isOpen());
 }
 
 TEST(RomFileTest, ReadOnlyFileCannotBeOpenedForWriting)

@@ -10,6 +10,14 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The bytes after a cartridge header of 0xC0 bytes.
+Bytes pastTheHeader(const Bytes& tail)
+{
+    Bytes rom(0xC0, 0x00);
+    rom.insert(rom.end(), tail.begin(), tail.end());
+    return rom;
+}
+
 class RecordTableTest : public ::testing::Test {
 protected:
     GameSettings settings(const std::string& keys)
@@ -36,9 +44,9 @@ protected:
 
 TEST_F(RecordTableTest, ReadsRecordsAtTheOffsetAndWritesThemBackInPlace)
 {
-    writeBytes(rom, {0xEE, 0xEE, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0xEE});
+    writeBytes(rom, pastTheHeader({0xEE, 0xEE, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0xEE}));
     RecordTable table(3);
-    table.load(settings("Data=2\r\nDataNum=2\r\n"), "Data", "DataNum");
+    table.load(settings("Data=194\r\nDataNum=2\r\n"), "Data", "DataNum");
     EXPECT_TRUE(table.configured());
     EXPECT_EQ(table.recordCount(), 2u);
     EXPECT_EQ(read(table), std::nullopt);
@@ -48,7 +56,7 @@ TEST_F(RecordTableTest, ReadsRecordsAtTheOffsetAndWritesThemBackInPlace)
 
     table.record(0)[1] = 0xA5;
     EXPECT_EQ(write(table), std::nullopt);
-    EXPECT_EQ(readBytes(rom), (Bytes{0xEE, 0xEE, 0x01, 0xA5, 0x03, 0x04, 0x05, 0x06, 0xEE}));
+    EXPECT_EQ(readBytes(rom), pastTheHeader({0xEE, 0xEE, 0x01, 0xA5, 0x03, 0x04, 0x05, 0x06, 0xEE}));
 
     table.release();
     EXPECT_TRUE(table.record(0).empty());

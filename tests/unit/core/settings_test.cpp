@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 class SettingsTest : public ::testing::Test {
@@ -104,7 +106,18 @@ TEST(ProfileWriter, CreatesFileSectionAndKeyAndReplacesInPlace)
     EXPECT_EQ(profileReadString(path, "Calvanter", "WindowX", "", 30), "-3");
 }
 
-TEST(ProfileWriter, ReportsAFolderItCannotWriteInto)
+TEST(ProfileWriter, AFailedWriteKeepsTheOldFile)
 {
     EXPECT_FALSE(profileWriteString("/nonexistent-folder/Setting.ini", "A", "B", "C"));
+
+    TempDir dir;
+    const std::string path = dir.file("Setting.ini");
+    writeFile(path, "[BPRJ]\r\nAttackTable=5\r\n");
+    // The new contents land on a device that takes no bytes: the write fails part-way.
+    ASSERT_EQ(::symlink("/dev/full", (path + ".new").c_str()), 0);
+    const ProfileEntry entries[] = {{"WindowX", "1"}, {"WindowY", "2"}};
+    EXPECT_FALSE(profileWriteStrings(path, "Calvanter", entries));
+    EXPECT_EQ(readText(path), "[BPRJ]\r\nAttackTable=5\r\n");
+    EXPECT_TRUE(profileWriteStrings(path, "Calvanter", entries));
+    EXPECT_EQ(readText(path), "[BPRJ]\r\nAttackTable=5\r\n[Calvanter]\r\nWindowX=1\r\nWindowY=2\r\n");
 }

@@ -8,17 +8,19 @@
 
 namespace {
 
-// The words 20001, 5, 6, 20004, 20007, 9 at 0x10 of a 0x40-byte ROM of 0xEE.
+// The words 20001, 5, 6, 20004, 20007, 9 at kBase + 0x10 of a ROM of 0xEE ending at
+// kBase + 0x40; kBase keeps every write out of the cartridge header.
+constexpr std::size_t kBase = 0x100;
 const std::vector<std::uint8_t> kTable = {0x21, 0x4E, 0x05, 0x00, 0x06, 0x00, 0x24, 0x4E, 0x27, 0x4E, 0x09, 0x00};
-constexpr const char* kKeys = "MonsterEggData=16\r\nMonsterEggDataNum=6\r\n";
+constexpr const char* kKeys = "MonsterEggData=272\r\nMonsterEggDataNum=6\r\n";
 
 class EggTable : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
-        rom.assign(0x40, 0xEE);
-        std::copy(kTable.begin(), kTable.end(), rom.begin() + 0x10);
+        rom.assign(kBase + 0x40, 0xEE);
+        std::copy(kTable.begin(), kTable.end(), rom.begin() + kBase + 0x10);
         writeBytes(romPath(), rom);
         page.Reset();
     }
@@ -47,10 +49,10 @@ TEST_F(EggTable, ChangedMovesAreWrittenInPlaceAndNothingElseMoves)
     page.entries()[2].moves[0] = 0x0203;
     ASSERT_TRUE(write());
     std::vector<std::uint8_t> expected = rom;
-    expected[0x14] = 0x64;
-    expected[0x15] = 0x00;
-    expected[0x1A] = 0x03;
-    expected[0x1B] = 0x02;
+    expected[kBase + 0x14] = 0x64;
+    expected[kBase + 0x15] = 0x00;
+    expected[kBase + 0x1A] = 0x03;
+    expected[kBase + 0x1B] = 0x02;
     EXPECT_EQ(readBytes(romPath()), expected);
 }
 
@@ -63,8 +65,8 @@ TEST_F(EggTable, RawModeEditsWordsAndNormalModeDecodesThemAfresh)
     EXPECT_FALSE(page.setWord(6, 20010));
     ASSERT_TRUE(write());
     std::vector<std::uint8_t> expected = rom;
-    expected[0x12] = 0x2A;
-    expected[0x13] = 0x4E;
+    expected[kBase + 0x12] = 0x2A;
+    expected[kBase + 0x13] = 0x4E;
     EXPECT_EQ(readBytes(romPath()), expected);
 
     // Monster 1 loses its move 6 to the new marker of monster 10.
@@ -79,9 +81,9 @@ TEST_F(EggTable, RawModeEditsWordsAndNormalModeDecodesThemAfresh)
 
 TEST_F(EggTable, UnconfiguredTableIsNeitherReadNorWritten)
 {
-    for (const char* keys : {"", "MonsterEggDataNum=6\r\n", "MonsterEggData=16\r\n",
-                             "MonsterEggData=16\r\nMonsterEggDataNum=0\r\n",
-                             "MonsterEggData=16\r\nMonsterEggDataNum=-5\r\n"}) {
+    for (const char* keys : {"", "MonsterEggDataNum=6\r\n", "MonsterEggData=272\r\n",
+                             "MonsterEggData=272\r\nMonsterEggDataNum=0\r\n",
+                             "MonsterEggData=272\r\nMonsterEggDataNum=-5\r\n"}) {
         SCOPED_TRACE(keys);
         EXPECT_TRUE(read(keys));
         EXPECT_FALSE(page.hasTable());
@@ -92,9 +94,9 @@ TEST_F(EggTable, UnconfiguredTableIsNeitherReadNorWritten)
 
 TEST_F(EggTable, UnreachableTablesFailTheReadAndWriteNothing)
 {
-    EXPECT_FALSE(read("MonsterEggData=16\r\nMonsterEggDataNum=2147483647\r\n"));
+    EXPECT_FALSE(read("MonsterEggData=272\r\nMonsterEggDataNum=2147483647\r\n"));
     EXPECT_EQ(toUtf8(tabs.errorText()), toUtf8(kNoTableText));
-    EXPECT_FALSE(read("MonsterEggData=56\r\nMonsterEggDataNum=8\r\n"));
+    EXPECT_FALSE(read("MonsterEggData=312\r\nMonsterEggDataNum=8\r\n"));
     EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
     tabs.setErrorText("");
     EXPECT_FALSE(read("MonsterEggData=-5\r\nMonsterEggDataNum=2\r\n"));

@@ -5,19 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
 namespace {
-
-TEST(SectionText, KeysAreReplacedInPlaceAddedToTheirSectionOrANewOne)
-{
-    const std::string before = "; notes\r\n[bprj]\r\nAttackTable = 1\r\nLeft=7\r\n\r\n[AXVJ]\r\nAttackTable=2\r\n";
-    EXPECT_EQ(profileTextWithKeys(before, "BPRJ", {{"attacktable", "100"}, {"PicsNum", "16"}}),
-              "; notes\r\n[bprj]\r\nattacktable=100\r\nLeft=7\r\nPicsNum=16\r\n\r\n[AXVJ]\r\nAttackTable=2\r\n");
-    EXPECT_EQ(profileTextWithKeys(before, "BPEJ", {{"AttackTable", "3"}}), before + "[BPEJ]\r\nAttackTable=3\r\n");
-    EXPECT_EQ(profileTextWithKeys("", "BPEJ", {}), "");
-}
 
 struct FoundSet {
     TempDir dir;
@@ -41,6 +33,13 @@ TEST(FoundSettingsWrite, EveryWriteKeepsACopyAndAFailedOneLeavesSettingIniAlone)
     ASSERT_TRUE(first.done) << first.reason;
     EXPECT_EQ(first.backupPath, set.dir.file("Setting.ini") + ".bak");
     const std::string written = readText(set.dir.file("Setting.ini"));
+    // The key in its place, the others after it.
+    const auto attackTable = std::find_if(set.run.report.findings.begin(), set.run.report.findings.end(),
+                                          [](const Finding& finding) { return finding.key == "AttackTable"; });
+    ASSERT_NE(attackTable, set.run.report.findings.end());
+    EXPECT_TRUE(written.starts_with("[BPEJ]\r\nAttackTable=" + std::to_string(attackTable->value) +
+                                    "\r\nMonsterBaseStats_Pos="))
+        << written;
     SettingsWrite second = writeFoundSettings(set.dir.path(), set.run.report);
     ASSERT_TRUE(second.done) << second.reason;
     EXPECT_EQ(second.backupPath, set.dir.file("Setting.ini") + ".2.bak");

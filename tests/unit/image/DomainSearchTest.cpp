@@ -24,12 +24,13 @@ struct DomainSearchTest : ::testing::Test {
     TempDir dir;
     std::string path = dir.file("rom.gba");
     std::string errorText;
+    std::vector<UsedBytes> used;
 
     std::optional<std::uint32_t> search(WriteArea domain, std::size_t size)
     {
         RomFile file = RomFile::openForReading(path);
         errorText.clear();
-        return searchDomain(file, domain, size, errorText);
+        return searchDomain(file, domain, size, used, errorText);
     }
 };
 
@@ -50,6 +51,11 @@ TEST_F(DomainSearchTest, TakesTheFirstRunLongerThanTheDataInWholeWords)
     EXPECT_EQ(search({0x100, 0x3A}, 16), std::nullopt);
     EXPECT_EQ(search({0x100, 0x3C}, 16), 0x128u);
     EXPECT_EQ(search({}, 0), std::nullopt);
+    // Words that hold a used stretch's bytes are never free, whatever their bytes are.
+    used = {{0x130, 0x135}, {0x104, 0x10A}, {0x106, 0x108}};
+    EXPECT_EQ(search({0x100, 0x100}, 3), 0x10Cu);
+    EXPECT_EQ(search({0x100, 0x100}, 4), 0x114u);
+    EXPECT_EQ(search({0x100, 0x100}, 16), std::nullopt);
 }
 
 TEST_F(DomainSearchTest, ADomainBeyondTheFileSearchesUpToItsEnd)

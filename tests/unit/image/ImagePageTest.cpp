@@ -13,19 +13,20 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 constexpr const char* kTwoEntries = "[BPRJ]\r\n"
-                                    "MonsterPics=16\r\nMonsterPal=32\r\nMonsterBackPics=48\r\nMonsterShinyPal=64\r\n"
+                                    "MonsterPics=272\r\nMonsterPal=288\r\nMonsterBackPics=304\r\nMonsterShinyPal=320\r\n"
                                     "PicsNum=2\r\n"
                                     "domain1=4096\r\ndomain1end=8192\r\n"
                                     "domain2=8192\r\n"
                                     "domain3=9000\r\ndomain3end=9000\r\n";
 
-// Four tables of two entries, 16 bytes apart; every byte tells where it came from.
+// Four tables of two entries, 16 bytes apart from 0x110, past the cartridge header; every byte
+// tells where it came from.
 Bytes romWithTables()
 {
-    Bytes rom(96, 0xCC);
-    for (std::size_t i = 16; i < 80; ++i)
+    Bytes rom(0x160, 0xCC);
+    for (std::size_t i = 0x110; i < 0x150; ++i)
         rom[i] = static_cast<std::uint8_t>(i);
-    rom[16] = 0x00, rom[17] = 0x10, rom[18] = 0x30, rom[19] = 0x08; // 0x08301000
+    rom[0x110] = 0x00, rom[0x111] = 0x10, rom[0x112] = 0x30, rom[0x113] = 0x08; // 0x08301000
     return rom;
 }
 
@@ -67,7 +68,7 @@ TEST_F(ImagePageTest, ResetLeavesTheDefaults)
 TEST_F(ImagePageTest, ReadsAndWritesTheFourTables)
 {
     configure(kTwoEntries);
-    EXPECT_EQ(page.tableOffset(ImageItem::BackPicture), 48);
+    EXPECT_EQ(page.tableOffset(ImageItem::BackPicture), 304);
     EXPECT_EQ(page.domain(0).start, 4096);
     EXPECT_EQ(page.domain(0).length, 4096);
     EXPECT_FALSE(page.domain(1).isSet());
@@ -82,15 +83,15 @@ TEST_F(ImagePageTest, ReadsAndWritesTheFourTables)
               (Bytes{64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79}));
 
     const std::string copyPath = dir.file("copy.gba");
-    writeBytes(copyPath, Bytes(100, 0xEE));
+    writeBytes(copyPath, Bytes(0x160, 0xEE));
     {
         RomFile file = RomFile::openForWriting(copyPath);
         ASSERT_TRUE(page.DataWrite(file));
     }
-    Bytes expected(100, 0xEE);
-    for (std::size_t i = 16; i < 80; ++i)
+    Bytes expected(0x160, 0xEE);
+    for (std::size_t i = 0x110; i < 0x150; ++i)
         expected[i] = static_cast<std::uint8_t>(i);
-    expected[16] = 0x00, expected[17] = 0x10, expected[18] = 0x30, expected[19] = 0x08;
+    expected[0x110] = 0x00, expected[0x111] = 0x10, expected[0x112] = 0x30, expected[0x113] = 0x08;
     EXPECT_EQ(readBytes(copyPath), expected);
 
     page.Release();

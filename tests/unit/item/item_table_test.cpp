@@ -12,6 +12,9 @@
 
 namespace {
 
+// The table sits at kBase + 8 (264), past the cartridge header that no write may touch.
+constexpr std::size_t kBase = 0x100;
+
 std::vector<std::uint8_t> patternRom(std::size_t size)
 {
     return patternBytes(size, 5, 1);
@@ -38,10 +41,10 @@ protected:
 
 TEST_F(ItemTable, ReadsFortyByteRecordsIntoTheSessionAndWritesThemBack)
 {
-    std::vector<std::uint8_t> bytes = patternRom(8 + 3 * 40 + 8);
+    std::vector<std::uint8_t> bytes = patternRom(kBase + 8 + 3 * 40 + 8);
     // Item 1: name "AB", price 0x1234, parameter 0x14, description at 0xABCDEF, pocket 2,
     // battle usage 1; every other byte is the pattern.
-    const std::size_t item1 = 8 + 40;
+    const std::size_t item1 = kBase + 8 + 40;
     const std::vector<std::uint8_t> name = {0xBB, 0xBC, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
     std::copy(name.begin(), name.end(), bytes.begin() + item1);
     bytes[item1 + 0x0C] = 0x34;
@@ -52,7 +55,7 @@ TEST_F(ItemTable, ReadsFortyByteRecordsIntoTheSessionAndWritesThemBack)
     bytes[item1 + 0x16] = 2;
     bytes[item1 + 0x1C] = 1;
     writeBytes(rom, bytes);
-    configure("Item_Data=8\r\nItem_DataNum=3\r\n");
+    configure("Item_Data=264\r\nItem_DataNum=3\r\n");
 
     ASSERT_TRUE(read());
     EXPECT_EQ(tabs.tables().itemCount, 3);
@@ -81,10 +84,10 @@ TEST_F(ItemTable, ReadsFortyByteRecordsIntoTheSessionAndWritesThemBack)
 
 TEST_F(ItemTable, AMissingKeyOrACountBelowOneLeavesNoTable)
 {
-    const std::vector<std::uint8_t> bytes = patternRom(200);
+    const std::vector<std::uint8_t> bytes = patternRom(kBase + 200);
     writeBytes(rom, bytes);
-    for (const char* keys : {"Item_DataNum=3\r\n", "Item_Data=8\r\n", "Item_Data=8\r\nItem_DataNum=0\r\n",
-                             "Item_Data=8\r\nItem_DataNum=-5\r\n"}) {
+    for (const char* keys : {"Item_DataNum=3\r\n", "Item_Data=264\r\n", "Item_Data=264\r\nItem_DataNum=0\r\n",
+                             "Item_Data=264\r\nItem_DataNum=-5\r\n"}) {
         SCOPED_TRACE(keys);
         configure(keys);
         EXPECT_TRUE(tabs.tables().items.empty());
@@ -97,9 +100,9 @@ TEST_F(ItemTable, AMissingKeyOrACountBelowOneLeavesNoTable)
 
 TEST_F(ItemTable, AnImpossibleCountFailsTheReadInsteadOfAllocating)
 {
-    const std::vector<std::uint8_t> bytes = patternRom(200);
+    const std::vector<std::uint8_t> bytes = patternRom(kBase + 200);
     writeBytes(rom, bytes);
-    configure("Item_Data=8\r\nItem_DataNum=2000000000\r\n");
+    configure("Item_Data=264\r\nItem_DataNum=2000000000\r\n");
 
     EXPECT_TRUE(tabs.tables().items.empty());
     EXPECT_EQ(tabs.tables().itemCount, 0);
@@ -111,16 +114,16 @@ TEST_F(ItemTable, AnImpossibleCountFailsTheReadInsteadOfAllocating)
 
 TEST_F(ItemTable, ATablePastTheEndOfTheFileFails)
 {
-    writeBytes(rom, patternRom(8 + 3 * 40 - 1));
-    configure("Item_Data=8\r\nItem_DataNum=3\r\n");
+    writeBytes(rom, patternRom(kBase + 8 + 3 * 40 - 1));
+    configure("Item_Data=264\r\nItem_DataNum=3\r\n");
     EXPECT_FALSE(read());
     EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
 }
 
 TEST_F(ItemTable, ReleaseFreesTheTableAndItsCount)
 {
-    writeBytes(rom, patternRom(200));
-    configure("Item_Data=8\r\nItem_DataNum=3\r\n");
+    writeBytes(rom, patternRom(kBase + 200));
+    configure("Item_Data=264\r\nItem_DataNum=3\r\n");
     ASSERT_TRUE(read());
 
     page.Release();

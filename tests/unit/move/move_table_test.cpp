@@ -10,10 +10,11 @@
 
 namespace {
 
-constexpr std::size_t kTableAt = 16;
+// Past the cartridge header, which no write may touch.
+constexpr std::size_t kTableAt = 0x110;
 constexpr std::size_t kTableBytes = 4260;
 
-// A ROM of a counting pattern with the move table at 16 and 16 bytes behind it.
+// A ROM of a counting pattern with the move table at 0x110 and 16 bytes behind it.
 std::vector<std::uint8_t> patternRom(std::size_t size)
 {
     return patternBytes(size, 7, 3);
@@ -46,7 +47,7 @@ TEST_F(MoveTable, ReadsTwelveByteRecordsAndWritesOnlyTheTable)
     const std::vector<std::uint8_t> move354 = {0x7F, 0xC8, 0x11, 0x5A, 0x05, 0x1E, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
     std::copy(move354.begin(), move354.end(), bytes.begin() + kTableAt + 354 * 12);
     writeBytes(rom, bytes);
-    configure("AttackTable=16\r\n");
+    configure("AttackTable=272\r\n");
 
     ASSERT_TRUE(read());
     EXPECT_TRUE(page.loaded());
@@ -91,7 +92,7 @@ TEST_F(MoveTable, ATableRunningPastTheEndFailsAndIsNeverWritten)
 {
     const std::vector<std::uint8_t> bytes = patternRom(kTableAt + kTableBytes - 1);
     writeBytes(rom, bytes);
-    configure("AttackTable=16\r\n");
+    configure("AttackTable=272\r\n");
 
     EXPECT_FALSE(read());
     EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
@@ -103,7 +104,7 @@ TEST_F(MoveTable, ATableRunningPastTheEndFailsAndIsNeverWritten)
 TEST_F(MoveTable, AFailedWriteReportsTheSystemText)
 {
     writeBytes(rom, patternRom(kTableAt + kTableBytes));
-    configure("AttackTable=16\r\n");
+    configure("AttackTable=272\r\n");
     ASSERT_TRUE(read());
 
     RomFile readOnly = RomFile::openForReading(rom);
@@ -114,13 +115,13 @@ TEST_F(MoveTable, AFailedWriteReportsTheSystemText)
 TEST_F(MoveTable, ReleaseForgetsTheTableButKeepsTheOffset)
 {
     writeBytes(rom, patternRom(kTableAt + kTableBytes));
-    configure("AttackTable=16\r\n");
+    configure("AttackTable=272\r\n");
     ASSERT_TRUE(read());
     ASSERT_NE(page.record(0)[0], 0);
 
     page.Release();
     EXPECT_FALSE(page.loaded());
-    EXPECT_EQ(page.tableOffset(), 16);
+    EXPECT_EQ(page.tableOffset(), 0x110);
     for (std::size_t move = 0; move < move_record::kCount; ++move) {
         for (std::uint8_t byte : page.record(move))
             ASSERT_EQ(byte, 0);

@@ -11,21 +11,22 @@
 
 namespace {
 
-constexpr std::size_t kClassesAt = 8;
-constexpr std::size_t kMoveNamesAt = 0x40;
+// Everything sits past the cartridge header, which no write may touch.
+constexpr std::size_t kClassesAt = 0x108;
+constexpr std::size_t kMoveNamesAt = 0x140;
 constexpr std::size_t kMoveNameBytes = 2832;
-constexpr std::size_t kLeftAt = 0xC00;
-constexpr std::size_t kCenterAt = 0xC11;
-constexpr std::size_t kRightAt = 0xC05;
-constexpr std::size_t kRomSize = 0xC20;
+constexpr std::size_t kLeftAt = 0xD00;
+constexpr std::size_t kCenterAt = 0xD11;
+constexpr std::size_t kRightAt = 0xD05;
+constexpr std::size_t kRomSize = 0xD20;
 
 std::vector<std::uint8_t> patternRom(std::size_t size)
 {
     return patternBytes(size, 11, 2);
 }
 
-const std::string kAllKeys = "TrainerClasses=8\r\nTrainerClassesNum=2\r\nAttackName=64\r\n"
-                             "Left=3072\r\nCenter=3089\r\nRight=3077\r\n";
+const std::string kAllKeys = "TrainerClasses=264\r\nTrainerClassesNum=2\r\nAttackName=320\r\n"
+                             "Left=3328\r\nCenter=3345\r\nRight=3333\r\n";
 
 class OtherTables : public ::testing::Test {
 protected:
@@ -90,7 +91,7 @@ TEST_F(OtherTables, MoveNamesAndStartersGoOnWithoutAClassTable)
     std::vector<std::uint8_t> bytes = patternRom(kRomSize);
     putBytes(bytes, kMoveNamesAt, {0xD5, 0xFF});
     putBytes(bytes, kCenterAt, {0x04, 0x00});
-    ASSERT_TRUE(load(bytes, "TrainerClassesNum=2\r\nAttackName=64\r\nCenter=3089\r\n"));
+    ASSERT_TRUE(load(bytes, "TrainerClassesNum=2\r\nAttackName=320\r\nCenter=3345\r\n"));
 
     EXPECT_TRUE(tabs.tables().trainerClassNames.empty());
     EXPECT_EQ(tabs.tables().moveNames[0], 0xD5);
@@ -107,7 +108,7 @@ TEST_F(OtherTables, MoveNamesAndStartersGoOnWithoutAClassTable)
 
 TEST_F(OtherTables, AnImpossibleClassCountFailsTheRead)
 {
-    EXPECT_FALSE(load(patternRom(kRomSize), "TrainerClasses=8\r\nTrainerClassesNum=2147483647\r\n"));
+    EXPECT_FALSE(load(patternRom(kRomSize), "TrainerClasses=264\r\nTrainerClassesNum=2147483647\r\n"));
     EXPECT_EQ(tabs.errorText(), kNoTableText);
     EXPECT_TRUE(tabs.tables().trainerClassNames.empty());
     EXPECT_EQ(tabs.tables().trainerClassCount, 0);
@@ -115,8 +116,8 @@ TEST_F(OtherTables, AnImpossibleClassCountFailsTheRead)
 
 TEST_F(OtherTables, EachPartPastTheEndOfTheFileFails)
 {
-    for (const char* keys : {"TrainerClasses=3080\r\nTrainerClassesNum=3\r\n", "AttackName=1000\r\n",
-                             "Right=3103\r\n"}) {
+    for (const char* keys : {"TrainerClasses=3336\r\nTrainerClassesNum=3\r\n", "AttackName=1256\r\n",
+                             "Right=3359\r\n"}) {
         SCOPED_TRACE(keys);
         tabs.setErrorText("");
         EXPECT_FALSE(load(patternRom(kRomSize), keys));

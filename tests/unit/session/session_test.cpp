@@ -1,6 +1,8 @@
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "pages/EditorPages.h"
+#include "pages/image/ImagePage.h"
+#include "pages/move/MovePage.h"
 #include "tests/support/TestFiles.h"
 #include "tools/fixture/FixtureRom.h"
 
@@ -130,8 +132,18 @@ TEST_F(SessionTest, ATableBeyondTheEndOfTheFileStopsTheRead)
     EXPECT_TRUE(tabs.loaded());
     EXPECT_FALSE(tabs.canSave());
 
-    // Nothing was read for the later pages: saving must not write their empty tables.
+    // Nothing was read for the failed page and those after it: they hold no tables to show,
+    // write out or point into.
+    auto& moves = static_cast<CAttack_Edit&>(*tabs.pages()[3]);
+    auto& images = static_cast<CImage&>(*tabs.pages()[7]);
+    EXPECT_FALSE(moves.loaded());
+    EXPECT_FALSE(images.hasTables());
+    EXPECT_EQ(images.picsNum(), -1);
     std::vector<std::uint8_t> before = readBytes(path);
+    images.ReCompress(ImageItem::NormalPalette);
+    EXPECT_TRUE(readBytes(path) == before);
+
+    // Saving must not write their empty tables.
     EXPECT_EQ(tabs.RomWrite(), 0);
     EXPECT_EQ(status.last(), "CTabSystem::RomWrite を実行中にエラーが発生しました。ROMを読み込んでいないので保存できません。");
     EXPECT_TRUE(readBytes(path) == before);

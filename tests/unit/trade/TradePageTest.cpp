@@ -8,7 +8,9 @@
 
 namespace {
 
-// One trade record at 0x10 of a 0x60-byte ROM; every other byte is 0xEE.
+// One trade record at kAt (272, past the cartridge header that no write may touch) of a
+// 0x160-byte ROM; every other byte is 0xEE.
+constexpr std::size_t kAt = 0x110;
 const std::vector<std::uint8_t> kTrade = {
     0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00,             // nickname
     0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6,             // kept
@@ -32,8 +34,8 @@ protected:
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
-        rom.assign(0x60, 0xEE);
-        std::copy(kTrade.begin(), kTrade.end(), rom.begin() + 0x10);
+        rom.assign(0x160, 0xEE);
+        std::copy(kTrade.begin(), kTrade.end(), rom.begin() + kAt);
         writeBytes(romPath(), rom);
     }
     std::string romPath() const { return dir.file("rom.gba"); }
@@ -54,7 +56,7 @@ protected:
 TEST_F(TradeTable, FieldsSitWhereTheRecordSaysAndKeptBytesSurvive)
 {
     ASSERT_EQ(kTrade.size(), trade_record::kSize);
-    settings("Communication_Change=16\r\nCommunication_ChangeNum=1\r\n");
+    settings("Communication_Change=272\r\nCommunication_ChangeNum=1\r\n");
     page.Reset();
     ASSERT_TRUE(read());
     auto trade = page.record(0);
@@ -73,21 +75,21 @@ TEST_F(TradeTable, FieldsSitWhereTheRecordSaysAndKeptBytesSurvive)
     trade[kNickname] = 0xA1;
     ASSERT_TRUE(write());
     std::vector<std::uint8_t> expected = rom;
-    expected[0x10] = 0xA1;
-    expected[0x10 + 0x24] = 0xD4;
-    expected[0x10 + 0x25] = 0xC3;
-    expected[0x10 + 0x26] = 0xB2;
-    expected[0x10 + 0x27] = 0xA1;
-    expected[0x10 + 0x38] = 0x02;
-    expected[0x10 + 0x39] = 0x01;
+    expected[kAt] = 0xA1;
+    expected[kAt + 0x24] = 0xD4;
+    expected[kAt + 0x25] = 0xC3;
+    expected[kAt + 0x26] = 0xB2;
+    expected[kAt + 0x27] = 0xA1;
+    expected[kAt + 0x38] = 0x02;
+    expected[kAt + 0x39] = 0x01;
     EXPECT_EQ(readBytes(romPath()), expected);
 }
 
 TEST_F(TradeTable, UnconfiguredTableIsNeitherReadNorWritten)
 {
-    for (const char* keys : {"", "Communication_ChangeNum=1\r\n", "Communication_Change=16\r\n",
-                             "Communication_Change=16\r\nCommunication_ChangeNum=0\r\n",
-                             "Communication_Change=16\r\nCommunication_ChangeNum=-2\r\n"}) {
+    for (const char* keys : {"", "Communication_ChangeNum=1\r\n", "Communication_Change=272\r\n",
+                             "Communication_Change=272\r\nCommunication_ChangeNum=0\r\n",
+                             "Communication_Change=272\r\nCommunication_ChangeNum=-2\r\n"}) {
         SCOPED_TRACE(keys);
         settings(keys);
         page.Reset();
@@ -100,12 +102,12 @@ TEST_F(TradeTable, UnconfiguredTableIsNeitherReadNorWritten)
 
 TEST_F(TradeTable, UnreachableTablesFailTheRead)
 {
-    settings("Communication_Change=16\r\nCommunication_ChangeNum=2147483647\r\n");
+    settings("Communication_Change=272\r\nCommunication_ChangeNum=2147483647\r\n");
     page.Reset();
     EXPECT_FALSE(read());
     EXPECT_EQ(toUtf8(tabs.errorText()), toUtf8(kNoTableText));
 
-    settings("Communication_Change=16\r\nCommunication_ChangeNum=2\r\n");
+    settings("Communication_Change=272\r\nCommunication_ChangeNum=2\r\n");
     EXPECT_FALSE(read());
     EXPECT_EQ(tabs.errorText(), endOfFileErrorText());
 

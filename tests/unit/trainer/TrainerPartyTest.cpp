@@ -9,13 +9,16 @@ namespace {
 
 using Part = TrainerParty::Part;
 
+// Where the parties sit: past the cartridge header, which no write may touch.
+constexpr std::uint32_t kAt = 0x110;
+
 class Party : public ::testing::Test {
 protected:
-    // A ROM of 0x100 bytes of 0xEE with the given bytes at 0x10.
+    // A ROM of 0x200 bytes of 0xEE with the given bytes at kAt.
     void rom(const std::vector<std::uint8_t>& party)
     {
-        bytes.assign(0x100, 0xEE);
-        std::copy(party.begin(), party.end(), bytes.begin() + 0x10);
+        bytes.assign(0x200, 0xEE);
+        std::copy(party.begin(), party.end(), bytes.begin() + kAt);
         writeBytes(path(), bytes);
     }
     std::string path() const { return dir.file("rom.gba"); }
@@ -32,7 +35,7 @@ TEST_F(Party, PlainEntriesAreEightBytesAndKeepTheMoveParts)
     for (auto& part : party.moves)
         part.fill(0x55);
     party.base[5].fill(0x44);
-    ASSERT_EQ(readParty(path(), 0x10, 2, party_entry::kPlain, party).result, kPartyDone);
+    ASSERT_EQ(readParty(path(), kAt, 2, party_entry::kPlain, party).result, kPartyDone);
     EXPECT_EQ(party.base[0], (Part{0x0A, 0x01, 0x0F, 0x02, 0x19, 0x00, 0x77, 0x66}));
     EXPECT_EQ(party.base[1], (Part{0xFF, 0x00, 0x64, 0x00, 0x9B, 0x01, 0x00, 0x00}));
     EXPECT_EQ(party.get16(1, party_entry::kMonster), 411);
@@ -49,7 +52,7 @@ TEST_F(Party, MovesAndItemsSitWhereTheDataTypeSays)
     rom(entries);
 
     // Type 1: moves from 0x06; the second entry starts 16 bytes on.
-    ASSERT_EQ(readParty(path(), 0x10, 2, party_entry::kWithMoves, party).result, kPartyDone);
+    ASSERT_EQ(readParty(path(), kAt, 2, party_entry::kWithMoves, party).result, kPartyDone);
     auto moves = party_entry::layoutOf(party_entry::kWithMoves);
     EXPECT_FALSE(moves.hasItem);
     EXPECT_EQ(party.get16(0, moves.firstMove), 0x21);
@@ -58,14 +61,14 @@ TEST_F(Party, MovesAndItemsSitWhereTheDataTypeSays)
     EXPECT_EQ(party.base[1], (Part{0x06, 0x00, 0x33, 0x00, 0x01, 0x00, 0x10, 0x00}));
 
     // Type 3: item at 0x06, moves from 0x08.
-    ASSERT_EQ(readParty(path(), 0x10, 2, party_entry::kWithItemAndMoves, party).result, kPartyDone);
+    ASSERT_EQ(readParty(path(), kAt, 2, party_entry::kWithItemAndMoves, party).result, kPartyDone);
     auto both = party_entry::layoutOf(party_entry::kWithItemAndMoves);
     EXPECT_EQ(party.get16(1, both.item), 0x10);
     EXPECT_EQ(party.get16(1, both.firstMove), 0x11);
     EXPECT_EQ(party.get16(1, both.firstMove + 6), 0x14);
 
     // Type 2: 8-byte entries with the item in the same bytes that are move 1 of type 1.
-    ASSERT_EQ(readParty(path(), 0x10, 2, party_entry::kWithItem, party).result, kPartyDone);
+    ASSERT_EQ(readParty(path(), kAt, 2, party_entry::kWithItem, party).result, kPartyDone);
     auto item = party_entry::layoutOf(party_entry::kWithItem);
     EXPECT_EQ(item.size, 8u);
     EXPECT_EQ(party.get16(0, item.item), 0x21);
@@ -79,11 +82,11 @@ TEST_F(Party, MovesAndItemsSitWhereTheDataTypeSays)
 TEST_F(Party, MonsterBeyondTheListReadsAsZero)
 {
     rom({0x01, 0x00, 0x02, 0x00, 0x9C, 0x01, 0x03, 0x00});
-    ASSERT_EQ(readParty(path(), 0x10, 1, party_entry::kPlain, party).result, kPartyDone);
+    ASSERT_EQ(readParty(path(), kAt, 1, party_entry::kPlain, party).result, kPartyDone);
     EXPECT_EQ(party.base[0], (Part{0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x03, 0x00}));
-    ASSERT_EQ(writeParty(path(), 0x10, 1, party_entry::kPlain, party).result, kPartyDone);
-    EXPECT_EQ(readBytes(path())[0x14], 0x00);
-    EXPECT_EQ(readBytes(path())[0x15], 0x00);
+    ASSERT_EQ(writeParty(path(), kAt, 1, party_entry::kPlain, party).result, kPartyDone);
+    EXPECT_EQ(readBytes(path())[kAt + 4], 0x00);
+    EXPECT_EQ(readBytes(path())[kAt + 5], 0x00);
 }
 
 TEST_F(Party, CountsAboveSixFillOnlyTheSixSlots)
@@ -97,15 +100,15 @@ TEST_F(Party, CountsAboveSixFillOnlyTheSixSlots)
     rom(entries);
     for (int count : {7, 100, 255}) {
         SCOPED_TRACE(count);
-        ASSERT_EQ(readParty(path(), 0x10, static_cast<std::uint8_t>(count), party_entry::kWithMoves, party).result,
+        ASSERT_EQ(readParty(path(), kAt, static_cast<std::uint8_t>(count), party_entry::kWithMoves, party).result,
                   kPartyDone);
         EXPECT_EQ(party.base[5], (Part{5, 0, 15, 0, 1, 0, 0, 0}));
         EXPECT_EQ(party.moves[5], (Part{1, 0, 2, 0, 3, 0, 4, 0}));
     }
     party.base[5][2] = 99;
-    ASSERT_EQ(writeParty(path(), 0x10, 255, party_entry::kWithMoves, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(path(), kAt, 255, party_entry::kWithMoves, party).result, kPartyDone);
     std::vector<std::uint8_t> expected = bytes;
-    expected[0x10 + 5 * 16 + 2] = 99;
+    expected[kAt + 5 * 16 + 2] = 99;
     EXPECT_EQ(readBytes(path()), expected);
 }
 
@@ -117,15 +120,15 @@ TEST_F(Party, WritesBasePartsAndMovePartsByDataType)
     party.base[1] = {0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28};
     party.moves[1] = {0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38};
 
-    ASSERT_EQ(writeParty(path(), 0x10, 2, party_entry::kWithItem, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(path(), kAt, 2, party_entry::kWithItem, party).result, kPartyDone);
     std::vector<std::uint8_t> file = readBytes(path());
-    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 0x10, file.begin() + 0x22),
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + kAt, file.begin() + kAt + 0x12),
               (std::vector<std::uint8_t>{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x21, 0x22, 0x23, 0x24,
                                          0x25, 0x26, 0x27, 0x28, 0xEE, 0xEE}));
 
-    ASSERT_EQ(writeParty(path(), 0x10, 2, party_entry::kWithItemAndMoves, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(path(), kAt, 2, party_entry::kWithItemAndMoves, party).result, kPartyDone);
     file = readBytes(path());
-    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 0x10, file.begin() + 0x32),
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + kAt, file.begin() + kAt + 0x22),
               (std::vector<std::uint8_t>{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x11, 0x12, 0x13, 0x14,
                                          0x15, 0x16, 0x17, 0x18, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28,
                                          0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0xEE, 0xEE}));
@@ -134,27 +137,27 @@ TEST_F(Party, WritesBasePartsAndMovePartsByDataType)
 TEST_F(Party, FailuresAreReportedNotCarriedOut)
 {
     rom({});
-    EXPECT_EQ(readParty(dir.file("missing.gba"), 0x10, 1, 0, party).result, kPartyOpenFailed);
+    EXPECT_EQ(readParty(dir.file("missing.gba"), kAt, 1, 0, party).result, kPartyOpenFailed);
 
-    PartyTransfer shortRead = readParty(path(), 0xF8, 2, party_entry::kPlain, party);
+    PartyTransfer shortRead = readParty(path(), 0x1F8, 2, party_entry::kPlain, party);
     EXPECT_EQ(shortRead.result, kPartyTransferFailed);
     EXPECT_EQ(shortRead.errorText, endOfFileErrorText());
 
     // A party that would run past the end must not grow the ROM.
-    PartyTransfer longWrite = writeParty(path(), 0xF8, 2, party_entry::kPlain, party);
+    PartyTransfer longWrite = writeParty(path(), 0x1F8, 2, party_entry::kPlain, party);
     EXPECT_EQ(longWrite.result, kPartyTransferFailed);
     EXPECT_EQ(readBytes(path()), bytes);
     EXPECT_EQ(writeParty(path(), 0xFFFFFF, 1, party_entry::kPlain, party).result, kPartyTransferFailed);
-    EXPECT_EQ(readBytes(path()).size(), 0x100u);
+    EXPECT_EQ(readBytes(path()).size(), 0x200u);
 }
 
 TEST_F(Party, PageUsesTheTrainersDataTypeAndTheRomPath)
 {
-    // One type-1 trainer at 0x40 whose party of one lies at 0x10.
+    // One type-1 trainer at 0x140 whose party of one lies at kAt.
     rom({0x07, 0x00, 0x08, 0x00, 0x09, 0x00, 0x01, 0x00, 0x02, 0x00, 0x03, 0x00, 0x04, 0x00, 0x05, 0x00});
-    bytes[0x40] = party_entry::kWithMoves;
+    bytes[0x140] = party_entry::kWithMoves;
     writeBytes(path(), bytes);
-    writeFile(dir.file("Setting.ini"), "[AXVJ]\r\nTrainerData=64\r\nTrainerDataNum=1\r\n");
+    writeFile(dir.file("Setting.ini"), "[AXVJ]\r\nTrainerData=320\r\nTrainerDataNum=1\r\n");
     CTabSystem tabs;
     tabs.setProgramDirectory(dir.path());
     tabs.setRomPath(path());
@@ -165,16 +168,16 @@ TEST_F(Party, PageUsesTheTrainersDataTypeAndTheRomPath)
     ASSERT_TRUE(page.DataRead(file));
     file.close();
 
-    ASSERT_EQ(page.GbaRom_Tamblor_Data_Load(0x10, 1, 0), kPartyDone);
+    ASSERT_EQ(page.GbaRom_Tamblor_Data_Load(kAt, 1, 0), kPartyDone);
     EXPECT_EQ(page.party().moves[0], (Part{0x02, 0x00, 0x03, 0x00, 0x04, 0x00, 0x05, 0x00}));
     page.party().set16(0, 0x0C, 0x0165);
-    ASSERT_EQ(page.GbaRom_Tamblor_Data_Save(0x10, 1, 0), kPartyDone);
-    EXPECT_EQ(readBytes(path())[0x1C], 0x65);
-    EXPECT_EQ(readBytes(path())[0x1D], 0x01);
+    ASSERT_EQ(page.GbaRom_Tamblor_Data_Save(kAt, 1, 0), kPartyDone);
+    EXPECT_EQ(readBytes(path())[kAt + 0x0C], 0x65);
+    EXPECT_EQ(readBytes(path())[kAt + 0x0D], 0x01);
 
-    EXPECT_EQ(page.GbaRom_Tamblor_Data_Load(0x10, 1, 1), kPartyTransferFailed);
+    EXPECT_EQ(page.GbaRom_Tamblor_Data_Load(kAt, 1, 1), kPartyTransferFailed);
     tabs.setRomPath(dir.file("gone.gba"));
-    EXPECT_EQ(page.GbaRom_Tamblor_Data_Load(0x10, 1, 0), kPartyOpenFailed);
+    EXPECT_EQ(page.GbaRom_Tamblor_Data_Load(kAt, 1, 0), kPartyOpenFailed);
     EXPECT_FALSE(page.partyErrorText().empty());
 }
 

@@ -10,17 +10,18 @@
 
 namespace {
 
-// Two trainer records at 0x20 in a 0x80-byte ROM; every byte outside them is 0xEE.
+// Two trainer records at 0x120 (past the cartridge header, which no write may touch) in a
+// 0x180-byte ROM; every byte outside them is 0xEE.
 const std::vector<std::uint8_t> kTwoTrainers = {
     // trainer 0: type 3, class 0x11, sound 0x22, picture 0x05, name, items 1..4, double,
     // kept 0x13, checks 0xF5 (high bits set), kept 0x15-0x17, count 4, kept, pointer
     0x03, 0x11, 0x22, 0x05, 0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x0D, 0x00, 0x2C, 0x01,
     0x00, 0x00, 0xE7, 0x03, 0x01, 0xA1, 0xF5, 0xA2, 0xA3, 0xA4, 0x04, 0xB1, 0xB2, 0xB3,
     0x40, 0x23, 0x19, 0x08,
-    // trainer 1: type 0, party of 1 at 0x000060
+    // trainer 1: type 0, party of 1 at 0x000160
     0x00, 0x02, 0x00, 0x01, 0xC0, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,
-    0x60, 0x00, 0x00, 0x08,
+    0x60, 0x01, 0x00, 0x08,
 };
 
 class TrainerTable : public ::testing::Test {
@@ -28,8 +29,8 @@ protected:
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
-        rom.assign(0x80, 0xEE);
-        std::copy(kTwoTrainers.begin(), kTwoTrainers.end(), rom.begin() + 0x20);
+        rom.assign(0x180, 0xEE);
+        std::copy(kTwoTrainers.begin(), kTwoTrainers.end(), rom.begin() + 0x120);
         writeBytes(romPath(), rom);
         tabs.setRomPath(romPath());
     }
@@ -53,7 +54,7 @@ protected:
 
 TEST_F(TrainerTable, ReadsRecordFieldsAndWritesOnlyWhatChanged)
 {
-    settings("TrainerData=32\r\nTrainerDataNum=2\r\nTrainer_Pic_Num=71\r\n");
+    settings("TrainerData=288\r\nTrainerDataNum=2\r\nTrainer_Pic_Num=71\r\n");
     CTrainer_Edit page(tabs);
     page.Reset();
     ASSERT_TRUE(read(page));
@@ -67,18 +68,18 @@ TEST_F(TrainerTable, ReadsRecordFieldsAndWritesOnlyWhatChanged)
     EXPECT_EQ(trainer_record::item(first, 0), 13);
     EXPECT_EQ(trainer_record::item(first, 1), 300);
     EXPECT_EQ(trainer_record::item(first, 3), 999);
-    EXPECT_EQ(trainer_record::partyOffset(page.record(1)), 0x60u);
+    EXPECT_EQ(trainer_record::partyOffset(page.record(1)), 0x160u);
 
     // The pointer's top byte (0x08) stays; nothing else of the ROM moves.
     trainer_record::setPartyOffset(page.record(1), 0xABCDEF);
     trainer_record::setItem(page.record(1), 2, 0x0102);
     ASSERT_TRUE(write(page));
     std::vector<std::uint8_t> expected = rom;
-    expected[0x40 + 0x0E] = 0x02;
-    expected[0x40 + 0x0F] = 0x01;
-    expected[0x40 + 0x1C] = 0xEF;
-    expected[0x40 + 0x1D] = 0xCD;
-    expected[0x40 + 0x1E] = 0xAB;
+    expected[0x140 + 0x0E] = 0x02;
+    expected[0x140 + 0x0F] = 0x01;
+    expected[0x140 + 0x1C] = 0xEF;
+    expected[0x140 + 0x1D] = 0xCD;
+    expected[0x140 + 0x1E] = 0xAB;
     EXPECT_EQ(readBytes(romPath()), expected);
 }
 
@@ -87,7 +88,7 @@ TEST_F(TrainerTable, CountWithoutTableFailsTheReadAndWritesNothing)
 {
     for (const char* count : {"", "TrainerDataNum=0\r\n", "TrainerDataNum=-4\r\n", "TrainerDataNum=2147483647\r\n"}) {
         SCOPED_TRACE(count);
-        settings(std::string("TrainerData=32\r\n") + count);
+        settings(std::string("TrainerData=288\r\n") + count);
         CTrainer_Edit page(tabs);
         page.Reset();
         EXPECT_FALSE(read(page));
@@ -101,10 +102,9 @@ TEST_F(TrainerTable, CountWithoutTableFailsTheReadAndWritesNothing)
 
 TEST_F(TrainerTable, SessionNamesThePageWhenTheCountIsMissing)
 {
-    rom.resize(0x100, 0xEE);
     std::copy_n("BPRJ", 4, rom.begin() + 0xAC);
     writeBytes(romPath(), rom);
-    settings("TrainerData=32\r\n");
+    settings("TrainerData=288\r\n");
     RecordingStatusLine status;
     tabs.setStatusLine(&status);
     tabs.AddPage(std::make_unique<CTrainer_Edit>(tabs), "trainer");
@@ -114,7 +114,7 @@ TEST_F(TrainerTable, SessionNamesThePageWhenTheCountIsMissing)
 
 TEST_F(TrainerTable, TableRunningPastTheFileEndFails)
 {
-    settings("TrainerData=96\r\nTrainerDataNum=2\r\n");
+    settings("TrainerData=352\r\nTrainerDataNum=2\r\n");
     CTrainer_Edit page(tabs);
     page.Reset();
     EXPECT_FALSE(read(page));
@@ -123,7 +123,7 @@ TEST_F(TrainerTable, TableRunningPastTheFileEndFails)
 
 TEST_F(TrainerTable, ReleasedPageWritesNothing)
 {
-    settings("TrainerData=32\r\nTrainerDataNum=2\r\n");
+    settings("TrainerData=288\r\nTrainerDataNum=2\r\n");
     CTrainer_Edit page(tabs);
     page.Reset();
     page.setCurrentTrainer(1);

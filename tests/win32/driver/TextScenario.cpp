@@ -29,11 +29,11 @@ constexpr int kTextEdit = 56156;
 constexpr int kTextTop = 16;
 
 // The fixture's texts: "カタカナ!" (five codes) at 0x250010 and "あい" at 0x250000. The first
-// becomes "アイ", without the end marker: its two codes, the end code 0x00 and an end byte,
-// within the five bytes it had; the old fifth code and end byte stay behind.
+// becomes "アイ", without the end marker: its two codes and an end byte, within the five
+// bytes it had; the old remainder stays behind.
 constexpr long kEditedText = 0x250010;
 const Bytes kOriginalText = {0x56, 0x60, 0x56, 0x65, 0xAB, 0xFF};
-const Bytes kWrittenText = {0x51, 0x52, 0x00, 0xFF};
+const Bytes kWrittenText = {0x51, 0x52, 0xFF};
 constexpr LPARAM kOpenedText = 0x250000;
 
 HWND activeDocument(HWND client)

@@ -48,7 +48,7 @@ TEST(WindowPlacement, ANormalWindowWritesItsRectangleAMaximisedOneOnlyItsShowSta
     HWND window = makeWindow(40, 30, 320, 240);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
-    writeWindowPlacement(file, window);
+    EXPECT_TRUE(writeWindowPlacement(file, window));
     RECT rect{};
     GetWindowRect(window, &rect);
     EXPECT_EQ(placementKey(file, "WindowX"), std::to_string(rect.left));
@@ -59,9 +59,20 @@ TEST(WindowPlacement, ANormalWindowWritesItsRectangleAMaximisedOneOnlyItsShowSta
 
     writeFile(file, "[Calvanter]\r\nWindowX=1\r\nWindowY=2\r\nWindowSizeX=3\r\nWindowSizeY=4\r\nShowCmd=1\r\n");
     ShowWindow(window, SW_SHOWMAXIMIZED);
-    writeWindowPlacement(file, window);
+    EXPECT_TRUE(writeWindowPlacement(file, window));
     EXPECT_EQ(placementKey(file, "WindowX"), "1");
     EXPECT_EQ(placementKey(file, "WindowSizeY"), "4");
     EXPECT_EQ(placementKey(file, "ShowCmd"), "3");
+
+    // Unchanged, the user's file is not rewritten; a file that cannot be written says so.
+    const std::string mine = "; mine\r\n[Calvanter]\r\nShowCmd = 3\r\n";
+    writeFile(file, mine);
+    EXPECT_TRUE(writeWindowPlacement(file, window));
+    EXPECT_EQ(readText(file), mine);
+    ShowWindow(window, SW_SHOWNORMAL);
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_FALSE(writeWindowPlacement(file, window));
+    CloseHandle(held);
+    EXPECT_EQ(readText(file), mine);
     DestroyWindow(window);
 }

@@ -1,6 +1,7 @@
 // The portable profile reader and writer against kernel32's GetPrivateProfileStringA and
 // WritePrivateProfileStringA on the same files: whatever the program reads or writes through
 // Setting.ini must come out as the system would have it.
+#include "core/FolderFiles.h"
 #include "core/Profile.h"
 #include "tests/support/TestFiles.h"
 
@@ -188,4 +189,22 @@ TEST_F(ProfileAgainstSystem, CreatesTheFileWithTheSection)
     ASSERT_TRUE(WritePrivateProfileStringA("Calvanter", "ShowCmd", "1", system.c_str()));
     EXPECT_EQ(systemRead(ours, "Calvanter", "ShowCmd", "", kValueSize), "1");
     EXPECT_EQ(profileReadString(system, "calvanter", "showcmd", "", kValueSize), "1");
+}
+
+TEST_F(ProfileAgainstSystem, AFileThatCannotBeReadIsNeverReplaced)
+{
+    const std::string path = file("Setting.ini");
+    writeFile(path, "[BPRJ]\r\nAttackTable=5\r\n");
+    {
+        // Another program holds the file: others may write it, but not read it.
+        HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        EXPECT_FALSE(profileWriteString(path, "Calvanter", "ShowCmd", "1"));
+        CloseHandle(held);
+    }
+    EXPECT_EQ(readText(path), "[BPRJ]\r\nAttackTable=5\r\n");
+    EXPECT_FALSE(fileExists(path + ".new"));
+    EXPECT_TRUE(profileWriteString(path, "Calvanter", "ShowCmd", "1"));
+    EXPECT_EQ(readText(path), "[BPRJ]\r\nAttackTable=5\r\n[Calvanter]\r\nShowCmd=1\r\n");
 }
