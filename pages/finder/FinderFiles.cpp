@@ -78,11 +78,6 @@ bool writeNewFile(const std::string& path, std::span<const std::uint8_t> bytes, 
     return true;
 }
 
-std::span<const std::uint8_t> bytesOf(const std::string& text)
-{
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
 // The copy of the old file under the first free name.
 bool backUp(const std::string& path, const std::vector<std::uint8_t>& old, std::string& backupPath,
             std::string& reason)
