@@ -9,6 +9,7 @@
 #include "core/TableBuffer.h"
 #include "pages/trainer/TrainerPictures.h"
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -78,6 +79,15 @@ bool writeNewFile(const std::string& path, std::span<const std::uint8_t> bytes, 
     return true;
 }
 
+// A game code that can name a section: a line break, a bracket or an equals sign in it
+// would write the keys somewhere else than the section the program reads.
+bool namesSection(const std::string& gameCode)
+{
+    return !gameCode.empty() && std::all_of(gameCode.begin(), gameCode.end(), [](char c) {
+        return c > ' ' && c < 0x7F && c != '[' && c != ']' && c != '=' && c != ';';
+    });
+}
+
 // The copy of the old file under the first free name.
 bool backUp(const std::string& path, const std::vector<std::uint8_t>& old, std::string& backupPath,
             std::string& reason)
@@ -102,12 +112,15 @@ FinderRun findSettingsFiles(const std::string& folder, const std::string& romPat
     std::vector<std::uint8_t> rom;
     if (!readWhole(romPath, rom, run.failure))
         return run;
-    if (rom.size() < static_cast<std::size_t>(kGameCodeOffset) + kGameCodeLength ||
-        gameCodeText(std::span(rom).subspan<kGameCodeOffset, kGameCodeLength>()).empty()) {
+    if (rom.size() < static_cast<std::size_t>(kGameCodeOffset) + kGameCodeLength) {
         run.failure = romPath + " holds no game code at 0xAC";
         return run;
     }
     const std::string gameCode = gameCodeText(std::span(rom).subspan<kGameCodeOffset, kGameCodeLength>());
+    if (!namesSection(gameCode)) {
+        run.failure = romPath + " holds no game code at 0xAC that can name a section of Setting.ini";
+        return run;
+    }
     const GameFamily family = gameFamilyOf(gameCode);
     FinderInputs inputs;
     inputs.lists = {listCount(folder, "effects.ini"), listCount(folder, "tokusei.ini"),

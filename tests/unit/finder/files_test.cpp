@@ -75,6 +75,15 @@ TEST(FinderInput, FilesThatCannotBeSearchedAreSaidSo)
     const FinderRun shortRom = findSettingsFiles(dir.path(), dir.file("short.gba"));
     EXPECT_FALSE(shortRom.ran);
     EXPECT_NE(shortRom.failure.find("no game code"), std::string::npos) << shortRom.failure;
+    // A code that would break the section header out of its line writes nothing anywhere.
+    for (const char* code : {"\0\0\0\0", "A]\nB", "X=1;"}) {
+        std::vector<std::uint8_t> rom(0x200, 0x41);
+        std::copy_n(code, 4, rom.begin() + 0xAC);
+        writeBytes(dir.file("odd.gba"), rom);
+        const FinderRun odd = findSettingsFiles(dir.path(), dir.file("odd.gba"));
+        EXPECT_FALSE(odd.ran) << code;
+        EXPECT_NE(odd.failure.find("no game code"), std::string::npos) << odd.failure;
+    }
 }
 
 // Noise, truncated fixtures and files of every small size: the finder reads inside the
