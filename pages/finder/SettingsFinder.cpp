@@ -126,8 +126,8 @@ FinderReport findSettings(std::span<const std::uint8_t> rom, const FinderInputs&
                                           "the highest trainer picture of " + inputs.pictureFolder,
                                           *inputs.highestTrainerPicture));
     else
-        report.findings.push_back(finding("Trainer_Pic_Num", FindingStatus::NotPlaced,
-                                          "not found: " + inputs.pictureFolder + " holds no trainer picture"));
+        report.findings.push_back(byHand("Trainer_Pic_Num", inputs.pictureFolder + " holds no trainer picture to "
+                                                                            "count up to"));
     report.findings.push_back(byHand("Skill_Machine", "every bit pattern is a TM/HM record, so no shape tells the "
                                                       "table from other data"));
     for (const char* starter : {"Left", "Center", "Right"})
