@@ -76,7 +76,7 @@ TEST(FinderInput, FilesThatCannotBeSearchedAreSaidSo)
     EXPECT_FALSE(shortRom.ran);
     EXPECT_NE(shortRom.failure.find("no game code"), std::string::npos) << shortRom.failure;
     // A code that would break the section header out of its line writes nothing anywhere.
-    for (const char* code : {"\0\0\0\0", "A]\nB", "X=1;"}) {
+    for (const char* code : {"\0\0\0\0", "A]\nB", "X=1;", "AB\x7F" "C"}) {
         std::vector<std::uint8_t> rom(0x200, 0x41);
         std::copy_n(code, 4, rom.begin() + 0xAC);
         writeBytes(dir.file("odd.gba"), rom);

@@ -32,6 +32,19 @@ TEST(NameShape, ANameHoldsItsEndByteAndBeginsWithACharacter)
         EXPECT_EQ(table_shape::isName(c.field), c.name) << int(c.field[0]) << " " << int(c.field[1]);
 }
 
+TEST(LevelUpShape, TheTwoEndBytesWithinTheBytesThePageCounts)
+{
+    Bytes list(300, 0x21);
+    EXPECT_FALSE(table_shape::levelUpListEnds(list, 0));
+    list[0] = list[1] = 0xFF; // an empty list: the end entry alone
+    EXPECT_TRUE(table_shape::levelUpListEnds(list, 0));
+    list[0] = 0x21;
+    list[199] = list[200] = 0xFF; // from 0, the second end byte one past the 200 counted
+    EXPECT_FALSE(table_shape::levelUpListEnds(list, 0));
+    EXPECT_TRUE(table_shape::levelUpListEnds(list, 1));
+    EXPECT_FALSE(table_shape::levelUpListEnds(list, 300));
+}
+
 TEST(RecordRuns, RowsOfEveryPhaseAndTheirEarliestReading)
 {
     // Records of 3 bytes that begin with 0xAA: two at 0 (too few), four at 1, five at 20
