@@ -161,6 +161,8 @@ TEST(FinderPlaces, KeysWithoutAShapeAreLeftToTheUserWithAProposalForFreeSpace)
     // Not written: a run of 0xFF may be data.
     EXPECT_TRUE(report.settings().empty());
     EXPECT_FALSE(report.allFindablePlaced());
+    // The game code of a file that ends right after it.
+    EXPECT_EQ(findSettings(blankRom(0xB0), {}).gameCode, "BPRJ");
 }
 
 } // namespace
