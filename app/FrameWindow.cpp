@@ -12,8 +12,10 @@
 #include "app/WindowPlacement.h"
 #include "core/GameSettings.h"
 #include "core/TabSystem.h"
+#include "core/FolderFiles.h"
 #include "core/codec/GameCodec.h"
 #include "pages/EditorPages.h"
+#include "pages/finder/FindSettingsCommand.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -190,6 +192,17 @@ void openRom(HWND frame)
         g_tabs.openRom(path);
 }
 
+// The ROM opened last (its read may have failed for want of its section), else one chosen
+// now; Setting.ini written for it, the ROM is read again.
+void findSettings(HWND frame)
+{
+    std::string path = g_tabs.romPath();
+    if ((path.empty() || !fileExists(path)) && !chooseRomFile(frame, path))
+        return;
+    if (findAndWriteSettings(*g_shell, g_status, g_tabs.programDirectory(), path))
+        g_tabs.openRom(path);
+}
+
 LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
@@ -207,6 +220,9 @@ LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         return 0;
     case IDM_SAVE_ROM:
         g_tabs.RomWrite();
+        return 0;
+    case IDM_FIND_SETTINGS:
+        findSettings(frame);
         return 0;
     }
     if (int result = g_tabs.forwardToCurrentPage(WM_COMMAND, wParam, lParam))

@@ -73,11 +73,12 @@ done
 shots="$build/artifacts/screenshots"
 scratch="$build/wine/scratch"
 rm -rf "$scratch" "$shots"
-mkdir -p "$scratch/empty" "$scratch/rom" "$shots"
+mkdir -p "$scratch/empty" "$scratch/rom" "$scratch/find" "$shots"
 "$make_fixture" "$scratch/rom" BPRJ fixture.gba >/dev/null
+"$make_fixture" "$scratch/find" BPEJ fixture.gba --seed 2 >/dev/null
 pushd "$build/wine" >/dev/null
 run driver 600 "$build/mingw-$driver_arch/win32-tests/calvanter_driver.exe" "$build/mingw-$driver_arch/Calvanter.exe" \
-  scratch/empty scratch/rom fixture.gba "$shots"
+  scratch/empty scratch/rom fixture.gba "$shots" scratch/find
 popd >/dev/null
 "$root/scripts/wine/screenshots.sh" "$shots"
 

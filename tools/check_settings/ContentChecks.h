@@ -38,11 +38,6 @@ struct ContentResult {
 
 using ContentCheck = ContentResult (*)(const LocatedTable& table);
 
-// Where a cartridge pointer leads, when that is inside a file of fileSize bytes. The pages
-// read pointers by three rules; a pointer is sound for all of them only when it is the
-// cartridge base plus an offset inside the file.
-std::optional<std::size_t> pointerTarget(std::uint32_t pointer, std::size_t fileSize);
-
 // Each of these checks one format; the table catalogue says which table takes which.
 ContentResult checkNameTable(const LocatedTable& table);
 ContentResult checkTrainerRecords(const LocatedTable& table);

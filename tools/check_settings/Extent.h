@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/finder/TableShapes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,5 +21,3 @@ struct Extent {
 
 // "0x100000 to 0x1009A8, 2472 bytes"
 std::string describeExtent(const Extent& extent);
-// "0x1009A8"; a negative offset as "-5".
-std::string hexOffset(std::int64_t offset);

@@ -1,17 +1,11 @@
 #include "core/LittleEndian.h"
 #include "core/SharedTables.h"
 #include "pages/egg/EggMoveTable.h"
+#include "pages/finder/TableShapes.h"
 #include "tools/check_settings/ContentChecks.h"
 #include "tools/check_settings/FaultTally.h"
 
-namespace {
-
-bool namesMonster(std::uint16_t monster)
-{
-    return monster > 0 && monster < SharedTables::kMonsterCount;
-}
-
-} // namespace
+using table_shape::namesMonster;
 
 // A stray marker can be data of the game's own (the page shows its number); a table whose
 // markers mostly name no monster is not the egg move table, or not all of it.

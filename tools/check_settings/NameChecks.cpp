@@ -1,4 +1,5 @@
 #include "core/codec/GameCodec.h"
+#include "pages/finder/TableShapes.h"
 #include "pages/trade/TradeRecord.h"
 #include "pages/trainer/TrainerRecord.h"
 #include "tools/check_settings/ContentChecks.h"
@@ -8,20 +9,7 @@
 
 namespace {
 
-enum class NameFault { NoEndByte, LineBreak };
-
-// A fixed name field decodes as a name when its end byte lies inside the field and no
-// character before it breaks the line.
-std::optional<NameFault> nameFault(std::span<const std::uint8_t> field)
-{
-    for (std::uint8_t code : field) {
-        if (code == GameCodec::kTerminator)
-            return std::nullopt;
-        if (gameCodec().decode(code).find('\n') != std::string_view::npos)
-            return NameFault::LineBreak;
-    }
-    return NameFault::NoEndByte;
-}
+using table_shape::NameFault;
 
 std::string describe(NameFault fault, std::size_t fieldSize)
 {
@@ -57,7 +45,7 @@ ContentResult checkNameFields(const LocatedTable& table, std::span<const NameFie
         const std::span<const std::uint8_t> record = table.record(i);
         for (const NameField& field : fields) {
             ++names;
-            if (auto fault = nameFault(record.subspan(field.offset, field.size))) {
+            if (auto fault = table_shape::nameFault(record.subspan(field.offset, field.size))) {
                 const auto at = record.data() - table.rom.data() + static_cast<std::ptrdiff_t>(field.offset);
                 faults.add([&] {
                     return std::string(field.what) + " of " + recordWord + " " + std::to_string(i) + " at " +

@@ -8,6 +8,7 @@
 #include "pages/monster/LevelUpPointer.h"
 #include "pages/trainer/PartyEntry.h"
 #include "pages/trainer/TrainerRecord.h"
+#include "pages/finder/TableShapes.h"
 #include "tools/check_settings/ContentChecks.h"
 #include "tools/check_settings/FaultTally.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 // The monster page counts a level-up list by reading this many bytes for the two end bytes.
 constexpr std::size_t kLevelUpScanLimit = level_up_list::kCountWindow;
-constexpr std::uint8_t kLevelUpEndByte = 0xFF;
 
 // The image page decodes into a work buffer of four frames.
 constexpr std::size_t kImageWorkBufferSize = Picture::kFrameTileBytes * Picture::kMaxFrames;
@@ -40,16 +40,6 @@ std::string pointerFault(const char* what, std::size_t index, std::uint32_t poin
     return std::string(what) + " " + std::to_string(index) + ", " + hexPointer(pointer);
 }
 
-bool levelUpListEnds(std::span<const std::uint8_t> rom, std::size_t at)
-{
-    const std::span<const std::uint8_t> list = rom.subspan(at, std::min(kLevelUpScanLimit, rom.size() - at));
-    for (std::size_t i = 1; i < list.size(); ++i) {
-        if (list[i - 1] == kLevelUpEndByte && list[i] == kLevelUpEndByte)
-            return true;
-    }
-    return false;
-}
-
 std::string describeStream(std::span<const std::uint8_t> rom, std::size_t at, lz77::DecompressStatus status)
 {
     if (status == lz77::DecompressStatus::NotCompressed) {
@@ -66,13 +56,7 @@ std::string describeStream(std::span<const std::uint8_t> rom, std::size_t at, lz
 
 } // namespace
 
-std::optional<std::size_t> pointerTarget(std::uint32_t pointer, std::size_t fileSize)
-{
-    const std::optional<std::int32_t> offset = cartridge::offsetBySubtracting(pointer);
-    if (!offset || static_cast<std::size_t>(*offset) >= fileSize)
-        return std::nullopt;
-    return static_cast<std::size_t>(*offset);
-}
+using table_shape::pointerTarget;
 
 ContentResult checkLevelUpPointers(const LocatedTable& table)
 {
@@ -84,7 +68,7 @@ ContentResult checkLevelUpPointers(const LocatedTable& table)
         const std::optional<std::size_t> list = pointerTarget(pointer, table.rom.size());
         if (!list)
             outside.add([&] { return pointerFault("monster", monster, pointer); });
-        else if (!levelUpListEnds(table.rom, *list))
+        else if (!table_shape::levelUpListEnds(table.rom, *list))
             endless.add([&] {
                 return "monster " + std::to_string(monster) + " at " + hexOffset(static_cast<std::int64_t>(*list));
             });

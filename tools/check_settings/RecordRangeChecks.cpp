@@ -1,6 +1,7 @@
 #include "core/SharedTables.h"
 #include "pages/monster/BaseStatsRecord.h"
 #include "pages/monster/EvolutionRecord.h"
+#include "pages/finder/TableShapes.h"
 #include "pages/move/MoveRecord.h"
 #include "tools/check_settings/ContentChecks.h"
 #include "tools/check_settings/FaultTally.h"
@@ -8,15 +9,9 @@
 // Tables without names or pointers still have fields of a known range. A table read from
 // the wrong place breaks them in most records; the fixture's own odd values (a move of type
 // 18) lie outside what is checked here.
-namespace {
-
-// The type name list's 18 names, and the six growth rates of the monster page's list.
-constexpr std::uint8_t kTypeCount = 18;
-constexpr std::uint8_t kGrowthRateCount = 6;
-// Accuracy and effect chance are percentages.
-constexpr std::uint8_t kHighestPercentage = 100;
-
-} // namespace
+using table_shape::kGrowthRateCount;
+using table_shape::kHighestPercentage;
+using table_shape::kTypeCount;
 
 ContentResult checkMoveRecords(const LocatedTable& table)
 {

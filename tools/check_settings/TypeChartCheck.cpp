@@ -1,4 +1,5 @@
 #include "core/CartridgePointer.h"
+#include "pages/finder/TableShapes.h"
 #include "pages/typechart/TypeChartEntry.h"
 #include "tools/check_settings/ContentChecks.h"
 
@@ -7,12 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-bool isMultiplier(std::uint8_t value)
-{
-    return std::find(std::begin(type_chart::kMultiplierValues), std::end(type_chart::kMultiplierValues), value) !=
-           std::end(type_chart::kMultiplierValues);
-}
 
 std::string entryText(std::span<const std::uint8_t> entry)
 {
@@ -30,7 +25,7 @@ ContentResult checkTypeChartPointer(const LocatedTable& table)
 {
     ContentResult result;
     const std::uint32_t pointer = cartridge::readPointer(table.bytes, 0);
-    const std::optional<std::size_t> chart = pointerTarget(pointer, table.rom.size());
+    const std::optional<std::size_t> chart = table_shape::pointerTarget(pointer, table.rom.size());
     if (!chart) {
         char text[96];
         std::snprintf(text, sizeof text, "the pointer 0x%08" PRIX32 " does not lead inside the file", pointer);
@@ -52,7 +47,7 @@ ContentResult checkTypeChartPointer(const LocatedTable& table)
         if (rest.size() - at < type_chart::kEntrySize)
             break;
         const std::span<const std::uint8_t> entry = rest.subspan(at, type_chart::kEntrySize);
-        if (!isMultiplier(entry[type_chart::kMultiplier])) {
+        if (!table_shape::isChartMultiplier(entry[type_chart::kMultiplier])) {
             result.problems.push_back("the type chart at " + hexOffset(static_cast<std::int64_t>(*chart)) +
                                       " does not end in FE FE before entry " +
                                       std::to_string(at / type_chart::kEntrySize) + " at " +

@@ -16,6 +16,12 @@ void checkPlacement(Report& report, const std::string& exe, const std::string& f
 void checkRomSession(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
                      const std::string& screenshotFolder);
 
+// The fixture ROM of the folder with its section deleted from Setting.ini: its read fails;
+// the table finder's menu command, answered Yes, writes the section, and the ROM then reads
+// with every page's controls enabled.
+void checkFindSettings(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
+                       const std::string& screenshotFolder);
+
 // Opens the ROM of the folder, photographs every tab and closes the program without saving.
 void showRom(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
              const std::string& screenshotFolder);

@@ -1,0 +1,110 @@
+#include "core/Profile.h"
+#include "pages/finder/FinderFiles.h"
+#include "tests/support/TestFiles.h"
+#include "tools/fixture/FixtureRom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+namespace {
+
+struct FoundSet {
+    TempDir dir;
+    FinderRun run;
+};
+
+// A fixture set whose section the finder has just looked for.
+void findInFixture(FoundSet& set)
+{
+    ASSERT_TRUE(writeFixtureSet(buildFixtureRom("BPEJ", 4), set.dir.path(), "rom.gba"));
+    set.run = findSettingsFiles(set.dir.path(), set.dir.file("rom.gba"));
+    ASSERT_TRUE(set.run.ran) << set.run.failure;
+}
+
+TEST(FoundSettingsWrite, EveryWriteKeepsACopyAndAFailedOneLeavesSettingIniAlone)
+{
+    FoundSet set;
+    findInFixture(set);
+    writeFile(set.dir.file("Setting.ini"), "[BPEJ]\r\nAttackTable=1\r\n");
+    SettingsWrite first = writeFoundSettings(set.dir.path(), set.run.report);
+    ASSERT_TRUE(first.done) << first.reason;
+    EXPECT_EQ(first.backupPath, set.dir.file("Setting.ini") + ".bak");
+    const std::string written = readText(set.dir.file("Setting.ini"));
+    // The key in its place, the others after it.
+    const auto attackTable = std::find_if(set.run.report.findings.begin(), set.run.report.findings.end(),
+                                          [](const Finding& finding) { return finding.key == "AttackTable"; });
+    ASSERT_NE(attackTable, set.run.report.findings.end());
+    EXPECT_TRUE(written.starts_with("[BPEJ]\r\nAttackTable=" + std::to_string(attackTable->value) +
+                                    "\r\nMonsterBaseStats_Pos="))
+        << written;
+    SettingsWrite second = writeFoundSettings(set.dir.path(), set.run.report);
+    ASSERT_TRUE(second.done) << second.reason;
+    EXPECT_EQ(second.backupPath, set.dir.file("Setting.ini") + ".2.bak");
+    EXPECT_EQ(readText(first.backupPath), "[BPEJ]\r\nAttackTable=1\r\n");
+    EXPECT_EQ(readText(second.backupPath), written);
+    EXPECT_FALSE(std::filesystem::exists(set.dir.file("Setting.ini.new")));
+
+    // The new file cannot be made: nothing changes.
+    std::filesystem::create_directory(set.dir.file("Setting.ini.new"));
+    const SettingsWrite failed = writeFoundSettings(set.dir.path(), set.run.report);
+    EXPECT_FALSE(failed.done);
+    EXPECT_TRUE(failed.reason.starts_with("cannot write " + set.dir.file("Setting.ini"))) << failed.reason;
+    EXPECT_EQ(readText(set.dir.file("Setting.ini")), written);
+    EXPECT_FALSE(std::filesystem::exists(set.dir.file("Setting.ini.3.bak")));
+}
+
+TEST(FoundSettingsWrite, WithoutASettingIniTheSectionIsTheWholeFile)
+{
+    FoundSet set;
+    findInFixture(set);
+    std::filesystem::remove(set.dir.file("Setting.ini"));
+    const SettingsWrite write = writeFoundSettings(set.dir.path(), set.run.report);
+    ASSERT_TRUE(write.done) << write.reason;
+    EXPECT_TRUE(write.backupPath.empty());
+    EXPECT_TRUE(readText(set.dir.file("Setting.ini")).starts_with("[BPEJ]\r\nMonsterBaseStats_Pos="));
+}
+
+TEST(FinderInput, FilesThatCannotBeSearchedAreSaidSo)
+{
+    TempDir dir;
+    EXPECT_FALSE(findSettingsFiles(dir.path(), dir.file("missing.gba")).ran);
+    writeBytes(dir.file("short.gba"), std::vector<std::uint8_t>(0xAF, 0x41));
+    const FinderRun shortRom = findSettingsFiles(dir.path(), dir.file("short.gba"));
+    EXPECT_FALSE(shortRom.ran);
+    EXPECT_NE(shortRom.failure.find("no game code"), std::string::npos) << shortRom.failure;
+    // A code that would break the section header out of its line writes nothing anywhere.
+    for (const char* code : {"\0\0\0\0", "A]\nB", "X=1;", "AB\x7F" "C"}) {
+        std::vector<std::uint8_t> rom(0x200, 0x41);
+        std::copy_n(code, 4, rom.begin() + 0xAC);
+        writeBytes(dir.file("odd.gba"), rom);
+        const FinderRun odd = findSettingsFiles(dir.path(), dir.file("odd.gba"));
+        EXPECT_FALSE(odd.ran) << code;
+        EXPECT_NE(odd.failure.find("no game code"), std::string::npos) << odd.failure;
+    }
+}
+
+// Noise, truncated fixtures and files of every small size: the finder reads inside the
+// bytes it has (the sanitizers watch) and returns a report.
+TEST(FinderInput, NoiseAndTruncatedRomsGiveAReport)
+{
+    std::mt19937 random(7);
+    const FixtureRom fixture = buildFixtureRom("BPRJ", 5);
+    const FinderLists lists{214, 78, 120};
+    for (std::size_t size : {0u, 1u, 0xB0u, 0x1000u, 0x10000u}) {
+        std::vector<std::uint8_t> noise(size);
+        for (std::uint8_t& byte : noise)
+            byte = static_cast<std::uint8_t>(random() % 4 == 0 ? 0xFF : random() % 3 == 0 ? 0x08 : random());
+        EXPECT_FALSE(findSettings(noise, FinderInputs{lists, std::nullopt, {}}).findings.empty());
+    }
+    for (std::size_t cut : {0x100000u, 0x140000u, 0x150000u, 0x158000u}) {
+        const std::span<const std::uint8_t> truncated(fixture.bytes.data(), cut);
+        const FinderReport report = findSettings(truncated, FinderInputs{lists, std::nullopt, {}});
+        for (const auto& [key, value] : report.settings())
+            EXPECT_LT(std::stoll(value), static_cast<long long>(cut)) << key;
+    }
+}
+
+} // namespace
