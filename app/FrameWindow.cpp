@@ -14,6 +14,7 @@
 #include "core/TabSystem.h"
 #include "core/FolderFiles.h"
 #include "core/codec/GameCodec.h"
+#include "core/ui/WindowMessages.h"
 #include "pages/EditorPages.h"
 #include "pages/finder/FindSettingsCommand.h"
 #include "res/resource.h"
@@ -22,7 +23,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -40,24 +40,18 @@ constexpr int kTabFontHeight = 12;
 constexpr const char* kTabFontFace = "ＭＳ Ｐゴシック";
 constexpr std::size_t kDirectorySize = 260;
 
-// The text page's controls that a private message reaches.
-constexpr int kNewTextWindowCommand = 0x800E;
-constexpr int kTextAddressEdit = 56151;
-constexpr int kTextLoadCommand = 56153;
-constexpr int kTrainerListId = 1004;
-
 struct ToolButton {
     int id;
     const char* text;
 };
-// 0x8003 and 0x8006 are made at their own steps of WM_CREATE.
+// The open and save buttons are made at their own steps of WM_CREATE.
 constexpr ToolButton kOpenButton = {IDM_OPEN_ROM, "ROMの\n読み込み"};
 constexpr ToolButton kSaveButton = {IDM_SAVE_ROM, "ROMへ\n保存"};
-constexpr std::array<ToolButton, 5> kTextButtons = {{{0x800E, "新規\nウインドウ"},
-                                                     {0x8013, "重ねて\n表示"},
-                                                     {0x8014, "並べて\n表示"},
-                                                     {0x8016, "アイコンの\n整列"},
-                                                     {0x8015, "すべて\n閉じる"}}};
+constexpr std::array<ToolButton, 5> kTextButtons = {{{IDM_TEXT_NEW_WINDOW, "新規\nウインドウ"},
+                                                     {IDM_TEXT_CASCADE, "重ねて\n表示"},
+                                                     {IDM_TEXT_TILE, "並べて\n表示"},
+                                                     {IDM_TEXT_ARRANGE, "アイコンの\n整列"},
+                                                     {IDM_TEXT_CLOSE_ALL, "すべて\n閉じる"}}};
 
 // The program's one session and status line, for the whole run. The shell outlives the
 // session, whose pages hold windows it made.
@@ -237,31 +231,6 @@ void selectTab(WPARAM index)
     g_tabs.switchToSelectedTab();
 }
 
-void selectListEntry(WPARAM index)
-{
-    HWND dialog = static_cast<HWND>(g_tabs.currentPageWindow());
-    if (!dialog)
-        return;
-    SendDlgItemMessageA(dialog, kTrainerListId, LB_SETCURSEL, index, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kTrainerListId, LBN_SELCHANGE), 0);
-}
-
-void openText(LPARAM offset)
-{
-    if (!g_tabs.forwardToCurrentPage(WM_COMMAND, kNewTextWindowCommand, 0))
-        return;
-    HWND client = static_cast<HWND>(g_tabs.currentPageWindow());
-    HWND child = client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
-    if (!child)
-        return;
-    char address[16];
-    std::snprintf(address, sizeof address, "%X", static_cast<unsigned>(offset));
-    SetDlgItemTextA(child, kTextAddressEdit, address);
-    // The document's own "Load", as if its button had been pressed.
-    SendMessageA(child, WM_COMMAND, MAKEWPARAM(kTextLoadCommand, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(child, kTextLoadCommand)));
-}
-
 LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -270,14 +239,12 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_COMMAND:
         return onCommand(frame, wParam, lParam);
-    case kSelectTabMessage:
+    case window_message::kSelectTab:
         selectTab(wParam);
         return 0;
-    case kSelectListMessage:
-        selectListEntry(wParam);
-        return 0;
-    case kOpenTextMessage:
-        openText(lParam);
+    case window_message::kSelectListEntry:
+    case window_message::kOpenText:
+        g_tabs.forwardToCurrentPage(message, wParam, lParam);
         return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -1,6 +1,8 @@
 // Resource ids shared by the resource script and the program.
 #pragma once
 
+#include "core/ui/FrameCommands.h"
+
 #define IDS_APP_TITLE 103
 #define IDS_WINDOW_CLASS 109
 
@@ -14,14 +16,6 @@
 #define IDM_OPEN_ROM 32771
 #define IDM_SHOW_TERMINATOR 32773
 #define IDM_SAVE_ROM 32774
-#define IDM_HIDE_MONSTER_BMP 32778
-#define IDM_HIDE_TRAINER_BMP 32779
-#define IDM_CHANGE_PARTY 32780
-#define IDM_TEXT_NEW_WINDOW 32782
-#define IDM_TEXT_CASCADE 32787
-#define IDM_TEXT_TILE 32788
-#define IDM_TEXT_CLOSE_ALL 32789
-#define IDM_TEXT_ARRANGE 32790
 #define IDM_FIND_SETTINGS 32791
 
 #ifndef IDC_STATIC

@@ -12,6 +12,12 @@ inline constexpr std::uint32_t kNotify = 0x004E;     // WM_NOTIFY
 inline constexpr std::uint32_t kClose = 0x0010;      // WM_CLOSE
 inline constexpr std::uint32_t kSize = 0x0005;       // WM_SIZE
 
+// The frame's private messages, which outside programs send. The frame hands the last two on
+// to the current page.
+inline constexpr std::uint32_t kSelectTab = 0x8000;       // wParam: tab index
+inline constexpr std::uint32_t kSelectListEntry = 0x8001; // wParam: entry of the page's list
+inline constexpr std::uint32_t kOpenText = 0x8002;        // lParam: ROM offset of a text
+
 // The wParam of WM_SIZE for a window that was maximised (SIZE_MAXIMIZED).
 inline constexpr std::uintptr_t kSizeMaximized = 2;
 

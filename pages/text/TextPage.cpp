@@ -1,8 +1,8 @@
 #include "pages/text/TextPage.h"
 
+#include "core/ui/FrameCommands.h"
 #include "core/ui/WindowMessages.h"
 #include "pages/text/TextDocumentWindow.h"
-#include "res/resource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -114,15 +114,17 @@ void CTamblorText::InitDialog(WindowHandle)
 {
 }
 
-int CTamblorText::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
+int CTamblorText::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
 {
+    if (message == window_message::kOpenText) {
+        openText(static_cast<std::uint32_t>(lParam));
+        return 1;
+    }
     const auto command = window_message::asCommand(message, wParam);
     if (!command)
         return 0;
     switch (command->id) {
     case IDM_TEXT_NEW_WINDOW:
-        // Unhandled when no document could be made, so that the frame's message 0x8002 does
-        // not load into another document.
         return newDocument() ? 1 : 0;
     case IDM_TEXT_CASCADE:
         if (m_client)
@@ -184,6 +186,21 @@ bool CTamblorText::newDocument()
     m_documents.push_back({window, m_documentCounter, 0});
     m_handlers.push_back(std::move(handler));
     return true;
+}
+
+void CTamblorText::openText(std::uint32_t offset)
+{
+    // Nothing when no document could be made, rather than a load into another document.
+    if (!newDocument())
+        return;
+    const WindowHandle document = m_client->activeDocument();
+    IDialogControls* controls = documentControls(document);
+    if (!controls)
+        return;
+    char address[16];
+    std::snprintf(address, sizeof address, "%X", static_cast<unsigned>(offset));
+    controls->setText(text_document::kAddressEdit, address);
+    loadDocument(document, *controls);
 }
 
 void CTamblorText::closeAllDocuments()

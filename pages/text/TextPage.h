@@ -23,7 +23,8 @@ public:
 
     void Reset() override;
     void InitDialog(WindowHandle dialog) override;
-    // The five commands of the frame's text buttons and submenu.
+    // The five commands of the frame's text buttons and submenu, and the frame's message that
+    // opens a text: a new document loads the text at the message's ROM offset.
     int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
     void LoadSettings(const std::string& section) override;
     bool DataRead(RomFile& file) override;
@@ -40,6 +41,7 @@ private:
     class Document;
 
     bool newDocument();
+    void openText(std::uint32_t offset);
     void closeAllDocuments();
     HWND_DATA* record(WindowHandle document);
     void forgetDocument(WindowHandle document);

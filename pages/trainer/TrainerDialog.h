@@ -2,6 +2,8 @@
 // compiler and by the code.
 #pragma once
 
+#include "core/ui/FrameCommands.h"
+
 #define IDD_TRAINER 131
 #define IDC_TRAINER_DOUBLE_BATTLE 1000
 #define IDC_TRAINER_LIST 1004
@@ -95,9 +97,9 @@ inline constexpr int kAllControls[] = {
     IDC_TRAINER_MOVE_1, IDC_TRAINER_MOVE_2, IDC_TRAINER_MOVE_3, IDC_TRAINER_MOVE_4};
 
 // The menu items the page owns (menu "設定", submenu "トレーナーエディター").
-inline constexpr int kHideMonsterPicturesCommand = 32778;
-inline constexpr int kHideTrainerPicturesCommand = 32779;
-inline constexpr int kChangePartyCommand = 32780;
+inline constexpr int kHideMonsterPicturesCommand = IDM_HIDE_MONSTER_BMP;
+inline constexpr int kHideTrainerPicturesCommand = IDM_HIDE_TRAINER_BMP;
+inline constexpr int kChangePartyCommand = IDM_CHANGE_PARTY;
 
 // Edits are read with buffers of these sizes less one.
 inline constexpr std::size_t kSearchInputLength = 49;

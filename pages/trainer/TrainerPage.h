@@ -75,6 +75,8 @@ private:
     void showParty(IDialogControls& controls);
     void showMember(IDialogControls& controls, std::size_t slot);
     void fillMemberList(IDialogControls& controls, int selected);
+    // An outside program's pick of a list entry (the frame's message), taken as a click on it.
+    int pickTrainer(std::uintptr_t entry);
     void selectTrainer(IDialogControls& controls);
     void search(IDialogControls& controls, bool forward);
     void storeTrainer(IDialogControls& controls);

@@ -208,6 +208,8 @@ void CTrainer_Edit::InitDialog(WindowHandle dialog)
 
 int CTrainer_Edit::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
+    if (message == window_message::kSelectListEntry)
+        return pickTrainer(wParam);
     const auto command = window_message::asCommand(message, wParam);
     if (!command)
         return 0;
@@ -372,6 +374,16 @@ void CTrainer_Edit::showMember(IDialogControls& controls, std::size_t slot)
     selectValue(controls, kMonster, monster);
     if (monster != m_pictures.monsterPicture)
         loadMonsterPicture(controls, monster);
+}
+
+int CTrainer_Edit::pickTrainer(std::uintptr_t entry)
+{
+    IDialogControls* controls = this->controls(nullptr);
+    if (!controls || !hasTable())
+        return 0;
+    controls->setSelection(kTrainerList, static_cast<int>(entry));
+    selectTrainer(*controls);
+    return 1;
 }
 
 void CTrainer_Edit::selectTrainer(IDialogControls& controls)

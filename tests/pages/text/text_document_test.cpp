@@ -1,7 +1,7 @@
 #include "core/RomFile.h"
+#include "core/ui/FrameCommands.h"
 #include "pages/text/TextDocumentWindow.h"
 #include "pages/text/TextPage.h"
-#include "res/resource.h"
 #include "tests/pages/BlankPage.h"
 #include "tests/pages/PageDialogTest.h"
 #include "tests/pages/TestShell.h"
@@ -99,6 +99,13 @@ TEST_F(TextDocuments, LoadShowsTheTextAndSavesWithinTheAllowedBytes)
     EXPECT_EQ(readBytes(rom), writtenAt(0x120, {0xFA, 0xFB, 0xFE, 0xFF, 0x00, 0xFF}));
     save(document, "い");
     EXPECT_EQ(readBytes(rom), writtenAt(0x120, {0x02, 0xFF}));
+
+    // The frame's message with a ROM offset: a new document loads the text there.
+    EXPECT_EQ(tabs.forwardToCurrentPage(window_message::kOpenText, 0, 0x110), 1);
+    document = page->documents().back().window;
+    EXPECT_EQ(controls(document).caption(), "Tamblor Text Editor DocNo:2 [0x110] 書き込み許可バイト数:1");
+    EXPECT_EQ(controls(document).text(kAddressEdit, kAddressCharacters), "110");
+    EXPECT_EQ(text(document), "い終");
 }
 
 TEST_F(TextDocuments, WithBackupsTheFirstSaveOfAnOpeningCopiesTheFileFirst)
@@ -168,6 +175,7 @@ TEST_F(TextDocuments, DocumentsKeepTheirNumbersAndRecords)
     chooseTab(*host, tabs, 1);
     EXPECT_EQ(tabs.forwardToCurrentPage(window_message::kCommand, IDM_TEXT_NEW_WINDOW, 0), 0);
     EXPECT_EQ(tabs.forwardToCurrentPage(window_message::kCommand, IDM_TEXT_CLOSE_ALL, 0), 0);
+    EXPECT_EQ(tabs.forwardToCurrentPage(window_message::kOpenText, 0, 0x110), 0);
     chooseTab(*host, tabs, 0);
     EXPECT_EQ(page->documents().size(), 2u);
     EXPECT_EQ(text(third), "あいうえお終");

@@ -324,12 +324,15 @@ TEST_F(TrainerDialog, AFailedPartyReadIsNeverWrittenBack)
     EXPECT_EQ(readBytes(rom), bytes);
 }
 
-// The frame's message 0x8001 selects list entry wParam of list 1004 and sends LBN_SELCHANGE.
+// The frame's message that picks a list entry acts as a click on that trainer.
 TEST_F(TrainerDialog, ASelectionFromOutsideThatMissesTheListKeepsTheTrainer)
 {
     open();
-    selectTrainer(1);
-    selectTrainer(99);
+    EXPECT_EQ(tabs.forwardToCurrentPage(window_message::kSelectListEntry, 1, 0), 1);
+    EXPECT_EQ(dialog().text(kName, 20), "ab");
+    selectTrainer(2);
+    EXPECT_EQ(tabs.forwardToCurrentPage(window_message::kSelectListEntry, 1, 0), 1);
+    tabs.forwardToCurrentPage(window_message::kSelectListEntry, 99, 0);
     EXPECT_EQ(page().currentTrainer(), 1u);
     EXPECT_EQ(dialog().selection(kTrainerList), 1);
     EXPECT_EQ(dialog().text(kName, 20), "ab");
