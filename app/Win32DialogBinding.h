@@ -6,9 +6,9 @@
 
 #include <windows.h>
 
-// Every dialog the program makes from a template has its own handler: WM_INITDIALOG binds the
-// dialog to the handler given at creation, and from then on every message of that dialog
-// reaches that handler, and only it, until WM_NCDESTROY unbinds it.
+// Every dialog the program makes from a template has its own handler: WM_INITDIALOG stores the
+// binding with the dialog (win32_binding), and from then on every message of that dialog
+// reaches that handler, and only it, until WM_NCDESTROY frees the binding.
 namespace win32_dialog {
 
 // The creation parameter of CreateDialogParamA and DialogBoxParamA.
@@ -19,7 +19,7 @@ struct Creation {
 
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The controls of a bound dialog; null for any other window.
+// The controls of a dialog of dialogProc, those its handler was given; null for any other window.
 Win32DialogControls* controlsOf(HWND dialog);
 
 // Where an exception that a handler lets out is reported (the program's status line).

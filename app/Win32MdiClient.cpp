@@ -1,15 +1,29 @@
 #include "app/Win32MdiClient.h"
 
 #include "app/Win32ChildControls.h"
-#include "app/Win32DialogBinding.h"
-#include "core/ui/ExceptionGuard.h"
+#include "app/Win32WindowBinding.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 namespace {
+
+using win32_binding::Slot;
+
+// What a new document carries through WM_MDICREATE to its first messages.
+struct DocumentCreation {
+    IWindowHandler& handler;
+    HINSTANCE instance;
+    const std::vector<ChildControl>& controls;
+};
+
+// An MDI child's creation parameter is its MDICREATESTRUCT, which carries ours.
+const DocumentCreation* documentCreation(LPARAM createStruct)
+{
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(createStruct);
+    const auto* mdi = static_cast<const MDICREATESTRUCTA*>(creation->lpCreateParams);
+    return mdi ? reinterpret_cast<const DocumentCreation*>(mdi->lParam) : nullptr;
+}
 
 HWND g_frameClient = nullptr;
 
@@ -46,16 +60,6 @@ HMENU windowMenu(HWND frame)
 }
 
 } // namespace
-
-struct Win32MdiClient::Document {
-    Document(Win32MdiClient& client, IWindowHandler& handler) : client(client), handler(handler) {}
-    Win32MdiClient& client;
-    IWindowHandler& handler;
-    HWND window = nullptr;
-    std::unique_ptr<Win32DialogControls> controls;
-    // From WM_CREATE (controls made, handler told) to WM_NCDESTROY.
-    bool created = false;
-};
 
 Win32MdiClient::Win32MdiClient(HINSTANCE instance, HWND frame, const DocumentWindowSpec& documents)
     : m_instance(instance), m_frame(frame), m_className(documents.className), m_documentControls(documents.controls)
@@ -131,8 +135,7 @@ WindowHandle Win32MdiClient::createDocument(std::string_view caption, IWindowHan
 {
     if (!m_client)
         return nullptr;
-    m_documents.push_back(std::make_unique<Document>(*this, handler));
-    const Document* document = m_documents.back().get();
+    const DocumentCreation document{handler, m_instance, m_documentControls};
     const std::string title(caption);
     MDICREATESTRUCTA creation{};
     creation.szClass = m_className.c_str();
@@ -143,12 +146,10 @@ WindowHandle Win32MdiClient::createDocument(std::string_view caption, IWindowHan
     creation.cx = CW_USEDEFAULT;
     creation.cy = CW_USEDEFAULT;
     creation.style = 0;
-    creation.lParam = reinterpret_cast<LPARAM>(document);
+    creation.lParam = reinterpret_cast<LPARAM>(&document);
     HWND window = reinterpret_cast<HWND>(SendMessageA(m_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&creation)));
-    if (!window) {
-        forget(document);
+    if (!window)
         return nullptr;
-    }
     RedrawWindow(m_client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return window;
 }
@@ -161,9 +162,11 @@ void Win32MdiClient::destroyDocument(WindowHandle document)
 
 IDialogControls* Win32MdiClient::documentControls(WindowHandle document)
 {
-    auto it = std::find_if(m_documents.begin(), m_documents.end(),
-                           [&](const auto& entry) { return document && entry->window == hwnd(document); });
-    return it == m_documents.end() ? nullptr : (*it)->controls.get();
+    HWND window = hwnd(document);
+    if (!m_client || !window || !IsWindow(window) || GetParent(window) != m_client)
+        return nullptr;
+    win32_binding::Binding* binding = win32_binding::bindingOf(window, Slot::Window);
+    return binding ? &binding->controls : nullptr;
 }
 
 WindowHandle Win32MdiClient::activeDocument() const
@@ -202,55 +205,27 @@ void Win32MdiClient::arrangeIcons()
         SendMessageA(m_client, WM_MDIICONARRANGE, 0, 0);
 }
 
-void Win32MdiClient::forget(const Document* document)
-{
-    std::erase_if(m_documents, [&](const auto& entry) { return entry.get() == document; });
-}
-
 LRESULT CALLBACK Win32MdiClient::documentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        // An MDI child's creation parameter is its MDICREATESTRUCT, which carries ours.
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        const auto* mdi = static_cast<const MDICREATESTRUCTA*>(creation->lpCreateParams);
-        if (auto* document = mdi ? reinterpret_cast<Document*>(mdi->lParam) : nullptr) {
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(document));
-            document->window = window;
-            document->controls = std::make_unique<Win32DialogControls>(window);
-        }
-    }
-    auto* document = reinterpret_cast<Document*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!document)
-        return DefMDIChildProcA(window, message, wParam, lParam);
-
-    switch (message) {
-    case WM_CREATE:
-        win32_window::createChildControls(window, document->client.m_instance, document->client.m_documentControls);
-        document->created = true;
-        guardedCall<int>(win32_dialog::statusLine(), 0, [&] {
-            document->handler.windowCreated(window, *document->controls);
+    if (message == WM_NCCREATE || message == WM_CREATE) {
+        const DocumentCreation* creation = documentCreation(lParam);
+        if (creation && message == WM_NCCREATE)
+            win32_binding::bind(window, Slot::Window, creation->handler);
+        if (creation && message == WM_CREATE) {
+            win32_window::createChildControls(window, creation->instance, creation->controls);
+            win32_binding::announce(*win32_binding::bindingOf(window, Slot::Window), window);
             return 0;
-        });
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        if (document->created) {
-            guardedCall<int>(win32_dialog::statusLine(), 0, [&] {
-                document->handler.windowDestroyed();
-                return 0;
-            });
         }
-        document->client.forget(document);
+    }
+    win32_binding::Binding* binding = win32_binding::bindingOf(window, Slot::Window);
+    if (!binding)
+        return DefMDIChildProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        win32_binding::release(window, Slot::Window);
         return DefMDIChildProcA(window, message, wParam, lParam);
     }
-    if (document->created) {
-        const int result = guardedCall<int>(win32_dialog::statusLine(), 1, [&] {
-            return document->handler.windowMessage(message, static_cast<std::uintptr_t>(wParam),
-                                                   static_cast<std::intptr_t>(lParam));
-        });
-        if (result != 0)
-            return result;
-    }
+    if (const int result = win32_binding::dispatch(*binding, message, wParam, lParam, 1))
+        return result;
     return DefMDIChildProcA(window, message, wParam, lParam);
 }
 

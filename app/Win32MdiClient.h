@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,9 +38,7 @@ public:
     void arrangeIcons() override;
 
 private:
-    struct Document;
     static LRESULT CALLBACK documentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void forget(const Document* document);
 
     HINSTANCE m_instance;
     HWND m_frame;
@@ -49,7 +46,6 @@ private:
     HWND m_tabControl = nullptr;
     std::string m_className;
     std::vector<ChildControl> m_documentControls;
-    std::vector<std::unique_ptr<Document>> m_documents;
 };
 
 namespace win32_mdi {

@@ -65,8 +65,3 @@ void Win32PageHost::selectTab(WindowHandle tabControl, int index)
     if (index >= 0 && index < count)
         SendMessageA(hwnd(tabControl), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
-
-IDialogControls* Win32PageHost::controls(WindowHandle dialog)
-{
-    return win32_dialog::controlsOf(hwnd(dialog));
-}

@@ -18,7 +18,6 @@ public:
     void fitPageDialog(WindowHandle dialog, WindowHandle tabControl) override;
     int selectedTab(WindowHandle tabControl) override;
     void selectTab(WindowHandle tabControl, int index) override;
-    IDialogControls* controls(WindowHandle dialog) override;
 
 private:
     HINSTANCE m_instance;

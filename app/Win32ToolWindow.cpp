@@ -1,13 +1,14 @@
 #include "app/Win32ToolWindow.h"
 
 #include "app/Win32ChildControls.h"
-#include "app/Win32DialogBinding.h"
-#include "core/ui/ExceptionGuard.h"
+#include "app/Win32WindowBinding.h"
 
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 constexpr DWORD kExStyle = 0;
+
+using win32_binding::Slot;
 
 bool registerClass(HINSTANCE instance, const std::string& name, WNDPROC procedure)
 {
@@ -48,13 +49,11 @@ Win32ToolWindow::Win32ToolWindow(HINSTANCE instance, HWND owner, const ToolWindo
     if (registerClass(instance, spec.className, windowProc)) {
         RECT size{0, 0, spec.clientWidth, spec.clientHeight};
         AdjustWindowRectEx(&size, kStyle, FALSE, kExStyle);
-        CreateWindowExA(kExStyle, spec.className.c_str(), spec.title.c_str(), kStyle, CW_USEDEFAULT, 0,
-                        size.right - size.left, size.bottom - size.top, owner, nullptr, instance, this);
+        m_window = CreateWindowExA(kExStyle, spec.className.c_str(), spec.title.c_str(), kStyle, CW_USEDEFAULT, 0,
+                                   size.right - size.left, size.bottom - size.top, owner, nullptr, instance, this);
     }
     if (m_window)
         fitClientArea(m_window, spec.clientWidth, spec.clientHeight);
-    else
-        m_controls = std::make_unique<Win32DialogControls>(nullptr);
 }
 
 Win32ToolWindow::~Win32ToolWindow()
@@ -82,54 +81,48 @@ bool Win32ToolWindow::isShown() const
 
 LRESULT CALLBACK Win32ToolWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
+    if (message == WM_NCCREATE || message == WM_CREATE) {
+        // The creation parameter is the tool window object itself.
         auto* self = static_cast<Win32ToolWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        if (!self)
-            return DefWindowProcA(window, message, wParam, lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->m_window = window;
-        self->m_controls = std::make_unique<Win32DialogControls>(window);
-    }
-    auto* self = reinterpret_cast<Win32ToolWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    return self->handleMessage(message, wParam, lParam);
-}
-
-LRESULT Win32ToolWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    HWND window = m_window;
-    switch (message) {
-    case WM_CREATE:
-        win32_window::createChildControls(window, m_instance, m_childControls);
-        m_created = true;
-        guardedCall<int>(win32_dialog::statusLine(), 0, [&] {
-            m_handler.windowCreated(window, *m_controls);
+        if (self && message == WM_NCCREATE)
+            win32_binding::bind(window, Slot::Window, *self);
+        if (self && message == WM_CREATE) {
+            win32_window::createChildControls(window, self->m_instance, self->m_childControls);
+            win32_binding::announce(*win32_binding::bindingOf(window, Slot::Window), window);
             return 0;
-        });
-        return 0;
+        }
+    }
+    win32_binding::Binding* binding = win32_binding::bindingOf(window, Slot::Window);
+    if (!binding)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
     case WM_CLOSE:
         ShowWindow(window, SW_HIDE);
         return 0;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        m_window = nullptr;
-        if (m_created) {
-            m_created = false;
-            guardedCall<int>(win32_dialog::statusLine(), 0, [&] {
-                m_handler.windowDestroyed();
-                return 0;
-            });
-        }
+        win32_binding::release(window, Slot::Window);
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    if (m_created) {
-        const int result = guardedCall<int>(win32_dialog::statusLine(), 1, [&] {
-            return m_handler.windowMessage(message, static_cast<std::uintptr_t>(wParam),
-                                           static_cast<std::intptr_t>(lParam));
-        });
-        if (result != 0)
-            return result;
-    }
+    if (const int result = win32_binding::dispatch(*binding, message, wParam, lParam, 1))
+        return result;
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32ToolWindow::windowCreated(WindowHandle window, IDialogControls& controls)
+{
+    m_window = static_cast<HWND>(window);
+    m_controls = &controls;
+    m_handler.windowCreated(window, controls);
+}
+
+int Win32ToolWindow::windowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    return m_handler.windowMessage(message, wParam, lParam);
+}
+
+void Win32ToolWindow::windowDestroyed()
+{
+    m_window = nullptr;
+    m_controls = nullptr;
+    m_handler.windowDestroyed();
 }

@@ -29,9 +29,10 @@ void CWindowBase::Resize(WindowHandle tabControl)
         host->fitPageDialog(m_dialog, tabControl);
 }
 
-void CWindowBase::windowCreated(WindowHandle window, IDialogControls&)
+void CWindowBase::windowCreated(WindowHandle window, IDialogControls& controls)
 {
     m_dialog = window;
+    m_controls = &controls;
     InitDialog(window);
 }
 
@@ -43,14 +44,7 @@ int CWindowBase::windowMessage(std::uint32_t message, std::uintptr_t wParam, std
 void CWindowBase::windowDestroyed()
 {
     m_dialog = nullptr;
-}
-
-IDialogControls* CWindowBase::controls(WindowHandle dialog) const
-{
-    if (!dialog)
-        dialog = m_dialog;
-    IPageHost* host = m_context.pageHost();
-    return dialog && host ? host->controls(dialog) : nullptr;
+    m_controls = nullptr;
 }
 
 bool CWindowBase::failWith(const RomFile& file)

@@ -9,7 +9,7 @@
 
 // The abstract editor page. The eleven slots keep this order in every page. The page is the
 // handler of its own dialog: the dialog's messages reach it, and it knows the dialog's handle
-// from WM_INITDIALOG on.
+// and controls from WM_INITDIALOG on.
 class CWindowBase : public IWindowHandler {
 public:
     // className is the plain class name that failure messages show ("CAttack_Edit").
@@ -44,9 +44,9 @@ protected:
     // For a page that makes its own page window instead of a dialog (the text page's MDI
     // client): the window that dialog() then gives.
     void setPageWindow(WindowHandle window) { m_dialog = window; }
-    // The controls of the given dialog, or of the page's own for a null handle; null when
-    // there is no such dialog (no host, or the page is not shown).
-    IDialogControls* controls(WindowHandle dialog) const;
+    // The controls of the page's own dialog, kept from windowCreated to windowDestroyed; null
+    // while the page is not shown.
+    IDialogControls* controls() const { return m_controls; }
     // For DataRead/DataWrite: hands the file's error text to the session and fails.
     bool failWith(const RomFile& file);
     bool failWith(const std::string& text);
@@ -55,5 +55,6 @@ private:
     PageContext& m_context;
     const char* m_className;
     WindowHandle m_dialog = nullptr;
+    IDialogControls* m_controls = nullptr;
     WindowHandle m_tabControl = nullptr;
 };

@@ -12,7 +12,8 @@ public:
     // Appends a tab with the caption; returns the tab count afterwards.
     virtual int addTab(WindowHandle tabControl, const std::string& caption) = 0;
     // A dialog from the template whose messages all reach the handler, from WM_INITDIALOG
-    // (which arrives before this returns) on; null when it cannot be made.
+    // (which arrives before this returns, with the dialog's controls) on; null when it cannot
+    // be made.
     virtual WindowHandle createPageDialog(IWindowHandler& handler, WindowHandle tabControl, int dialogId) = 0;
     virtual void destroyPageDialog(WindowHandle dialog) = 0;
     virtual void fitPageDialog(WindowHandle dialog, WindowHandle tabControl) = 0;
@@ -20,6 +21,4 @@ public:
     virtual int selectedTab(WindowHandle tabControl) = 0;
     // TCM_SETCURSEL: an index outside the tabs leaves the selection as it is.
     virtual void selectTab(WindowHandle tabControl, int index) = 0;
-    // The controls of a dialog this host created; null for any other handle.
-    virtual IDialogControls* controls(WindowHandle dialog) = 0;
 };

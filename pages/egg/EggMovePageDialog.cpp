@@ -54,9 +54,9 @@ void replaceLine(IDialogControls& controls, int listId, std::size_t line, const 
 
 } // namespace
 
-void CTamago_Skill::InitDialog(WindowHandle dialog)
+void CTamago_Skill::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     controls->setChecked(kNormalMode, !m_rawMode);
@@ -96,7 +96,7 @@ void CTamago_Skill::InitDialog(WindowHandle dialog)
 int CTamago_Skill::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls)
         return 0;
     const auto [id, code] = *command;

@@ -62,9 +62,9 @@ void showPicture(IDialogControls& controls, int id, const Picture& picture, int 
 
 } // namespace
 
-void CImage::InitDialog(WindowHandle dialog)
+void CImage::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     const bool editable = !context().romPath().empty() && hasTables();
@@ -90,7 +90,7 @@ void CImage::InitDialog(WindowHandle dialog)
 int CImage::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls || command->code != window_message::kButtonClicked || !hasTables())
         return 0;
     const int id = command->id;

@@ -42,9 +42,9 @@ std::string hexText(std::uint32_t value)
 
 } // namespace
 
-void CItem_Edit::InitDialog(WindowHandle dialog)
+void CItem_Edit::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     const bool editable = m_items.hasRecords();
@@ -67,7 +67,7 @@ void CItem_Edit::InitDialog(WindowHandle dialog)
 int CItem_Edit::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls || !m_items.hasRecords())
         return 0;
     const auto [id, code] = *command;

@@ -179,6 +179,6 @@ void CSolid_Value::levelUpListMoved(std::uint32_t address, std::int32_t count)
     m_levelUpOffsets[static_cast<std::size_t>(m_currentMonster)] = address;
     profileWriteString(context().programFile(kCacheFile), context().gameCode(), list::cacheKey(address),
                        std::to_string(count));
-    if (IDialogControls* controls = this->controls(nullptr))
+    if (IDialogControls* controls = this->controls())
         showLevelUpList(*controls);
 }

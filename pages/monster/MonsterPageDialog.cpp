@@ -81,9 +81,9 @@ bool CSolid_Value::isFireRed() const
     return code.find("BPRJ") != std::string::npos || code.find("BPGJ") != std::string::npos;
 }
 
-void CSolid_Value::InitDialog(WindowHandle dialog)
+void CSolid_Value::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     const bool editable = m_baseStatsOffset != kNotConfigured;
@@ -146,7 +146,7 @@ void CSolid_Value::fillLists(IDialogControls& controls)
 int CSolid_Value::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls)
         return 0;
     const auto [id, code] = *command;

@@ -40,9 +40,9 @@ std::uint8_t lowByte(std::int64_t value)
 
 } // namespace
 
-void CAttack_Edit::InitDialog(WindowHandle dialog)
+void CAttack_Edit::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     for (int id : kAllControls)
@@ -65,7 +65,7 @@ void CAttack_Edit::InitDialog(WindowHandle dialog)
 int CAttack_Edit::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls || !m_loaded)
         return 0;
     const auto [id, code] = *command;

@@ -47,9 +47,9 @@ void storeNameAndShow(IStatusLine* status, IDialogControls& controls, int editId
 
 } // namespace
 
-void COmake::InitDialog(WindowHandle dialog)
+void COmake::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     SharedTables& tables = context().tables();
@@ -90,7 +90,7 @@ void COmake::InitDialog(WindowHandle dialog)
 int COmake::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls)
         return 0;
     const auto [id, code] = *command;

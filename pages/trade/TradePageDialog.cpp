@@ -69,9 +69,9 @@ void showAbilityCaption(IDialogControls& controls)
 
 } // namespace
 
-void CTamblor_Communication_Change::InitDialog(WindowHandle dialog)
+void CTamblor_Communication_Change::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     // A tab shown again must not list its entries twice.
@@ -112,7 +112,7 @@ void CTamblor_Communication_Change::InitDialog(WindowHandle dialog)
 int CTamblor_Communication_Change::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls)
         return 0;
     const auto [id, code] = *command;

@@ -141,9 +141,9 @@ void CTrainer_Edit::setMenuItemChecked(int command, bool checked)
         shell->setMenuItemChecked(command, checked);
 }
 
-void CTrainer_Edit::InitDialog(WindowHandle dialog)
+void CTrainer_Edit::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     // Sized in pixels, not in the template's dialog units, so that a picture shows 1:1 inside
@@ -227,7 +227,7 @@ int CTrainer_Edit::DialogProc(std::uint32_t message, std::uintptr_t wParam, std:
     default:
         break;
     }
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!controls || !hasTable())
         return 0;
     if (id == kTrainerList && code == window_message::kListSelChange) {
@@ -288,7 +288,7 @@ int CTrainer_Edit::DialogProc(std::uint32_t message, std::uintptr_t wParam, std:
 
 void CTrainer_Edit::showTrainer()
 {
-    if (IDialogControls* controls = this->controls(nullptr); controls && hasTable())
+    if (IDialogControls* controls = this->controls(); controls && hasTable())
         showTrainer(*controls);
 }
 

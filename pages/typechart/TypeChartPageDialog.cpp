@@ -64,9 +64,9 @@ void showEntry(IDialogControls& controls, std::span<const std::uint8_t> entry)
 
 } // namespace
 
-void CTamblor_Compatibility::InitDialog(WindowHandle dialog)
+void CTamblor_Compatibility::InitDialog(WindowHandle)
 {
-    IDialogControls* controls = this->controls(dialog);
+    IDialogControls* controls = this->controls();
     if (!controls)
         return;
     const bool editable = entryCount() > 0;
@@ -100,7 +100,7 @@ void CTamblor_Compatibility::InitDialog(WindowHandle dialog)
 int CTamblor_Compatibility::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t)
 {
     const auto command = window_message::asCommand(message, wParam);
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!command || !controls)
         return 0;
     const auto [id, code] = *command;

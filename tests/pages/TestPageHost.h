@@ -43,9 +43,5 @@ inline void chooseTab(IPageHost& host, CTabSystem& tabs, int index)
     tabs.switchToSelectedTab();
 }
 
-// The current page's dialog controls; null when it has no dialog.
-inline IDialogControls* currentControls(IPageHost& host, CTabSystem& tabs)
-{
-    const WindowHandle dialog = tabs.currentPageWindow();
-    return dialog ? host.controls(dialog) : nullptr;
-}
+// The current page's dialog controls, those its page was given; null when it has no dialog.
+IDialogControls* currentControls(IPageHost& host, CTabSystem& tabs);

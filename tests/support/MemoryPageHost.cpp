@@ -84,11 +84,6 @@ void MemoryPageHost::selectTab(WindowHandle tabControl, int index)
         m_selectedTab = index;
 }
 
-IDialogControls* MemoryPageHost::controls(WindowHandle dialog)
-{
-    return memoryControls(dialog);
-}
-
 MemoryControls* MemoryPageHost::memoryControls(WindowHandle dialog)
 {
     auto it = m_dialogs.find(dialog);

@@ -36,10 +36,10 @@ public:
     void fitPageDialog(WindowHandle dialog, WindowHandle tabControl) override;
     int selectedTab(WindowHandle tabControl) override;
     void selectTab(WindowHandle tabControl, int index) override;
-    IDialogControls* controls(WindowHandle dialog) override;
 
     // A message (WM_COMMAND and the like) to the current page's dialog; 0 without one.
     int sendDialogMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    // The controls of a dialog this host made; null for any other handle.
     MemoryControls* memoryControls(WindowHandle dialog);
 
     const std::vector<std::string>& tabCaptions() const { return m_captions; }

@@ -21,6 +21,11 @@ void sendCommand(IPageHost& host, CTabSystem&, int controlId, int notification)
         0);
 }
 
+IDialogControls* currentControls(IPageHost& host, CTabSystem& tabs)
+{
+    return static_cast<MemoryPageHost&>(host).memoryControls(tabs.currentPageWindow());
+}
+
 void sendWindowCommand(WindowHandle window, int controlId, int notification)
 {
     if (MemoryMdiClient* client = MemoryMdiClient::holding(window))

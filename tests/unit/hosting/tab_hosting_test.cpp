@@ -20,14 +20,14 @@ public:
     {
         initHandles.push_back(dialog);
         // The page knows its own dialog from WM_INITDIALOG on.
-        ownControlsAtInit.push_back(this->controls(nullptr) != nullptr && this->dialog() == dialog);
-        if (IDialogControls* controls = this->controls(dialog))
+        ownControlsAtInit.push_back(this->controls() != nullptr && this->dialog() == dialog);
+        if (IDialogControls* controls = this->controls())
             controls->setText(kEdit, typed);
     }
     // EN_CHANGE of the text put back during InitDialog records the same text again.
     int DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t) override
     {
-        IDialogControls* controls = this->controls(nullptr);
+        IDialogControls* controls = this->controls();
         if (!controls || message != window_message::kCommand || window_message::commandId(wParam) != kEdit
             || window_message::notifyCode(wParam) != window_message::kEditChange)
             return 0;
@@ -97,7 +97,7 @@ TEST_F(TabHosting, ATabChangeDestroysTheOldDialogBeforeCreatingTheNew)
     EXPECT_EQ(pages[1]->initHandles, std::vector<WindowHandle>{second});
     EXPECT_EQ(pages[1]->ownControlsAtInit, std::vector<bool>{true});
     EXPECT_EQ(pages[0]->dialog(), nullptr);
-    EXPECT_EQ(host.controls(first), nullptr);
+    EXPECT_EQ(host.memoryControls(first), nullptr);
     EXPECT_EQ(host.dialogCount(), 1u);
 }
 
@@ -123,10 +123,10 @@ TEST_F(TabHosting, ResizeFitsTheCurrentDialog)
 
 TEST_F(TabHosting, WhatWasTypedComesBackWithTheTab)
 {
-    host.controls(tabs.currentPageWindow())->setText(kEdit, "typed");
+    host.memoryControls(tabs.currentPageWindow())->setText(kEdit, "typed");
     EXPECT_EQ(pages[0]->typed, "typed");
     choose(1);
-    EXPECT_EQ(host.controls(tabs.currentPageWindow())->text(kEdit, 100), "");
+    EXPECT_EQ(host.memoryControls(tabs.currentPageWindow())->text(kEdit, 100), "");
     choose(0);
-    EXPECT_EQ(host.controls(tabs.currentPageWindow())->text(kEdit, 100), "typed");
+    EXPECT_EQ(host.memoryControls(tabs.currentPageWindow())->text(kEdit, 100), "typed");
 }

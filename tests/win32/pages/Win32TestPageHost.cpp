@@ -3,6 +3,7 @@
 // top-level window that is never shown.
 #include "tests/pages/TestPageHost.h"
 
+#include "app/Win32DialogBinding.h"
 #include "app/Win32PageHost.h"
 
 #include <windows.h>
@@ -97,6 +98,11 @@ WindowPlace windowPlace(WindowHandle window)
     return {{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top},
             {0, 0, inside.right, inside.bottom},
             {0, 0, parentInside.right, parentInside.bottom}};
+}
+
+IDialogControls* currentControls(IPageHost&, CTabSystem& tabs)
+{
+    return win32_dialog::controlsOf(static_cast<HWND>(tabs.currentPageWindow()));
 }
 
 ControlRect pictureInside(IPageHost&, CTabSystem& tabs, int controlId)
