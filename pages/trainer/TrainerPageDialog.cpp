@@ -378,7 +378,7 @@ void CTrainer_Edit::showMember(IDialogControls& controls, std::size_t slot)
 
 int CTrainer_Edit::pickTrainer(std::uintptr_t entry)
 {
-    IDialogControls* controls = this->controls(nullptr);
+    IDialogControls* controls = this->controls();
     if (!controls || !hasTable())
         return 0;
     controls->setSelection(kTrainerList, static_cast<int>(entry));
