@@ -49,28 +49,18 @@ MemoryControls::MemoryControls(std::span<const ControlDeclaration> controls, Not
     }
 }
 
-MemoryControls::Control* MemoryControls::find(int id)
+MemoryControls::Control* MemoryControls::find(int id, std::initializer_list<ControlKind> kinds)
 {
     auto it = m_controls.find(id);
-    return it == m_controls.end() ? nullptr : &it->second;
+    if (it == m_controls.end())
+        return nullptr;
+    const bool ofKind = kinds.size() == 0 || std::find(kinds.begin(), kinds.end(), it->second.kind) != kinds.end();
+    return ofKind ? &it->second : nullptr;
 }
 
-const MemoryControls::Control* MemoryControls::find(int id) const
+const MemoryControls::Control* MemoryControls::find(int id, std::initializer_list<ControlKind> kinds) const
 {
-    auto it = m_controls.find(id);
-    return it == m_controls.end() ? nullptr : &it->second;
-}
-
-MemoryControls::Control* MemoryControls::findList(int id)
-{
-    Control* control = find(id);
-    return control && (control->kind == ControlKind::ComboBox || control->kind == ControlKind::ListBox) ? control
-                                                                                                         : nullptr;
-}
-
-const MemoryControls::Control* MemoryControls::findList(int id) const
-{
-    return const_cast<MemoryControls*>(this)->findList(id);
+    return const_cast<MemoryControls*>(this)->find(id, kinds);
 }
 
 // GetDlgItemText converts into the caller's buffer whole characters only: a double-byte
@@ -131,13 +121,13 @@ bool MemoryControls::isVisible(int id) const
 // Push buttons and the other controls keep no check state.
 bool MemoryControls::isChecked(int id) const
 {
-    const Control* control = find(id);
-    return control && control->kind == ControlKind::CheckBox && control->checked;
+    const Control* control = find(id, {ControlKind::CheckBox});
+    return control && control->checked;
 }
 
 void MemoryControls::setChecked(int id, bool checked)
 {
-    if (Control* control = find(id); control && control->kind == ControlKind::CheckBox)
+    if (Control* control = find(id, {ControlKind::CheckBox}))
         control->checked = checked;
 }
 
@@ -258,7 +248,7 @@ int MemoryControls::setSelection(int id, int index)
 
 void MemoryControls::setDroppedHeight(int id, int pixels)
 {
-    if (Control* control = find(id); control && control->kind == ControlKind::ComboBox)
+    if (Control* control = find(id, {ControlKind::ComboBox}))
         control->droppedHeight = pixels;
 }
 
@@ -271,8 +261,8 @@ int MemoryControls::droppedHeight(int id) const
 // A picture that does not hold width × height pixels is not shown.
 void MemoryControls::showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels)
 {
-    Control* control = find(id);
-    if (!control || control->kind != ControlKind::Picture || width < 0 || height < 0
+    Control* control = find(id, {ControlKind::Picture});
+    if (!control || width < 0 || height < 0
         || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         return;
     control->picture = Picture{width, height, std::vector<std::uint32_t>(pixels.begin(), pixels.end())};
@@ -281,7 +271,7 @@ void MemoryControls::showPixels(int id, int width, int height, std::span<const s
 // Controls in memory have no border: the inside is the whole control.
 void MemoryControls::setPictureArea(int id, int width, int height)
 {
-    if (Control* control = find(id); control && control->kind == ControlKind::Picture && width >= 0 && height >= 0) {
+    if (Control* control = find(id, {ControlKind::Picture}); control && width >= 0 && height >= 0) {
         control->rect.width = width;
         control->rect.height = height;
     }
@@ -289,32 +279,8 @@ void MemoryControls::setPictureArea(int id, int width, int height)
 
 const MemoryControls::Picture* MemoryControls::picture(int id) const
 {
-    const Control* control = find(id);
-    return control && control->kind == ControlKind::Picture ? &control->picture : nullptr;
-}
-
-void MemoryControls::setTabStops(int id, std::span<const int> stops)
-{
-    if (Control* control = find(id); control && control->kind == ControlKind::ListBox)
-        control->tabStops.assign(stops.begin(), stops.end());
-}
-
-std::vector<int> MemoryControls::tabStops(int id) const
-{
-    const Control* control = find(id);
-    return control ? control->tabStops : std::vector<int>();
-}
-
-void MemoryControls::repaint(int id)
-{
-    if (Control* control = find(id))
-        ++control->repaints;
-}
-
-int MemoryControls::repaintCount(int id) const
-{
-    const Control* control = find(id);
-    return control ? control->repaints : 0;
+    const Control* control = find(id, {ControlKind::Picture});
+    return control ? &control->picture : nullptr;
 }
 
 void MemoryControls::setCaption(std::string_view text)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <span>
 #include <string>
@@ -58,10 +59,11 @@ public:
     int selection(int id) const override;
     int setSelection(int id, int index) override;
     void setDroppedHeight(int id, int pixels) override;
-    void setTabStops(int id, std::span<const int> stops) override;
+    // Tab stops and repainting change nothing in memory.
+    void setTabStops(int, std::span<const int>) override {}
     void showPixels(int id, int width, int height, std::span<const std::uint32_t> pixels) override;
     void setPictureArea(int id, int width, int height) override;
-    void repaint(int id) override;
+    void repaint(int) override {}
     void setCaption(std::string_view text) override;
     std::string caption() const override { return m_caption; }
     void endDialog(int result) override;
@@ -69,8 +71,6 @@ public:
     bool has(int id) const { return find(id) != nullptr; }
     // 0 until the page sets it.
     int droppedHeight(int id) const;
-    std::vector<int> tabStops(int id) const;
-    int repaintCount(int id) const;
     // Whether endDialog was called, and with what.
     bool ended() const { return m_ended; }
     int endResult() const { return m_endResult; }
@@ -90,15 +90,14 @@ private:
         int droppedHeight = 0;
         Picture picture;
         ControlRect rect;
-        std::vector<int> tabStops;
-        int repaints = 0;
     };
 
-    Control* find(int id);
-    const Control* find(int id) const;
-    // The combo boxes and list boxes, the only controls with items.
-    Control* findList(int id);
-    const Control* findList(int id) const;
+    // Null for an id without a control, or (with kind) without a control of that kind; the
+    // combo boxes and list boxes are the only controls with items.
+    Control* find(int id, std::initializer_list<ControlKind> kinds = {});
+    const Control* find(int id, std::initializer_list<ControlKind> kinds = {}) const;
+    Control* findList(int id) { return find(id, {ControlKind::ComboBox, ControlKind::ListBox}); }
+    const Control* findList(int id) const { return find(id, {ControlKind::ComboBox, ControlKind::ListBox}); }
     int insertAt(Control& control, std::size_t index, std::string_view text);
 
     std::map<int, Control> m_controls;

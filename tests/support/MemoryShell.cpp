@@ -3,7 +3,7 @@
 #include "core/ui/WindowMessages.h"
 #include "tests/support/MemoryTemplates.h"
 #include "tests/support/PortableBitmap.h"
-
+#include "tests/support/ResourceTemplates.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ int MemoryShell::runModalDialog(WindowHandle, int templateId, IWindowHandler& ha
     if (declared.empty())
         return -1;
     MemoryControls controls(declared, commandsTo(handler));
-    controls.setCaption(memoryTemplateCaption(templateId));
+    controls.setCaption(resourceTemplate(templateId)->caption);
     handler.windowCreated(newWindowHandle(), controls);
     const Command command = [&](int id, std::uint16_t code) {
         if (!controls.ended())
@@ -98,7 +98,7 @@ std::unique_ptr<IMdiClient> MemoryShell::createMdiClient(const DocumentWindowSpe
 }
 
 MemoryToolWindow::MemoryToolWindow(WindowHandle handle, const ToolWindowSpec& spec, IWindowHandler& handler)
-    : m_handle(handle), m_title(spec.title), m_handler(handler),
+    : m_handle(handle), m_handler(handler),
       m_controls(declarations(spec.controls), commandsTo(handler))
 {
     m_controls.setCaption(spec.title);

@@ -18,7 +18,7 @@ public:
     std::unique_ptr<IMdiClient> createMdiClient(const DocumentWindowSpec& documents) override;
 };
 
-// A tool window in memory; close() is the user's close box, which only hides it.
+// A tool window in memory.
 class MemoryToolWindow : public IToolWindow {
 public:
     MemoryToolWindow(WindowHandle handle, const ToolWindowSpec& spec, IWindowHandler& handler);
@@ -30,13 +30,8 @@ public:
     void hide() override { m_shown = false; }
     bool isShown() const override { return m_shown; }
 
-    void close() { m_shown = false; }
-    const std::string& title() const { return m_title; }
-    MemoryControls& memoryControls() { return m_controls; }
-
 private:
     WindowHandle m_handle;
-    std::string m_title;
     IWindowHandler& m_handler;
     MemoryControls m_controls;
     bool m_shown = false;
@@ -49,17 +44,17 @@ public:
     ~MemoryMdiClient() override;
 
     WindowHandle handle() const override;
-    void fitToTabArea(WindowHandle) override { ++m_fits; }
-    void show() override { m_shown = true; }
-    void hide() override { m_shown = false; }
+    void fitToTabArea(WindowHandle) override {}
+    void show() override {}
+    void hide() override {}
     WindowHandle createDocument(std::string_view caption, IWindowHandler& handler) override;
     void destroyDocument(WindowHandle document) override;
     IDialogControls* documentControls(WindowHandle document) override;
     WindowHandle activeDocument() const override;
     ControlRect fillWithDocument(WindowHandle document) override;
-    void cascade() override { ++m_arrangements; }
-    void tile() override { ++m_arrangements; }
-    void arrangeIcons() override { ++m_arrangements; }
+    void cascade() override {}
+    void tile() override {}
+    void arrangeIcons() override {}
 
     // The user's close box: the document's handler sees WM_CLOSE, then, unless it handled
     // it, the document closes.
@@ -75,10 +70,6 @@ public:
     static constexpr ControlRect kClientArea{0, 0, 600, 400};
     // The client that holds the document; null for any other handle.
     static MemoryMdiClient* holding(WindowHandle document);
-    bool isShown() const { return m_shown; }
-    int fits() const { return m_fits; }
-    int arrangements() const { return m_arrangements; }
-    std::size_t documentCount() const { return m_documents.size(); }
 
 private:
     struct Document {
@@ -91,7 +82,4 @@ private:
     std::vector<ControlDeclaration> m_declared;
     std::map<WindowHandle, Document> m_documents;
     std::uint64_t m_created = 0;
-    bool m_shown = false;
-    int m_fits = 0;
-    int m_arrangements = 0;
 };

@@ -13,9 +13,3 @@ std::vector<ControlDeclaration> memoryTemplate(int dialogId)
     }
     return controls;
 }
-
-std::string memoryTemplateCaption(int dialogId)
-{
-    auto found = resourceTemplate(dialogId);
-    return found ? found->caption : std::string();
-}

@@ -2,11 +2,8 @@
 
 #include "tests/support/MemoryControls.h"
 
-#include <string>
 #include <vector>
 
 // The controls with ids of the program's dialog templates, as the memory host creates them
 // (from the templates' own definitions); an unknown template has none.
 std::vector<ControlDeclaration> memoryTemplate(int dialogId);
-// The caption the template gives its dialog; empty for an unknown template.
-std::string memoryTemplateCaption(int dialogId);

@@ -64,8 +64,6 @@ std::optional<std::string> ScriptedShell::chooseBitmapFile(const FileChooserRequ
         return std::nullopt;
     std::optional<std::string> answer = m_files.front();
     m_files.pop_front();
-    if (answer)
-        m_lastPath = *answer;
     return answer;
 }
 

@@ -39,8 +39,6 @@ public:
     std::vector<std::string> messageTexts() const;
     const std::vector<int>& modalTemplates() const { return m_modalTemplates; }
     const std::vector<FileChooserRequest>& fileRequests() const { return m_fileRequests; }
-    // The last path a chooser returned (the next chooser starts there).
-    const std::string& lastChosenPath() const { return m_lastPath; }
     // A menu item's state as the pages left it; nothing for an item never set.
     std::optional<bool> menuChecked(int commandId) const;
     std::optional<bool> menuEnabled(int commandId) const;
@@ -62,7 +60,6 @@ private:
     std::vector<int> m_modalTemplates;
     std::deque<std::optional<std::string>> m_files;
     std::vector<FileChooserRequest> m_fileRequests;
-    std::string m_lastPath;
     std::vector<std::pair<int, bool>> m_checked;
     std::vector<std::pair<int, bool>> m_enabled;
 };

@@ -1,31 +1,17 @@
-#include "tests/win32/driver/TextScenario.h"
+#include "tests/win32/driver/Driver.h"
 
-#include "tests/win32/driver/PageControls.h"
-#include "tests/win32/driver/RomBytes.h"
-#include "tests/win32/driver/Screenshot.h"
-#include "tests/win32/driver/Windows.h"
+#include "pages/text/TextDocumentWindow.h"
 
 #include <algorithm>
-#include <string>
 
 namespace {
 
 constexpr int kTextTab = 6;
-constexpr int kStatusBarId = 1;
 constexpr int kMdiClientId = 0x122;
 constexpr UINT kOpenTextMessage = 0x8002;
-constexpr DWORD kDialogTimeout = 30000;
-constexpr DWORD kWriteTimeout = 120000;
 
-// The frame's text buttons.
-constexpr int kNewWindow = 0x800E;
-constexpr int kTile = 0x8014;
+namespace doc = text_document;
 
-// A document's controls.
-constexpr int kAddressEdit = 56151;
-constexpr int kLoad = 56153;
-constexpr int kRomSave = 56155;
-constexpr int kTextEdit = 56156;
 constexpr int kTextTop = 16;
 
 // The fixture's texts: "カタカナ!" (five codes) at 0x250010 and "あい" at 0x250000. The first
@@ -42,24 +28,16 @@ HWND activeDocument(HWND client)
     return sendWithin(client, WM_MDIGETACTIVE, 0, 0, &active) ? reinterpret_cast<HWND>(active) : nullptr;
 }
 
-// The "Rom Save" question is a message box of the program's process titled 注意; Yes.
-bool answerYes(Report& report, HWND frame)
+std::string rectText(const RECT& rect)
 {
-    DWORD process = 0;
-    GetWindowThreadProcessId(frame, &process);
-    HWND box = waitForWindow(kDialogTimeout, [&] {
-        HWND found = findTopLevelWindow("#32770", process);
-        return found && IsWindowVisible(found) && windowText(found) == "注意" ? found : nullptr;
-    });
-    if (!report.check(box != nullptr, "text: Rom Save asks first in a message box"))
-        return false;
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
-    return report.check(waitUntil(kDialogTimeout, [&] { return !IsWindow(box); }), "text: Yes closes the question");
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " to " + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
 }
 
-void loadEditAndSave(Report& report, HWND frame, HWND client, const std::string& romPath, const Bytes& expected)
+void loadEditAndSave(Session& session, HWND client, const Bytes& expected)
 {
-    PageDialog(frame).click(kNewWindow);
+    Report& report = session.report;
+    PageDialog(session.frame).click(IDM_TEXT_NEW_WINDOW);
     HWND document = activeDocument(client);
     char className[32] = {};
     GetClassNameA(document, className, sizeof className);
@@ -70,55 +48,49 @@ void loadEditAndSave(Report& report, HWND frame, HWND client, const std::string&
     report.check(fresh == "Tamblor Text Editor DocNo:1 [新規]", "text: the new document's caption", quoted(fresh));
 
     const PageDialog page(document);
-    HWND status = GetDlgItem(frame, kStatusBarId);
-    page.type(kAddressEdit, "250010");
-    page.click(kLoad);
-    const std::string loaded = windowText(page.control(kTextEdit));
+    page.type(doc::kAddressEdit, "250010");
+    page.click(doc::kLoadButton);
+    const std::string loaded = page.text(doc::kTextEdit);
     report.check(loaded == "カタカナ!終", "text: Load shows the text and its end marker", quoted(loaded));
     const std::string caption = windowText(document);
     report.check(caption == "Tamblor Text Editor DocNo:1 [0x250010] 書き込み許可バイト数:5",
                  "text: the caption gives the address and the allowed bytes", quoted(caption));
-    const std::string readText = windowText(status);
-    report.check(readText == "読み込み完了。", "text: status line after Load", quoted(readText));
+    session.statusIs("読み込み完了。", "text: status line after Load", 0);
 
-    page.type(kTextEdit, "アイ");
-    page.clickLater(kRomSave);
-    if (!answerYes(report, frame))
+    page.type(doc::kTextEdit, "アイ");
+    page.clickLater(doc::kSaveButton);
+    if (!session.answerYes("注意", kDialogTimeout, "text", "text: Rom Save asks first in a message box"))
         return;
     const bool captionKept = waitUntil(kWriteTimeout, [&] { return windowText(document) == caption; });
     report.check(captionKept, "text: after Rom Save the caption gives the same address and bytes");
-    compareFile(report, romPath, expected, "text: Rom Save wrote the two codes, 0x00 and an end byte, nothing else");
+    session.compare(expected, "text: Rom Save wrote the two codes, 0x00 and an end byte, nothing else");
 }
 
-void openAtAddress(Report& report, HWND frame, HWND client)
+void openAtAddress(Session& session, HWND client)
 {
-    sendWithin(frame, kOpenTextMessage, 0, kOpenedText);
+    Report& report = session.report;
+    sendWithin(session.frame, kOpenTextMessage, 0, kOpenedText);
     HWND document = activeDocument(client);
     if (!report.check(document != nullptr, "text: message 0x8002 opens a document"))
         return;
     const PageDialog page(document);
-    const std::string address = windowText(page.control(kAddressEdit));
+    const std::string address = page.text(doc::kAddressEdit);
     report.check(address == "250000", "text: 0x8002 types the address in hexadecimal", quoted(address));
-    const std::string loaded = windowText(page.control(kTextEdit));
+    const std::string loaded = page.text(doc::kTextEdit);
     report.check(loaded == "あい終", "text: 0x8002 loads the text there", quoted(loaded));
     const std::string caption = windowText(document);
     report.check(caption == "Tamblor Text Editor DocNo:2 [0x250000] 書き込み許可バイト数:2",
                  "text: the second document's caption", quoted(caption));
 }
 
-std::string rectText(const RECT& rect)
-{
-    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " to " + std::to_string(rect.right) + "," +
-           std::to_string(rect.bottom);
-}
-
 // A maximised document lies over the client's whole area, its frame and caption inside it,
 // its text edit filling it below the top row; it is not maximised the MDI's own way, which
 // would name it in the frame's caption. Restored, it has its former place.
-void maximiseAndRestore(Report& report, HWND frame, HWND client, const std::string& screenshotFolder)
+void maximiseAndRestore(Session& session, HWND client)
 {
+    Report& report = session.report;
     HWND document = activeDocument(client);
-    const std::string frameCaption = windowText(frame);
+    const std::string frameCaption = windowText(session.frame);
     RECT former{};
     GetWindowRect(document, &former);
     sendWithin(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(document), 0);
@@ -132,13 +104,12 @@ void maximiseAndRestore(Report& report, HWND frame, HWND client, const std::stri
     RECT area{};
     GetClientRect(document, &area);
     RECT edit{};
-    GetWindowRect(GetDlgItem(document, kTextEdit), &edit);
+    GetWindowRect(GetDlgItem(document, doc::kTextEdit), &edit);
     report.check(edit.right - edit.left == area.right && edit.bottom - edit.top == area.bottom - kTextTop,
                  "text: a maximised document's text edit takes its whole area below the top row");
-    const std::string maximised = windowText(frame);
+    const std::string maximised = windowText(session.frame);
     report.check(maximised == frameCaption, "text: the frame keeps its caption", quoted(maximised));
-    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    saveScreenshot(frame, screenshotFolder + "\\text-maximised.bmp");
+    session.photograph("text-maximised");
     sendWithin(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(document), 0);
     RECT restored{};
     GetWindowRect(document, &restored);
@@ -148,35 +119,35 @@ void maximiseAndRestore(Report& report, HWND frame, HWND client, const std::stri
 
 } // namespace
 
-void checkTextPage(Report& report, HWND frame, const std::string& romPath, const std::string& screenshotFolder)
+void checkTextPage(Session& session)
 {
-    const Bytes rom = readFile(romPath);
+    Report& report = session.report;
+    const Bytes rom = session.rom();
     const bool fixtureText = rom.size() > static_cast<std::size_t>(kEditedText) + kOriginalText.size() &&
                              std::equal(kOriginalText.begin(), kOriginalText.end(), rom.begin() + kEditedText);
     if (!report.check(fixtureText, "text: the fixture's text of five codes at 0x250010"))
         return;
-    selectPage(frame, kTextTab);
-    HWND client = GetDlgItem(frame, kMdiClientId);
+    selectPage(session.frame, kTextTab);
+    HWND client = GetDlgItem(session.frame, kMdiClientId);
     if (!report.check(client && IsWindowVisible(client), "text: the page shows its MDI client"))
         return;
 
     Bytes expected = rom;
     patch(expected, kEditedText, kWrittenText);
-    loadEditAndSave(report, frame, client, romPath, expected);
-    openAtAddress(report, frame, client);
-    maximiseAndRestore(report, frame, client, screenshotFolder);
+    loadEditAndSave(session, client, expected);
+    openAtAddress(session, client);
+    maximiseAndRestore(session, client);
 
-    PageDialog(frame).click(kTile);
-    SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    saveScreenshot(frame, screenshotFolder + "\\text-documents.bmp");
+    PageDialog(session.frame).click(IDM_TEXT_TILE);
+    SetWindowPos(session.frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    session.photograph("text-documents");
 
     // Another tab hides the documents; back on this one they are all there.
-    selectPage(frame, 0);
+    selectPage(session.frame, 0);
     report.check(!IsWindowVisible(client), "text: another tab hides the MDI client");
-    selectPage(frame, kTextTab);
+    selectPage(session.frame, kTextTab);
     HWND first = FindWindowExA(client, nullptr, "TamblorTextDoc", nullptr);
     HWND second = first ? FindWindowExA(client, first, "TamblorTextDoc", nullptr) : nullptr;
     report.check(IsWindowVisible(client) && first && second, "text: back on the tab, both documents are there");
-    compareFile(report, romPath, expected, "text: loading through 0x8002 and switching tabs wrote nothing");
+    session.compare(expected, "text: loading through 0x8002 and switching tabs wrote nothing");
 }

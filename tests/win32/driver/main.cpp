@@ -4,14 +4,10 @@
 //                    [<seeded fixture folder>]
 //   calvanter_driver --show <Calvanter.exe> <rom folder> <rom name> <screenshot folder>
 // The second form only opens the ROM and photographs the tabs, leaving the ROM as it was.
-// Relative paths are taken from the current folder. Returns the number of failed checks.
-#include "tests/win32/driver/Report.h"
-#include "tests/win32/driver/Scenarios.h"
-
-#include <windows.h>
+// Relative paths are taken from the current folder. Returns 1 when a check failed.
+#include "tests/win32/driver/Driver.h"
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -31,7 +27,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: calvanter_driver <Calvanter.exe> <empty folder> <fixture folder> <rom name> "
                              "<screenshot folder> [<seeded fixture folder>]\n"
                              "       calvanter_driver --show <Calvanter.exe> <rom folder> <rom name> "
-                             "<screenshot folder> [<seeded fixture folder>]\n");
+                             "<screenshot folder>\n");
         return 2;
     }
     Report report;

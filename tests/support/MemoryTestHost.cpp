@@ -1,10 +1,18 @@
-// The native definitions behind tests/pages/TestPageHost.h; a Windows test program brings
-// its own and leaves this file out.
+// The native definitions behind tests/pages/TestPageHost.h and TestShell.h; a Windows test
+// program brings its own and leaves this file out.
 #include "tests/pages/TestPageHost.h"
+#include "tests/pages/TestShell.h"
 
 #include "core/ui/WindowMessages.h"
 #include "tests/support/MemoryPageHost.h"
 #include "tests/support/MemoryShell.h"
+
+std::unique_ptr<ScriptedShell> makeTestShell(CTabSystem& tabs)
+{
+    auto shell = std::make_unique<MemoryShell>();
+    tabs.setShell(shell.get());
+    return shell;
+}
 
 std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
 {
