@@ -58,8 +58,8 @@ HWND findDescendant(HWND parent, const char* className)
 std::string itemText(HWND control, UINT lengthMessage, UINT textMessage, int index)
 {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(control, lengthMessage, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
-                             kMessageTimeout, &length) ||
+    if (!SendMessageTimeoutW(control, lengthMessage, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, kMessageTimeout,
+                             &length) ||
         static_cast<LRESULT>(length) < 0)
         return {};
     std::vector<wchar_t> wide(length + 1);
@@ -159,6 +159,11 @@ bool Report::check(bool ok, const std::string& what, const std::string& detail)
     return ok;
 }
 
+bool Report::text(const std::string& actual, const std::string& expected, const std::string& what, bool prefix)
+{
+    return check(prefix ? actual.rfind(expected, 0) == 0 : actual == expected, what, quoted(actual));
+}
+
 Program::Program(const std::string& exe, const std::string& folder)
 {
     // A program already in its folder (the demo) runs where it is.
@@ -168,8 +173,8 @@ Program::Program(const std::string& exe, const std::string& folder)
     std::string commandLine = "\"" + copy + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &m_process))
+    if (!CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &m_process))
         m_process = {};
 }
 
@@ -387,7 +392,8 @@ bool saveScreenshot(HWND window, const std::string& path)
         return false;
     // 24-bit rows, bottom-up as bitmap files keep them.
     const DWORD stride = (static_cast<DWORD>(shown.width) * 3 + 3) & ~3u;
-    BITMAPINFOHEADER header{sizeof(header), shown.width, shown.height, 1, 24, BI_RGB, stride * shown.height, 0, 0, 0, 0};
+    BITMAPINFOHEADER header{
+        sizeof(header), shown.width, shown.height, 1, 24, BI_RGB, stride * shown.height, 0, 0, 0, 0};
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof(file) + sizeof(header);
@@ -417,8 +423,8 @@ Pixels bitmapFile(const std::string& path)
         BITMAPINFO rows{};
         rows.bmiHeader = {sizeof(BITMAPINFOHEADER), pixels.width, -pixels.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         HDC screen = GetDC(nullptr);
-        if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(pixels.height), pixels.rows.data(), &rows,
-                      DIB_RGB_COLORS) != pixels.height)
+        if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(pixels.height), pixels.rows.data(), &rows, DIB_RGB_COLORS) !=
+            pixels.height)
             pixels = {};
         ReleaseDC(nullptr, screen);
         for (std::uint32_t& pixel : pixels.rows)
@@ -456,9 +462,9 @@ bool showsOneToOne(Report& report, HWND control, const Pixels& picture, bool fra
                               sizeText(outer.right - outer.left, outer.bottom - outer.top);
     const bool fits = shown.width == picture.width && shown.height == picture.height;
     const bool bordered = outer.right - outer.left > shown.width && outer.bottom - outer.top > shown.height;
-    if (!report.check(fits && (bordered || !framed),
-                      what + (framed ? ": inside its frame, exactly the picture's size" : ": exactly the picture's size"),
-                      sizes))
+    if (!report.check(
+            fits && (bordered || !framed),
+            what + (framed ? ": inside its frame, exactly the picture's size" : ": exactly the picture's size"), sizes))
         return false;
     int wrong = 0;
     for (int y = 0; y < picture.height; ++y)
@@ -563,13 +569,12 @@ HWND Session::page(int tab, const std::string& tag) const
 {
     HWND dialog = selectPage(frame, tab);
     return report.check(dialog != nullptr, tag + ": the page's dialog is a child of the tab control") ? dialog
-                                                                                                        : nullptr;
+                                                                                                      : nullptr;
 }
 
 bool Session::statusIs(const std::string& expected, const std::string& what, DWORD milliseconds) const
 {
-    const std::string text = waitForText(GetDlgItem(frame, kStatusBarId), expected, milliseconds);
-    return report.check(text == expected, what, quoted(text));
+    return report.text(waitForText(GetDlgItem(frame, kStatusBarId), expected, milliseconds), expected, what);
 }
 
 bool Session::compare(const Bytes& expected, const std::string& what) const

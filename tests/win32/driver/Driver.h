@@ -33,6 +33,8 @@ class Report {
 public:
     // Prints the line and returns ok, so that a scenario can stop at a failed step.
     bool check(bool ok, const std::string& what, const std::string& detail = {});
+    // Checks a code page 932 text, or (with prefix) its start, showing the text.
+    bool text(const std::string& actual, const std::string& expected, const std::string& what, bool prefix = false);
     int failures() const { return m_failures; }
 
 private:

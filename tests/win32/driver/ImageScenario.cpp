@@ -105,7 +105,8 @@ Pixels shownPicture(const Bytes& tiles, const Bytes& palette, bool strip = false
 {
     if (palette.size() < kPaletteColours * 2)
         return {};
-    Pixels picture{strip ? kSwatch * kPaletteColours : 64, strip ? kSwatch : static_cast<int>(tiles.size() / 2048) * 64, {}};
+    Pixels picture{
+        strip ? kSwatch * kPaletteColours : 64, strip ? kSwatch : static_cast<int>(tiles.size() / 2048) * 64, {}};
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
             picture.rows.push_back(shownColour(palette, strip ? x / kSwatch : tilePixel(tiles, x, y)));
@@ -160,7 +161,8 @@ public:
         m_report.check(page.text(image::kAddresses[0]) == hexText(dataAt(m_frontTable, 0)),
                        "image: entry 0's front picture offset", page.text(image::kAddresses[0]));
         page.click(image::kNext);
-        m_report.check(page.text(image::kIndex) == "1" && page.text(image::kAddresses[0]) == hexText(dataAt(m_frontTable, kMonster)),
+        m_report.check(page.text(image::kIndex) == "1" &&
+                           page.text(image::kAddresses[0]) == hexText(dataAt(m_frontTable, kMonster)),
                        "image: ＞ shows entry 1 with its front picture offset");
         m_report.check(m_session.photograph("image-page"), "image: screenshot of the page");
         checkViews(page);
@@ -312,7 +314,8 @@ private:
         const Bytes tiles = tilesOf(changed);
         for (std::size_t i = 0; i < kTileBytes; i += 8) {
             expected.push_back(0x00);
-            expected.insert(expected.end(), tiles.begin() + static_cast<long>(i), tiles.begin() + static_cast<long>(i) + 8);
+            expected.insert(expected.end(), tiles.begin() + static_cast<long>(i),
+                            tiles.begin() + static_cast<long>(i) + 8);
         }
         if (!m_report.check(saved.size() == expected.size(), "image: the file grew by the literal stream's 4612 bytes",
                             std::to_string(saved.size())))
@@ -323,15 +326,17 @@ private:
             // Each stream is checked, then taken into the expected file.
             const Stream stream = decompress(saved, streams[i]);
             const bool decodes = i == 2 ? stream.data == m_palette : samePixels(stream.data, changed);
-            m_report.check(stream.size > 0 && decodes, std::string("image: ") + what[i] + " decodes to the imported data",
-                           hexText(streams[i]));
+            m_report.check(stream.size > 0 && decodes,
+                           std::string("image: ") + what[i] + " decodes to the imported data", hexText(streams[i]));
             if (stream.size > 0)
                 std::copy_n(saved.begin() + streams[i], stream.size, expected.begin() + streams[i]);
         }
-        patch(expected, tableEntry(m_frontTable, kMonster), littleBytes(static_cast<std::uint32_t>(end) + kCartridgeBase, 4));
+        patch(expected, tableEntry(m_frontTable, kMonster),
+              littleBytes(static_cast<std::uint32_t>(end) + kCartridgeBase, 4));
         patch(expected, tableEntry(m_paletteTable, kMonster),
               littleBytes(static_cast<std::uint32_t>(streams[2]) + kCartridgeBase, 4));
-        m_session.compare(expected, "image: only the streams written and the two pointers changed, the literal stream whole");
+        m_session.compare(expected,
+                          "image: only the streams written and the two pointers changed, the literal stream whole");
     }
 
     Session& m_session;

@@ -57,8 +57,8 @@ void editRecord(Session& session, const PageDialog& page, const Offsets& at)
     session.statusIs("正常終了。", "monster: storing the record (1091) stores every field", 0);
     page.type(monster::kName, "アカネ");
     page.click(monster::kStoreName);
-    const std::string entry = comboItem(page.control(monster::kMonster), kEdited);
-    session.report.check(entry.rfind("010:アカネ", 0) == 0, "monster: the renamed monster's list entry", quoted(entry));
+    session.report.text(comboItem(page.control(monster::kMonster), kEdited), "010:アカネ",
+                        "monster: the renamed monster's list entry", true);
 
     patch(expected, at.stats + kEdited * 28, {100, 90});
     patch(expected, at.stats + kEdited * 28 + 6, {13, 11});
@@ -76,8 +76,8 @@ void editLevelUpEntry(Session& session, const PageDialog& page, const Offsets& a
     page.choose(monster::kLevelMove, 300);
     page.type(monster::kLevel, "50");
     page.click(monster::kLevelStore);
-    const std::string line = listItem(page.control(monster::kLevelList), 2);
-    session.report.check(line.rfind("Lv:050 ", 0) == 0, "monster: the stored level-up line", quoted(line));
+    session.report.text(listItem(page.control(monster::kLevelList), 2), "Lv:050 ", "monster: the stored level-up line",
+                        true);
     page.click(monster::kLevelSave);
     patch(expected, list + 4, {0x2C, 0x65});
     session.compare(expected, "monster: saving the list (1126) writes move 300 at level 50 as 2C 65, nothing else");
@@ -89,8 +89,9 @@ void relocateList(Session& session, const PageDialog& page, const Offsets& at)
     page.choose(monster::kMonster, kMoved);
     const Bytes before = session.rom();
     const long oldList = low24(before, at.levelUp + kMoved * 4);
-    HWND found = session.openDialog(page, monster::kLevelRelocate, "ざるばとえでぃた～",
-                                    "monster: the count button (1120) opens the relocation dialog with the monster title");
+    HWND found =
+        session.openDialog(page, monster::kLevelRelocate, "ざるばとえでぃた～",
+                           "monster: the count button (1120) opens the relocation dialog with the monster title");
     if (!found)
         return;
     const PageDialog dialog(found);
@@ -112,8 +113,7 @@ void relocateList(Session& session, const PageDialog& page, const Offsets& at)
     moved.insert(moved.end(), {0xFF, 0xFF});
     patch(expected, candidate, moved);
     session.compare(expected, "monster: the pointer, the 3 old entries, two empty ones and FF FF, nothing else");
-    const std::string count = cached(session, "waza.ini", candidate);
-    report.check(count == "5", "monster: waza.ini holds 5 under the new address", quoted(count));
+    report.text(cached(session, "waza.ini", candidate), "5", "monster: waza.ini holds 5 under the new address");
     report.check(listCount(page.control(monster::kLevelList)) == kNewCount, "monster: the page lists 5 entries");
 }
 
@@ -156,8 +156,8 @@ void saveDescription(Session& session, const PageDialog& page, const Offsets& at
     saved.push_back(0xFF);
     patch(expected, text, saved);
     session.compare(expected, "monster: the description is saved in place within its 21 bytes");
-    const std::string length = cached(session, "String.ini", text);
-    session.report.check(length == "21", "monster: String.ini holds the description's length", quoted(length));
+    session.report.text(cached(session, "String.ini", text), "21",
+                        "monster: String.ini holds the description's length");
 }
 
 // Benchmark figures: showing another monster, from the selection until the page is drawn
@@ -184,8 +184,8 @@ void checkMonsterPage(Session& session)
     const Offsets at = {session.table("Name_Start_Pos", 0x3000),        session.table("MonsterBaseStats_Pos", 0x3000),
                         session.table("Monster_Evol_Data_Pos", 0x3000), session.table("MonsterDexData", 0x3000),
                         session.table("Level_Skill", 0x3000),           session.table("Skill_Machine", 0x3000)};
-    const bool inside = at.names >= 0 && at.stats >= 0 && at.evolutions >= 0 && at.dex >= 0 && at.levelUp >= 0 &&
-                        at.tmHm >= 0;
+    const bool inside =
+        at.names >= 0 && at.stats >= 0 && at.evolutions >= 0 && at.dex >= 0 && at.levelUp >= 0 && at.tmHm >= 0;
     if (!session.report.check(inside, "monster: Setting.ini gives every monster table inside the ROM"))
         return;
     HWND dialog = session.page(kMonsterTab, "monster");

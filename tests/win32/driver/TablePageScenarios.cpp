@@ -40,13 +40,13 @@ void editEggMoves(Session& session, const PageDialog& page)
     page.choose(egg::kMoveCombo, 200);
     page.click(egg::kSetMove);
     const std::string setMove = listItem(page.control(egg::kMoveList), 2);
-    report.check(setMove == comboItem(page.control(egg::kMoveCombo), 200), "egg: the set move's line",
-                 quoted(setMove));
+    report.check(setMove == comboItem(page.control(egg::kMoveCombo), 200), "egg: the set move's line", quoted(setMove));
     page.chooseListEntry(egg::kLineList, 3);
     page.choose(egg::kMonsterCombo, 26);
     page.click(egg::kSetMonster);
     const std::string monster = listItem(page.control(egg::kLineList), 3);
-    report.check(monster == comboItem(page.control(egg::kMonsterCombo), 26), "egg: the set monster's line", quoted(monster));
+    report.check(monster == comboItem(page.control(egg::kMonsterCombo), 26), "egg: the set monster's line",
+                 quoted(monster));
 
     page.click(egg::kRawMode);
     report.check(listCount(page.control(egg::kLineList)) == 29, "egg: the raw mode lists all 29 words");
@@ -59,7 +59,8 @@ void editEggMoves(Session& session, const PageDialog& page)
     page.click(egg::kNormalMode);
     report.check(listCount(page.control(egg::kLineList)) == 8, "egg: back in the normal mode, eight monsters");
     page.chooseListEntry(egg::kLineList, 0);
-    report.check(listCount(page.control(egg::kMoveList)) == 4, "egg: after the round trip monster 1 still has four moves");
+    report.check(listCount(page.control(egg::kMoveList)) == 4,
+                 "egg: after the round trip monster 1 still has four moves");
 }
 
 // The fixture's move 20: effect 20, power 100, type 2, accuracy 70, PP 25, chance 20, raw
@@ -92,13 +93,12 @@ void editMove(Session& session, const PageDialog& page)
 void editItem(Session& session, const PageDialog& page, long tableAt)
 {
     page.choose(item::kSelector, 7);
-    const std::string description = page.text(item::kDescription);
     session.report.check(page.text(item::kPrice) == "700" && page.text(item::kParameter) == "21" &&
                              comboSelection(page.control(item::kPocket)) == 2 &&
                              comboSelection(page.control(item::kBattleUsage)) == 1,
                          "item: item 7 shows price 700, parameter 21, pocket 3 and battle usage 1");
-    session.report.check(description == hexText(tableAt + 0x8000 + 7 * 16), "item: item 7's description offset",
-                         quoted(description));
+    session.report.text(page.text(item::kDescription), hexText(tableAt + 0x8000 + 7 * 16),
+                        "item: item 7's description offset");
     page.type(item::kPrice, "70000");
     page.type(item::kParameter, "300");
     page.choose(item::kPocket, 4);
@@ -116,15 +116,14 @@ void editTrade(Session& session, const PageDialog& page)
     page.chooseListEntry(trade::kTradeList, 0);
     page.type(trade::kGender, "255");
     page.choose(trade::kNature, 12);
-    const std::string pv = page.text(trade::kPersonality);
-    report.check(pv == "0x000016FF", "trade: gender value 255 and nature 12 give PV 0x000016FF", quoted(pv));
+    report.text(page.text(trade::kPersonality), "0x000016FF",
+                "trade: gender value 255 and nature 12 give PV 0x000016FF");
     page.click(trade::kShiny);
-    const std::string id = page.text(trade::kParentId);
-    report.check(id == "0x16FF", "trade: the shiny check box makes the parent ID 0x16FF", quoted(id));
+    report.text(page.text(trade::kParentId), "0x16FF", "trade: the shiny check box makes the parent ID 0x16FF");
     page.type(trade::kParentName, "Ab");
     page.click(trade::kStoreParentName);
-    const std::string line = listItem(page.control(trade::kTradeList), 0);
-    report.check(line == "Ab終　　", "trade: the list shows the stored parent name", quoted(line));
+    report.text(listItem(page.control(trade::kTradeList), 0), "Ab終　　",
+                "trade: the list shows the stored parent name");
     page.type(IDC_TRADE_IV_HP, "40");
     page.choose(trade::kWanted, 300);
     page.click(trade::kStore);
@@ -143,9 +142,10 @@ bool editChartEntry(Session& session, const PageDialog& page, long chartAt)
     page.choose(chart::kDefender, 1);
     page.choose(chart::kMultiplier, 2);
     page.click(chart::kStore);
-    const std::string line = listItem(page.control(chart::kList), 4);
-    session.report.check(line == "ドラゴン\t格闘\t2倍", "typechart: the stored entry's line", quoted(line));
-    return session.saveAndCompare(expected, "typechart", "typechart: saving changed exactly the edited entry's three bytes");
+    session.report.text(listItem(page.control(chart::kList), 4), "ドラゴン\t格闘\t2倍",
+                        "typechart: the stored entry's line");
+    return session.saveAndCompare(expected, "typechart",
+                                  "typechart: saving changed exactly the edited entry's three bytes");
 }
 
 // 32 entries at the first candidate: the old 30, two empty ones and FE FE.
@@ -209,19 +209,20 @@ void checkMovePage(Session& session)
 {
     const long tableAt = session.table("AttackTable", 21 * 12);
     Bytes expected = session.rom();
-    if (!session.report.check(tableAt >= 0 && patch(expected, tableAt + 20 * 12,
-                                                    {0x07, 0x5F, 0x0A, 0x64, 0x0F, 0x1E, 1, 2, 3, 4, 5, 6}),
-                              "move: Setting.ini gives AttackTable inside the ROM"))
+    if (!session.report.check(
+            tableAt >= 0 && patch(expected, tableAt + 20 * 12, {0x07, 0x5F, 0x0A, 0x64, 0x0F, 0x1E, 1, 2, 3, 4, 5, 6}),
+            "move: Setting.ini gives AttackTable inside the ROM"))
         return;
     HWND dialog = session.page(kMoveTab, "move");
     if (!dialog)
         return;
     const PageDialog page(dialog);
     session.report.check(comboCount(page.control(move::kSelector)) == 355 &&
-                             comboCount(page.control(move::kEffect)) == 214 && comboCount(page.control(move::kType)) == 18,
+                             comboCount(page.control(move::kEffect)) == 214 &&
+                             comboCount(page.control(move::kType)) == 18,
                          "move: 355 moves, the 214 effects of effects.ini and 18 types");
-    session.report.check(comboItem(page.control(move::kEffect), 20) == "効果020",
-                         "move: effect 20 is line 21 of effects.ini", quoted(comboItem(page.control(move::kEffect), 20)));
+    session.report.text(comboItem(page.control(move::kEffect), 20), "効果020",
+                        "move: effect 20 is line 21 of effects.ini");
     page.choose(move::kSelector, 354);
     session.report.check(comboSelection(page.control(move::kType)) == CB_ERR, "move: type 18 shows no type");
     page.click(move::kStore);
@@ -245,11 +246,12 @@ void checkItemPage(Session& session)
     if (!dialog)
         return;
     const PageDialog page(dialog);
-    session.report.check(comboCount(page.control(item::kSelector)) == 120 && comboCount(page.control(item::kPocket)) == 5 &&
+    session.report.check(comboCount(page.control(item::kSelector)) == 120 &&
+                             comboCount(page.control(item::kPocket)) == 5 &&
                              comboCount(page.control(item::kBattleUsage)) == 3,
                          "item: 120 items, 5 pockets and 3 battle usage types");
-    const std::string second = comboItem(page.control(item::kPocket), 1);
-    session.report.check(second == "重要なアイテム", "item: a BPRJ game's second pocket", quoted(second));
+    session.report.text(comboItem(page.control(item::kPocket), 1), "重要なアイテム",
+                        "item: a BPRJ game's second pocket");
     page.choose(item::kSelector, 119);
     session.report.check(comboSelection(page.control(item::kPocket)) == CB_ERR, "item: pocket 0 shows no pocket");
     page.click(item::kStore);

@@ -44,17 +44,15 @@ void loadEditAndSave(Session& session, HWND client, const Bytes& expected)
     if (!report.check(document && std::string(className) == "TamblorTextDoc",
                       "text: the new-window button opens a TamblorTextDoc window", className))
         return;
-    const std::string fresh = windowText(document);
-    report.check(fresh == "Tamblor Text Editor DocNo:1 [新規]", "text: the new document's caption", quoted(fresh));
+    report.text(windowText(document), "Tamblor Text Editor DocNo:1 [新規]", "text: the new document's caption");
 
     const PageDialog page(document);
     page.type(doc::kAddressEdit, "250010");
     page.click(doc::kLoadButton);
-    const std::string loaded = page.text(doc::kTextEdit);
-    report.check(loaded == "カタカナ!終", "text: Load shows the text and its end marker", quoted(loaded));
+    report.text(page.text(doc::kTextEdit), "カタカナ!終", "text: Load shows the text and its end marker");
     const std::string caption = windowText(document);
-    report.check(caption == "Tamblor Text Editor DocNo:1 [0x250010] 書き込み許可バイト数:5",
-                 "text: the caption gives the address and the allowed bytes", quoted(caption));
+    report.text(caption, "Tamblor Text Editor DocNo:1 [0x250010] 書き込み許可バイト数:5",
+                "text: the caption gives the address and the allowed bytes");
     session.statusIs("読み込み完了。", "text: status line after Load", 0);
 
     page.type(doc::kTextEdit, "アイ");
@@ -74,13 +72,10 @@ void openAtAddress(Session& session, HWND client)
     if (!report.check(document != nullptr, "text: message 0x8002 opens a document"))
         return;
     const PageDialog page(document);
-    const std::string address = page.text(doc::kAddressEdit);
-    report.check(address == "250000", "text: 0x8002 types the address in hexadecimal", quoted(address));
-    const std::string loaded = page.text(doc::kTextEdit);
-    report.check(loaded == "あい終", "text: 0x8002 loads the text there", quoted(loaded));
-    const std::string caption = windowText(document);
-    report.check(caption == "Tamblor Text Editor DocNo:2 [0x250000] 書き込み許可バイト数:2",
-                 "text: the second document's caption", quoted(caption));
+    report.text(page.text(doc::kAddressEdit), "250000", "text: 0x8002 types the address in hexadecimal");
+    report.text(page.text(doc::kTextEdit), "あい終", "text: 0x8002 loads the text there");
+    report.text(windowText(document), "Tamblor Text Editor DocNo:2 [0x250000] 書き込み許可バイト数:2",
+                "text: the second document's caption");
 }
 
 // A maximised document lies over the client's whole area, its frame and caption inside it,
@@ -107,8 +102,7 @@ void maximiseAndRestore(Session& session, HWND client)
     GetWindowRect(GetDlgItem(document, doc::kTextEdit), &edit);
     report.check(edit.right - edit.left == area.right && edit.bottom - edit.top == area.bottom - kTextTop,
                  "text: a maximised document's text edit takes its whole area below the top row");
-    const std::string maximised = windowText(session.frame);
-    report.check(maximised == frameCaption, "text: the frame keeps its caption", quoted(maximised));
+    report.text(windowText(session.frame), frameCaption, "text: the frame keeps its caption");
     session.photograph("text-maximised");
     sendWithin(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(document), 0);
     RECT restored{};

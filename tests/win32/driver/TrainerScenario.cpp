@@ -36,8 +36,9 @@ bool editTrainer(Session& session, const PageDialog& page, long recordAt)
     report.check(before[recordAt + 0x14] == 0x94, "trainer: the fixture's check byte of Emi is 0x94");
     page.type(trainer::kSearchText, "Emi");
     page.click(trainer::kSearchForward);
-    report.check(listSelection(page.control(trainer::kTrainerList)) == kEdited, "trainer: searching Emi selects trainer 4");
-    report.check(page.text(trainer::kName) == "Emi", "trainer: the name edit shows Emi", quoted(page.text(trainer::kName)));
+    report.check(listSelection(page.control(trainer::kTrainerList)) == kEdited,
+                 "trainer: searching Emi selects trainer 4");
+    report.text(page.text(trainer::kName), "Emi", "trainer: the name edit shows Emi");
 
     page.type(trainer::kName, "Emily");
     page.choose(trainer::kClass, 6);
@@ -47,8 +48,8 @@ bool editTrainer(Session& session, const PageDialog& page, long recordAt)
     page.setChecked(trainer::kBattleChecks[0], true);
     page.click(trainer::kStore);
     session.statusIs("正常終了。", "trainer: status line after storing", 0);
-    const std::string line = listItem(page.control(trainer::kTrainerList), kEdited);
-    report.check(line == "004: Emily", "trainer: the list shows the stored name", quoted(line));
+    report.text(listItem(page.control(trainer::kTrainerList), kEdited), "004: Emily",
+                "trainer: the list shows the stored name");
 
     Bytes expected = before;
     patch(expected, recordAt + 0x01, {0x06});
@@ -61,7 +62,8 @@ bool editTrainer(Session& session, const PageDialog& page, long recordAt)
 bool writeMember(Session& session, const PageDialog& page, long recordAt)
 {
     Bytes expected = session.rom();
-    session.report.check(listCount(page.control(trainer::kMembers)) == kOldMembers, "trainer: Emi's party lists two members");
+    session.report.check(listCount(page.control(trainer::kMembers)) == kOldMembers,
+                         "trainer: Emi's party lists two members");
     page.chooseListEntry(trainer::kMembers, 1);
     page.type(trainer::kMemberLevel, "50");
     page.click(trainer::kStoreMember);
@@ -105,10 +107,10 @@ void relocateParty(Session& session, const PageDialog& page, long recordAt)
 void selectFromOutside(Session& session, const PageDialog& page)
 {
     sendWithin(session.frame, kSelectTrainerMessage, kTrainerByMessage, 0);
-    session.report.check(page.text(trainer::kName) == "Hana", "trainer: message 0x8001 with 7 shows Hana",
-                         quoted(page.text(trainer::kName)));
+    session.report.text(page.text(trainer::kName), "Hana", "trainer: message 0x8001 with 7 shows Hana");
     sendWithin(session.frame, kSelectTrainerMessage, 99, 0);
-    session.report.check(listSelection(page.control(trainer::kTrainerList)) == kTrainerByMessage && page.text(trainer::kName) == "Hana",
+    session.report.check(listSelection(page.control(trainer::kTrainerList)) == kTrainerByMessage &&
+                             page.text(trainer::kName) == "Hana",
                          "trainer: message 0x8001 past the list keeps trainer 7");
 }
 
