@@ -293,3 +293,11 @@ void MemoryControls::endDialog(int result)
     m_ended = true;
     m_endResult = result;
 }
+
+MemoryControls::NotifyParent commandsTo(IWindowHandler& handler)
+{
+    return [&handler](int id, std::uint16_t code) {
+        handler.windowMessage(window_message::kCommand,
+                              window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+    };
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ui/DialogControls.h"
+#include "core/ui/WindowHandler.h"
 
 #include <cstdint>
 #include <functional>
@@ -106,3 +107,6 @@ private:
     bool m_ended = false;
     int m_endResult = 0;
 };
+
+// What a window's controls tell its handler: WM_COMMAND with their id and a notification code.
+MemoryControls::NotifyParent commandsTo(IWindowHandler& handler);

@@ -1,7 +1,6 @@
 #include "tests/support/MemoryPageHost.h"
 
 #include "core/TabSystem.h"
-#include "core/ui/WindowMessages.h"
 #include "tests/support/MemoryTemplates.h"
 
 namespace {
@@ -44,10 +43,7 @@ WindowHandle MemoryPageHost::createPageDialog(IWindowHandler& handler, WindowHan
     const WindowHandle dialog = reinterpret_cast<WindowHandle>(m_nextHandle);
     m_nextHandle += kHandleStep;
     const std::vector<ControlDeclaration> declared = memoryTemplate(dialogId);
-    auto controls = std::make_unique<MemoryControls>(declared, [&handler](int id, std::uint16_t code) {
-        handler.windowMessage(window_message::kCommand,
-                              window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
-    });
+    auto controls = std::make_unique<MemoryControls>(declared, commandsTo(handler));
     MemoryControls& made = *controls;
     m_dialogs.emplace(dialog, Dialog{&handler, std::move(controls)});
     m_events.push_back({Event::Kind::Created, dialog, dialogId});

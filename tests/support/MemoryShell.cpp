@@ -48,15 +48,6 @@ std::vector<ControlDeclaration> declarations(const std::vector<ChildControl>& co
     return declared;
 }
 
-// A control tells its window WM_COMMAND with its id and a notification code.
-MemoryControls::NotifyParent commandsTo(IWindowHandler& handler)
-{
-    return [&handler](int id, std::uint16_t code) {
-        handler.windowMessage(window_message::kCommand,
-                              window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
-    };
-}
-
 } // namespace
 
 // The dialog lives for this call only, like a modal dialog's message loop.

@@ -15,17 +15,24 @@ constexpr int kTabControlId = 0x121;
 
 class HiddenFrameHost : public Win32PageHost {
 public:
-    HiddenFrameHost(HWND frame, HWND tabControl)
-        : Win32PageHost(GetModuleHandleA(nullptr)), m_frame(frame), m_tabControl(tabControl)
-    {
-    }
+    explicit HiddenFrameHost(HWND frame) : Win32PageHost(GetModuleHandleA(nullptr)), m_frame(frame) {}
     ~HiddenFrameHost() override { DestroyWindow(m_frame); }
-    HWND tabControl() const { return m_tabControl; }
 
 private:
     HWND m_frame;
-    HWND m_tabControl;
 };
+
+// WM_COMMAND from the control to its window, as the control sends it.
+void command(HWND window, int controlId, int notification)
+{
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(controlId, notification),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, controlId)));
+}
+
+HWND pageControl(CTabSystem& tabs, int controlId)
+{
+    return GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId);
+}
 
 HWND createHiddenFrame()
 {
@@ -48,7 +55,7 @@ std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
     HWND tabControl = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                       0, 50, 780, 500, frame, reinterpret_cast<HMENU>(kTabControlId),
                                       GetModuleHandleA(nullptr), nullptr);
-    auto host = std::make_unique<HiddenFrameHost>(frame, tabControl);
+    auto host = std::make_unique<HiddenFrameHost>(frame);
     tabs.setPageHost(host.get());
     tabs.setTabControl(tabControl);
     tabs.setFrame(frame);
@@ -57,16 +64,12 @@ std::unique_ptr<IPageHost> makeTestPageHost(CTabSystem& tabs)
 
 void sendCommand(IPageHost&, CTabSystem& tabs, int controlId, int notification)
 {
-    HWND dialog = static_cast<HWND>(tabs.currentPageWindow());
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, notification),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
+    command(static_cast<HWND>(tabs.currentPageWindow()), controlId, notification);
 }
 
 void sendWindowCommand(WindowHandle window, int controlId, int notification)
 {
-    HWND target = static_cast<HWND>(window);
-    SendMessageA(target, WM_COMMAND, MAKEWPARAM(controlId, notification),
-                 reinterpret_cast<LPARAM>(GetDlgItem(target, controlId)));
+    command(static_cast<HWND>(window), controlId, notification);
 }
 
 void closeWindow(WindowHandle window)
@@ -108,14 +111,13 @@ IDialogControls* currentControls(IPageHost&, CTabSystem& tabs)
 ControlRect pictureInside(IPageHost&, CTabSystem& tabs, int controlId)
 {
     RECT inside{};
-    GetClientRect(GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId), &inside);
+    GetClientRect(pageControl(tabs, controlId), &inside);
     return {0, 0, inside.right, inside.bottom};
 }
 
 RgbImage shownPicture(IPageHost&, CTabSystem& tabs, int controlId)
 {
-    HWND control = GetDlgItem(static_cast<HWND>(tabs.currentPageWindow()), controlId);
-    auto* bitmap = reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    auto* bitmap = reinterpret_cast<HBITMAP>(SendMessageA(pageControl(tabs, controlId), STM_GETIMAGE, IMAGE_BITMAP, 0));
     BITMAP shown{};
     if (!bitmap || !GetObjectA(bitmap, sizeof shown, &shown) || shown.bmWidth <= 0 || shown.bmHeight <= 0)
         return {};

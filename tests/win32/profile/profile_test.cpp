@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,8 @@ constexpr std::size_t kValueSize = 30;
 
 std::string trimmed(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 // The lines of a file that hold something, in order, with the blanks around section names,
@@ -29,13 +28,9 @@ std::string trimmed(const std::string& text)
 std::vector<std::string> filledLines(const std::string& path)
 {
     std::vector<std::string> lines;
-    const std::string text = readText(path);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = trimmed(text.substr(start, end - start - (end > start && text[end - 1] == '\r')));
+    std::istringstream text(readText(path));
+    for (std::string line; std::getline(text, line);) {
+        line = trimmed(line);
         const std::size_t equals = line.find('=');
         if (line.size() > 1 && line.front() == '[' && line.back() == ']')
             line = std::string("[").append(trimmed(line.substr(1, line.size() - 2))).append("]");
@@ -43,7 +38,6 @@ std::vector<std::string> filledLines(const std::string& path)
             line = trimmed(line.substr(0, equals)).append("=").append(trimmed(line.substr(equals + 1)));
         if (!line.empty())
             lines.push_back(line);
-        start = end + 1;
     }
     return lines;
 }
