@@ -139,10 +139,16 @@ void MemoryMdiClient::destroyDocument(WindowHandle document)
     handler->windowDestroyed();
 }
 
-IDialogControls* MemoryMdiClient::documentControls(WindowHandle document)
+MemoryMdiClient::Document* MemoryMdiClient::find(WindowHandle document)
 {
     auto it = m_documents.find(document);
-    return it == m_documents.end() ? nullptr : it->second.controls.get();
+    return it == m_documents.end() ? nullptr : &it->second;
+}
+
+IDialogControls* MemoryMdiClient::documentControls(WindowHandle document)
+{
+    Document* found = find(document);
+    return found ? found->controls.get() : nullptr;
 }
 
 WindowHandle MemoryMdiClient::activeDocument() const
@@ -160,48 +166,44 @@ WindowHandle MemoryMdiClient::activeDocument() const
 
 void MemoryMdiClient::close(WindowHandle document)
 {
-    auto it = m_documents.find(document);
-    if (it == m_documents.end())
-        return;
-    if (!it->second.handler->windowMessage(window_message::kClose, 0, 0))
+    Document* found = find(document);
+    if (found && !found->handler->windowMessage(window_message::kClose, 0, 0))
         destroyDocument(document);
 }
 
 void MemoryMdiClient::command(WindowHandle document, int id, std::uint16_t code)
 {
-    auto it = m_documents.find(document);
-    if (it != m_documents.end())
-        it->second.handler->windowMessage(window_message::kCommand,
-                                          window_message::makeCommand(static_cast<std::uint16_t>(id), code), 0);
+    if (Document* found = find(document))
+        commandsTo(*found->handler)(id, code);
 }
 
 ControlRect MemoryMdiClient::fillWithDocument(WindowHandle document)
 {
-    auto it = m_documents.find(document);
-    if (it == m_documents.end())
+    Document* found = find(document);
+    if (!found)
         return {};
-    it->second.place = kClientArea;
+    found->place = kClientArea;
     return kClientArea;
 }
 
 std::intptr_t MemoryMdiClient::maximise(WindowHandle document)
 {
-    auto it = m_documents.find(document);
-    if (it == m_documents.end())
+    Document* found = find(document);
+    if (!found)
         return 0;
     const auto size = static_cast<std::intptr_t>(kClientArea.height) << 16 | kClientArea.width;
-    const int result = it->second.handler->windowMessage(window_message::kSize, window_message::kSizeMaximized, size);
+    const int result = found->handler->windowMessage(window_message::kSize, window_message::kSizeMaximized, size);
     // The MDI's own maximising puts the document's frame outside the client area.
     if (result == 0)
-        it->second.place = {-kDefaultFrame, -kDefaultFrame, kClientArea.width + 2 * kDefaultFrame,
+        found->place = {-kDefaultFrame, -kDefaultFrame, kClientArea.width + 2 * kDefaultFrame,
                             kClientArea.height + 2 * kDefaultFrame};
     return result;
 }
 
 ControlRect MemoryMdiClient::place(WindowHandle document) const
 {
-    auto it = m_documents.find(document);
-    return it == m_documents.end() ? ControlRect{} : it->second.place;
+    const Document* found = const_cast<MemoryMdiClient*>(this)->find(document);
+    return found ? found->place : ControlRect{};
 }
 
 MemoryMdiClient* MemoryMdiClient::holding(WindowHandle document)

@@ -78,6 +78,7 @@ private:
         std::uint64_t order;
         ControlRect place;
     };
+    Document* find(WindowHandle document);
 
     std::vector<ControlDeclaration> m_declared;
     std::map<WindowHandle, Document> m_documents;

@@ -2,6 +2,7 @@
 
 #include "tools/console/Utf8.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -115,13 +116,15 @@ int number(const std::string& text, const Defines& defines)
     return static_cast<int>(std::strtol(text.c_str(), nullptr, 0));
 }
 
-bool hasStyle(const std::vector<std::string>& parts, std::size_t from, const char* style)
+// Whether a style argument from the index on names one of the sorting styles.
+bool sorted(const std::vector<std::string>& parts, std::size_t from)
 {
-    for (std::size_t i = from; i < parts.size(); ++i) {
-        if (parts[i].find(style) != std::string::npos)
-            return true;
-    }
-    return false;
+    return std::any_of(parts.begin() + static_cast<std::ptrdiff_t>(std::min(from, parts.size())), parts.end(),
+                       [](const std::string& part) {
+                           return part.find("CBS_SORT") != std::string::npos ||
+                                  part.find("LBS_SORT") != std::string::npos ||
+                                  part.find("LBS_STANDARD") != std::string::npos;
+                       });
 }
 
 ControlRect rectAt(const std::vector<std::string>& parts, std::size_t at, const Defines& defines)
@@ -150,9 +153,8 @@ std::optional<ControlDeclaration> control(const std::string& keyword, const std:
         return ControlDeclaration{number(parts[1], defines), it->second, false, unquoted(parts[0]),
                                   rectAt(parts, 2, defines)};
     if (auto it = kUntexted.find(keyword); it != kUntexted.end() && parts.size() >= 5) {
-        const bool sorted = hasStyle(parts, 5, "CBS_SORT") || hasStyle(parts, 5, "LBS_SORT") ||
-                            hasStyle(parts, 5, "LBS_STANDARD");
-        return ControlDeclaration{number(parts[0], defines), it->second, sorted, {}, rectAt(parts, 1, defines)};
+        return ControlDeclaration{number(parts[0], defines), it->second, sorted(parts, 5), {},
+                                  rectAt(parts, 1, defines)};
     }
     // CONTROL "text", id, "class", style, x, y, w, h
     if (keyword == "CONTROL" && parts.size() >= 8) {
@@ -171,9 +173,8 @@ std::optional<ControlDeclaration> control(const std::string& keyword, const std:
             kind = ControlKind::ComboBox;
         else if (className == "ListBox")
             kind = ControlKind::ListBox;
-        const bool sorted = style.find("_SORT") != std::string::npos;
-        return ControlDeclaration{number(parts[1], defines), kind, sorted, unquoted(parts[0]),
-                                  rectAt(parts, 4, defines)};
+        return ControlDeclaration{number(parts[1], defines), kind, style.find("_SORT") != std::string::npos,
+                                  unquoted(parts[0]), rectAt(parts, 4, defines)};
     }
     return std::nullopt;
 }
@@ -256,9 +257,7 @@ const std::vector<DialogTemplate>& resourceTemplates()
 
 std::optional<DialogTemplate> resourceTemplate(int dialogId)
 {
-    for (const DialogTemplate& found : resourceTemplates()) {
-        if (found.id == dialogId)
-            return found;
-    }
-    return std::nullopt;
+    const auto& templates = resourceTemplates();
+    auto found = std::find_if(templates.begin(), templates.end(), [&](const auto& t) { return t.id == dialogId; });
+    return found == templates.end() ? std::nullopt : std::optional<DialogTemplate>(*found);
 }
