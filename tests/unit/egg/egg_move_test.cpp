@@ -60,6 +60,7 @@ TEST(EggMoveCodec, EncodingWritesEachEntryOnlyIntoItsOwnWords)
                    table);
     EXPECT_EQ(table, (Bytes{0x21, 0x4E, 0x01, 0x01, 0x02, 0x02, 0x24, 0x4E, 0x27, 0x4E, 0x06, 0x06}));
 }
+
 // The page's ROM slots outside its dialog, on the table of kThreeMonsters at 0x110 of a
 // 0x140-byte ROM of 0xEE; the dialog cases check what it reads, edits and saves.
 TEST(EggMoveSlots, BadSettingsReadNothingAndWriteNothing)
