@@ -1,13 +1,8 @@
-#include "core/TabSystem.h"
-#include "core/ui/DialogControls.h"
-#include "core/ui/WindowMessages.h"
 #include "pages/other/OtherDialog.h"
 #include "pages/other/OtherPage.h"
 #include "tests/pages/BlankPage.h"
 #include "tests/pages/PageDialogTest.h"
-#include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
-#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +64,8 @@ protected:
     void store(int editId, std::string_view text, int buttonId)
     {
         dialog().setText(editId, text);
-        sendCommand(*host, tabs, buttonId, window_message::kButtonClicked);
+        press(buttonId);
     }
-
 };
 
 } // namespace
@@ -165,15 +159,13 @@ TEST_F(OtherDialog, SavesNamesAndStartersIntoTheRom)
     store(kMoveNameEdit, "あ", kStoreMoveName);
     dialog().setSelection(kLeftStarter, 1);
     dialog().setSelection(kRightStarter, 411);
-    sendCommand(*host, tabs, kStoreStarters, window_message::kButtonClicked);
-    ASSERT_EQ(tabs.RomWrite(), 1) << toUtf8(status.last());
-
+    press(kStoreStarters);
     std::vector<std::uint8_t> expected = bytes;
     putBytes(expected, kClassesAt + 22, {0xBB, 0xD6, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0xFF});
     putBytes(expected, kMovesAt + 353 * 8, {0x01, 0xFF, 0, 0, 0, 0, 0, 0xFF});
     putBytes(expected, kLeftAt, {0x01, 0x00});
     putBytes(expected, kRightAt, {0x9B, 0x01});
-    EXPECT_EQ(readBytes(rom), expected);
+    saveAndExpect(expected);
 }
 
 TEST_F(OtherDialog, WithoutAClassTableThePageStaysDisabled)

@@ -1,13 +1,8 @@
-#include "core/TabSystem.h"
 #include "core/relocation/RelocationDialog.h"
 #include "core/relocation/RelocationDialogHandler.h"
-#include "core/ui/DialogControls.h"
-#include "core/ui/WindowMessages.h"
 #include "tests/pages/PageDialogTest.h"
-#include "tests/pages/TestPageHost.h"
 #include "tests/pages/TestShell.h"
 #include "tests/support/PageSlots.h"
-#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,8 @@
-#include "core/TabSystem.h"
-#include "core/ui/DialogControls.h"
-#include "core/ui/WindowMessages.h"
 #include "pages/trade/TradeDialog.h"
 #include "pages/trade/TradePage.h"
 #include "tests/pages/BlankPage.h"
 #include "tests/pages/PageDialogTest.h"
-#include "tests/pages/TestPageHost.h"
 #include "tests/support/PageSlots.h"
-#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -38,22 +33,12 @@ const std::vector<std::uint8_t> kTrades = {
     0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6,
     0x19, 0x00,                                     // wanted monster 25
     0xB0, 0xB1,
-    // Trade 1: an offered monster and an item beyond the lists, ability byte 2.
-    0xBE, 0xFF, 0x00, 0x00, 0x00, 0x00,
-    0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6,
-    0x00, 0x02,
-    0x28, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x02,
-    0xD1, 0xD2, 0xD3,
-    0x00, 0x00,
-    0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7, 0xE8, 0xE9,
-    0x78, 0x56, 0x34, 0x12,
-    0x2C, 0x01,
-    0xF0,
-    0xBF, 0xFF, 0x00, 0x00, 0x00, 0x00,
-    0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6,
-    0x01, 0x00,
-    0xB0, 0xB1,
+    // Trade 1: nickname E, offered monster 512 and held item 300 (beyond the lists), individual
+    // values 40 and 0, ability byte 2, parent ID 0, PV 0x12345678, parent name F, wanted monster 1.
+    0xBE, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0x00, 0x02, 0x28, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x02, 0xD1, 0xD2, 0xD3, 0x00, 0x00, 0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5,
+    0xE6, 0xE7, 0xE8, 0xE9, 0x78, 0x56, 0x34, 0x12, 0x2C, 0x01, 0xF0, 0xBF, 0xFF, 0x00, 0x00, 0x00,
+    0x00, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0x01, 0x00, 0xB0, 0xB1,
 };
 
 class TradeDialog : public PageDialogTest {
@@ -69,9 +54,9 @@ protected:
         const std::uint8_t name[] = {0x01, 0x02, 0xFF, 0x00, 0x00, 0x00};
         std::copy(std::begin(name), std::end(name), tabs.tables().monsterNames.begin() + 25 * 6);
     }
-    void open(bool withItems = true)
+    void open(bool withItems = true, const std::string& keys = kKeys)
     {
-        writeSettings(dir.path(), "BPGJ", kKeys);
+        writeSettings(dir.path(), "BPGJ", keys);
         if (withItems)
             writeFile(dir.file("item.ini"), "なし\r\nキズぐすり\r\nボール\r\n");
         bytes.assign(0x200, 0xEE);
@@ -96,7 +81,6 @@ protected:
         dialog().setSelection(kTradeList, trade);
         sendCommand(*host, tabs, kTradeList, window_message::kListSelChange);
     }
-
 };
 
 } // namespace
@@ -237,11 +221,7 @@ TEST_F(TradeDialog, SwitchingTabsShowsTheSameListsAndTrade)
 
 TEST_F(TradeDialog, WithoutATradeCountThePageStaysDisabled)
 {
-    writeSettings(dir.path(), "BPGJ", "Communication_Change=256\r\n");
-    bytes.assign(0x200, 0xEE);
-    putBytes(bytes, 0xAC, {'B', 'P', 'G', 'J'});
-    writeBytes(rom, bytes);
-    ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone);
+    open(true, "Communication_Change=256\r\n");
     for (int id : kAllControls)
         EXPECT_FALSE(dialog().isEnabled(id)) << id;
     saveAndExpect(bytes);

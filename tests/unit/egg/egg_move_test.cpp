@@ -1,4 +1,9 @@
+#include "core/TabSystem.h"
+#include "core/TableBuffer.h"
 #include "pages/egg/EggMoveCodec.h"
+#include "pages/egg/EggMovePage.h"
+#include "tests/support/PageSlots.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +59,60 @@ TEST(EggMoveCodec, EncodingWritesEachEntryOnlyIntoItsOwnWords)
                                                   {{0x0A0A}, 600}},
                    table);
     EXPECT_EQ(table, (Bytes{0x21, 0x4E, 0x01, 0x01, 0x02, 0x02, 0x24, 0x4E, 0x27, 0x4E, 0x06, 0x06}));
+}
+
+// The page's ROM slots outside its dialog, on the table of kThreeMonsters at 0x110 of a
+// 0x140-byte ROM of 0xEE; the dialog cases check what it reads, edits and saves.
+TEST(EggMoveSlots, BadSettingsReadNothingAndWriteNothing)
+{
+    struct Case {
+        const char* keys;
+        bool reads;
+        std::string error; // for a failed read; empty: any text
+    };
+    const Case cases[] = {
+        {"MonsterEggData=272\r\nMonsterEggDataNum=0\r\n", true, ""},
+        {"MonsterEggData=272\r\nMonsterEggDataNum=2147483647\r\n", false, kNoTableText},
+        {"MonsterEggData=312\r\nMonsterEggDataNum=8\r\n", false, endOfFileErrorText()},
+        {"MonsterEggData=-5\r\nMonsterEggDataNum=2\r\n", false, ""},
+    };
+    TempDir dir;
+    const std::string rom = dir.file("rom.gba");
+    Bytes bytes(0x140, 0xEE);
+    putBytes(bytes, 0x110, kThreeMonsters);
+    writeBytes(rom, bytes);
+    CTabSystem tabs;
+    tabs.setProgramDirectory(dir.path());
+    CTamago_Skill page(tabs);
+    auto load = [&](const char* keys) {
+        writeSettings(dir.path(), "BPEJ", keys);
+        page.Reset();
+        page.LoadSettings("BPEJ");
+        return readPage(page, rom);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        tabs.setErrorText("");
+        EXPECT_EQ(load(c.keys), c.reads);
+        if (c.reads) {
+            EXPECT_FALSE(page.hasTable());
+        } else {
+            EXPECT_FALSE(tabs.errorText().empty());
+            if (!c.error.empty()) {
+                EXPECT_EQ(tabs.errorText(), c.error);
+            }
+            // The session forgets the pages after a failed read.
+            page.Release();
+        }
+        EXPECT_TRUE(writePage(page, rom));
+        EXPECT_EQ(readBytes(rom), bytes);
+    }
+
+    // The raw mode refuses a word beyond the table.
+    ASSERT_TRUE(load("MonsterEggData=272\r\nMonsterEggDataNum=6\r\n"));
+    ASSERT_TRUE(page.setRawMode(true));
+    EXPECT_FALSE(page.setWord(6, 20010));
+    EXPECT_TRUE(page.setWord(5, 20010));
 }
 
 } // namespace
