@@ -1,6 +1,6 @@
 #include "pages/trainer/TrainerPage.h"
 
-#include "core/FieldStore.h"
+#include "core/FieldTable.h"
 #include "core/NameList.h"
 #include "core/NumberParsing.h"
 #include "core/SelectionLists.h"
@@ -34,6 +34,26 @@ constexpr int kHighestMonster = party_entry::kHighestMonster;
 constexpr FieldRange kItemRange = {0, 999, 0};
 constexpr FieldRange kDataTypeRange = {0, 199, 0};
 constexpr const char* kPartyNotReadText = "ザルバトデータを読み込めなかったので、保存しませんでした。";
+
+constexpr RecordField itemCombo(std::size_t index)
+{
+    return {kItems[index], trainer_record::kItems + 2 * index, 2, FieldKind::Selection, kItemRange};
+}
+
+// The fields shown and stored as they stand; the name, the class (its range is the class
+// table's), the picture and the battle checks follow by hand. The party count keeps within 1
+// to 6 unreported; the party offset fills the pointer's low three bytes.
+constexpr RecordField kFields[] = {
+    {kPartyCount, trainer_record::kPartyCount, 1, FieldKind::Decimal, {1, trainer_record::kMaxPartyCount, 1},
+     OutOfRange::Clamp, kTextInputLength},
+    {kBattleSound, trainer_record::kBattleSound, 1, FieldKind::Decimal, kAnyValue, OutOfRange::Fallback, kTextInputLength},
+    {kPartyOffset, trainer_record::kPartyPointer, 3, FieldKind::Hex, kAnyValue, OutOfRange::Fallback, kTextInputLength},
+    {kDataType, trainer_record::kDataType, 1, FieldKind::Selection, kDataTypeRange},
+    itemCombo(0),
+    itemCombo(1),
+    itemCombo(2),
+    itemCombo(3),
+    {kDoubleBattle, trainer_record::kDoubleBattle, 1, FieldKind::Check}};
 
 std::string monsterName(const SharedTables& tables, std::size_t monster)
 {
@@ -298,17 +318,8 @@ void CTrainer_Edit::showTrainer(IDialogControls& controls)
         return;
     const auto current = record(m_currentTrainer);
     controls.setText(kName, trainerName(current));
-    controls.setText(kPartyCount, std::to_string(current[trainer_record::kPartyCount]));
-    controls.setText(kBattleSound, std::to_string(current[trainer_record::kBattleSound]));
-    char offset[16];
-    std::snprintf(offset, sizeof offset, "0x%X", static_cast<unsigned>(trainer_record::partyOffset(current)));
-    controls.setText(kPartyOffset, offset);
-
+    showFields(controls, kFields, current);
     selectValue(controls, kClass, current[trainer_record::kTrainerClass]);
-    selectValue(controls, kDataType, current[trainer_record::kDataType]);
-    for (std::size_t i = 0; i < trainer_record::kItemCount; ++i)
-        selectValue(controls, kItems[i], trainer_record::item(current, i));
-    controls.setChecked(kDoubleBattle, current[trainer_record::kDoubleBattle] != 0);
     for (std::size_t bit = 0; bit < std::size(kBattleChecks); ++bit)
         controls.setChecked(kBattleChecks[bit], (current[trainer_record::kBattleChecks] >> bit & 1) != 0);
 
@@ -421,15 +432,9 @@ void CTrainer_Edit::storeTrainer(IDialogControls& controls)
         return;
     const auto current = record(m_currentTrainer);
     FieldStore store(controls);
-    trainer_record::setPartyOffset(current, store.hex(kPartyOffset, kTextInputLength));
-    current[trainer_record::kPartyCount] = static_cast<std::uint8_t>(
-        std::clamp<std::int32_t>(store.decimal(kPartyCount, kTextInputLength), 1, trainer_record::kMaxPartyCount));
+    storeFields(store, kFields, current);
     if (m_pictures.trainerPicture >= 0)
         current[trainer_record::kPicture] = static_cast<std::uint8_t>(m_pictures.trainerPicture);
-    for (std::size_t i = 0; i < trainer_record::kItemCount; ++i)
-        trainer_record::setItem(current, i, static_cast<std::uint16_t>(store.selection(kItems[i], kItemRange)));
-    current[trainer_record::kDataType] = static_cast<std::uint8_t>(store.selection(kDataType, kDataTypeRange));
-    current[trainer_record::kDoubleBattle] = controls.isChecked(kDoubleBattle) ? 1 : 0;
     std::uint8_t checks = 0;
     for (std::size_t bit = 0; bit < std::size(kBattleChecks); ++bit)
         checks |= static_cast<std::uint8_t>(controls.isChecked(kBattleChecks[bit]) ? 1 << bit : 0);
@@ -437,7 +442,6 @@ void CTrainer_Edit::storeTrainer(IDialogControls& controls)
     const std::int64_t highestClass = context().tables().trainerClassCount - 1;
     current[trainer_record::kTrainerClass] = static_cast<std::uint8_t>(store.selection(kClass, {0, highestClass, 0}));
     store.report(context().statusLine(), kZeroValueText);
-    current[trainer_record::kBattleSound] = static_cast<std::uint8_t>(store.decimal(kBattleSound, kTextInputLength));
     storeName(controls, context().statusLine(), kName, kTextInputLength,
               current.subspan(trainer_record::kName, trainer_record::kNameSize));
 
