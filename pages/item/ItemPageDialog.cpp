@@ -2,6 +2,7 @@
 
 #include "core/FieldTable.h"
 #include "core/GameFamily.h"
+#include "core/NumberParsing.h"
 #include "core/SelectionLists.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/StatusLine.h"
@@ -10,7 +11,6 @@
 #include "pages/item/ItemRecord.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 using namespace item_dialog;
@@ -31,21 +31,6 @@ constexpr RecordField kFields[] = {
     {kBattleUsage, item_record::kBattleUsage, 1, FieldKind::Selection, kAnyEntry, OutOfRange::Keep},
     {kPrice, item_record::kPrice, 2, FieldKind::Decimal},
     {kParameter, item_record::kParameter, 1, FieldKind::Decimal}};
-
-// A pocket beyond the list shows no selection. The selection is cleared outright: not every
-// system clears it for an index beyond the list.
-void selectEntry(IDialogControls& controls, int comboId, int entry)
-{
-    const bool listed = entry >= 0 && entry < controls.itemCount(comboId);
-    controls.setSelection(comboId, listed ? entry : IDialogControls::kNoItem);
-}
-
-std::string hexText(std::uint32_t value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
-    return text;
-}
 
 } // namespace
 
@@ -104,7 +89,7 @@ void CItem_Edit::showItem(IDialogControls& controls)
     if (current.empty())
         return;
     showFields(controls, kFields, current);
-    selectEntry(controls, kPocket, current[item_record::kPocket] - 1);
+    selectListed(controls, kPocket, current[item_record::kPocket] - 1);
     controls.setText(kDescription, hexText(item_record::descriptionOffset(current)));
 }
 

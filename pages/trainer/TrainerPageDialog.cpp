@@ -85,13 +85,6 @@ std::string trainerName(std::span<const std::uint8_t, trainer_record::kSize> rec
     return name;
 }
 
-// A value the combo does not list leaves it without a selection.
-void selectValue(IDialogControls& controls, int comboId, std::size_t value)
-{
-    const bool listed = value < static_cast<std::size_t>(controls.itemCount(comboId));
-    controls.setSelection(comboId, listed ? static_cast<int>(value) : IDialogControls::kNoItem);
-}
-
 // An item or move from a member's combo: 1000 or more stores 0, no selection keeps the value
 // (the list cannot show it, and there is no message to tell the user it was replaced).
 void storeChoice(const IDialogControls& controls, int comboId, TrainerParty& party, std::size_t slot,
@@ -319,7 +312,7 @@ void CTrainer_Edit::showTrainer(IDialogControls& controls)
     const auto current = record(m_currentTrainer);
     controls.setText(kName, trainerName(current));
     showFields(controls, kFields, current);
-    selectValue(controls, kClass, current[trainer_record::kTrainerClass]);
+    selectListed(controls, kClass, current[trainer_record::kTrainerClass]);
     for (std::size_t bit = 0; bit < std::size(kBattleChecks); ++bit)
         controls.setChecked(kBattleChecks[bit], (current[trainer_record::kBattleChecks] >> bit & 1) != 0);
 
@@ -376,13 +369,13 @@ void CTrainer_Edit::showMember(IDialogControls& controls, std::size_t slot)
     const party_entry::Layout layout = party_entry::layoutOf(trainer_record::dataType(record(m_currentTrainer)));
     for (std::size_t move = 0; move < party_entry::kMoveCount; ++move) {
         controls.setEnabled(kMoves[move], layout.hasMoves);
-        selectValue(controls, kMoves[move], layout.hasMoves ? m_party.get16(slot, layout.firstMove + 2 * move) : 0);
+        selectListed(controls, kMoves[move], layout.hasMoves ? m_party.get16(slot, layout.firstMove + 2 * move) : 0);
     }
     controls.setEnabled(kHeldItem, layout.hasItem);
-    selectValue(controls, kHeldItem, layout.hasItem ? m_party.get16(slot, layout.item) : 0);
+    selectListed(controls, kHeldItem, layout.hasItem ? m_party.get16(slot, layout.item) : 0);
 
     const std::uint16_t monster = m_party.get16(slot, party_entry::kMonster);
-    selectValue(controls, kMonster, monster);
+    selectListed(controls, kMonster, monster);
     if (monster != m_pictures.monsterPicture)
         loadMonsterPicture(controls, monster);
 }
