@@ -43,6 +43,8 @@ const StoreCase kStoreCases[] = {
      {0x11, 0x22, 0x33, 0x44, 0x55, 3}, true},
     {"a 16-bit number beyond a byte", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "300",
      {255, 0x22, 0x33, 0x44, 0x55, 0x66}, true},
+    {"255 fits a byte", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "255", {255, 0x22, 0x33, 0x44, 0x55, 0x66},
+     false},
     {"a 16-bit number wraps first", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "65537",
      {1, 0x22, 0x33, 0x44, 0x55, 0x66}, false},
     {"a negative 16-bit number is large", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "-1",
@@ -53,8 +55,10 @@ const StoreCase kStoreCases[] = {
      {0x11, 0x22, 1, 0x44, 0x55, 0x66}, false},
     {"three hex bytes keep the fourth", {kEdit, 1, 3, FieldKind::Hex}, "0x6C8000",
      {0x11, 0x00, 0x80, 0x6C, 0x55, 0x66}, false},
-    {"an entry is its value", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::Keep}, "2",
+    {"an entry is its value", {kCombo, 3, 2, FieldKind::Selection, {0, 2, 0}, OutOfRange::Keep}, "2",
      {0x11, 0x22, 0x33, 2, 0, 0x66}, false},
+    {"the first entry is 0", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::Keep}, "0",
+     {0x11, 0x22, 0x33, 0, 0, 0x66}, false},
     {"no entry keeps the value", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::Keep}, "-1", kRecord,
      false},
     {"no entry keeps it and says so", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
@@ -94,11 +98,13 @@ TEST_F(FieldTableTest, ShowsEachKindFromItsBytes)
     EXPECT_EQ(controls.selection(kCombo), 2);
     EXPECT_TRUE(controls.isChecked(kCheck));
 
-    // A value beyond the list clears the selection; 0 unchecks.
-    showFields(controls, fields, Bytes{0, 0, 0, 0, 0, 3, 0, 0});
-    EXPECT_EQ(controls.selection(kCombo), IDialogControls::kNoItem);
+    // 0 is the first entry and unchecks; a value beyond the list clears the selection.
+    showFields(controls, fields, Bytes{0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(controls.selection(kCombo), 0);
     EXPECT_FALSE(controls.isChecked(kCheck));
     EXPECT_EQ(controls.text(kSecondEdit, 255), "0x0");
+    showFields(controls, fields, Bytes{0, 0, 0, 0, 0, 3, 0, 0});
+    EXPECT_EQ(controls.selection(kCombo), IDialogControls::kNoItem);
 }
 
 TEST_F(FieldTableTest, StoresOnlyTheFieldsBytesWithTheirFallbacks)
