@@ -49,10 +49,7 @@ constexpr RecordField kFields[] = {
     {kBattleSound, trainer_record::kBattleSound, 1, FieldKind::Decimal, kAnyValue, OutOfRange::Fallback, kTextInputLength},
     {kPartyOffset, trainer_record::kPartyPointer, 3, FieldKind::Hex, kAnyValue, OutOfRange::Fallback, kTextInputLength},
     {kDataType, trainer_record::kDataType, 1, FieldKind::Selection, kDataTypeRange},
-    itemCombo(0),
-    itemCombo(1),
-    itemCombo(2),
-    itemCombo(3),
+    itemCombo(0), itemCombo(1), itemCombo(2), itemCombo(3),
     {kDoubleBattle, trainer_record::kDoubleBattle, 1, FieldKind::Check}};
 
 std::string monsterName(const SharedTables& tables, std::size_t monster)
