@@ -34,6 +34,8 @@ class FieldStore {
 public:
     explicit FieldStore(const IDialogControls& controls) : m_controls(controls) {}
 
+    const IDialogControls& controls() const { return m_controls; }
+
     // The edit's text (at most maxLength characters) as a decimal number (parseDecimal):
     // an empty or non-numeric text gives 0, unchecked.
     std::int32_t decimal(int id, std::size_t maxLength) const;

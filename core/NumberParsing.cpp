@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <limits>
 
 std::int32_t parseDecimal(std::string_view text)
@@ -41,4 +42,11 @@ std::uint32_t parseHex(std::string_view text)
             value = std::numeric_limits<std::uint32_t>::max();
     }
     return static_cast<std::uint32_t>(value);
+}
+
+std::string hexText(std::uint32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
+    return text;
 }

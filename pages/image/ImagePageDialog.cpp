@@ -6,7 +6,6 @@
 #include "pages/image/ImageDialog.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,13 +24,6 @@ constexpr int kNormalStripTop = 88;
 constexpr int kShinyStripTop = 100;
 constexpr int kSwatch = 8;
 constexpr int kStripWidth = kSwatch * static_cast<int>(std::tuple_size_v<Palette>);
-
-std::string formatted(const char* format, unsigned value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 // Palette colours keep red in the low byte; picture controls take it in the high one.
 std::uint32_t shownColour(std::uint32_t colour)
@@ -146,7 +138,7 @@ int CImage::DialogProc(std::uint32_t message, std::uintptr_t wParam, std::intptr
 void CImage::showEntry(IDialogControls& controls)
 {
     for (std::size_t i = 0; i < kImageItemCount; ++i)
-        controls.setText(kAddresses[i], formatted("0x%X", currentOffset(static_cast<ImageItem>(i))));
+        controls.setText(kAddresses[i], hexText(currentOffset(static_cast<ImageItem>(i))));
     controls.setText(kIndex, std::to_string(m_currentIndex));
     LoadImage(currentOffset(ImageItem::FrontPicture), true);
     LoadImage(currentOffset(ImageItem::BackPicture), false);

@@ -1,7 +1,8 @@
 #include "pages/item/ItemPage.h"
 
-#include "core/FieldStore.h"
+#include "core/FieldTable.h"
 #include "core/GameFamily.h"
+#include "core/NumberParsing.h"
 #include "core/SelectionLists.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/StatusLine.h"
@@ -10,7 +11,6 @@
 #include "pages/item/ItemRecord.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 using namespace item_dialog;
@@ -25,20 +25,12 @@ const std::array<std::string, 5> kFireRedPockets = {"アイテム", "重要な�
 const std::array<std::string, 5> kOtherPockets = {"アイテム", "ボール", "技&秘伝マシン", "木の実",
                                                   "重要なアイテム"};
 
-// A value beyond the list shows no selection. The selection is cleared outright: not every
-// system clears it for an index beyond the list.
-void selectEntry(IDialogControls& controls, int comboId, int entry)
-{
-    const bool listed = entry >= 0 && entry < controls.itemCount(comboId);
-    controls.setSelection(comboId, listed ? entry : IDialogControls::kNoItem);
-}
-
-std::string hexText(std::uint32_t value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
-    return text;
-}
+// The fields shown and stored as they stand; the pocket (entry n is pocket n + 1) and the
+// description, shown only, follow by hand.
+constexpr RecordField kFields[] = {
+    {kBattleUsage, item_record::kBattleUsage, 1, FieldKind::Selection, kAnyEntry, OutOfRange::Keep},
+    {kPrice, item_record::kPrice, 2, FieldKind::Decimal},
+    {kParameter, item_record::kParameter, 1, FieldKind::Decimal}};
 
 } // namespace
 
@@ -96,10 +88,8 @@ void CItem_Edit::showItem(IDialogControls& controls)
     const std::span<const std::uint8_t> current = record(m_currentItem);
     if (current.empty())
         return;
-    selectEntry(controls, kBattleUsage, current[item_record::kBattleUsage]);
-    selectEntry(controls, kPocket, current[item_record::kPocket] - 1);
-    controls.setText(kPrice, std::to_string(item_record::price(current)));
-    controls.setText(kParameter, std::to_string(current[item_record::kParameter]));
+    showFields(controls, kFields, current);
+    selectListed(controls, kPocket, current[item_record::kPocket] - 1);
     controls.setText(kDescription, hexText(item_record::descriptionOffset(current)));
 }
 
@@ -110,12 +100,9 @@ void CItem_Edit::storeItem(IDialogControls& controls)
     const std::span<std::uint8_t> current = record(m_currentItem);
     if (current.empty())
         return;
-    if (const int usage = controls.selection(kBattleUsage); usage != IDialogControls::kNoItem)
-        current[item_record::kBattleUsage] = static_cast<std::uint8_t>(usage);
+    FieldStore store(controls);
+    storeFields(store, kFields, current);
     if (const int pocket = controls.selection(kPocket); pocket != IDialogControls::kNoItem)
         current[item_record::kPocket] = static_cast<std::uint8_t>(pocket + 1);
-    const FieldStore store(controls);
-    item_record::setPrice(current, store.decimal(kPrice, kNumberInputLength));
-    current[item_record::kParameter] = static_cast<std::uint8_t>(store.decimal(kParameter, kNumberInputLength) & 0xFF);
     statusShow(context().statusLine(), kStoredText);
 }

@@ -1,6 +1,7 @@
 #include "pages/monster/MonsterPage.h"
 
 #include "core/FieldStore.h"
+#include "core/NumberParsing.h"
 #include "core/Profile.h"
 #include "core/RomFile.h"
 #include "core/relocation/RelocationDialogHandler.h"
@@ -45,9 +46,7 @@ std::string lineText(const IDialogControls& controls, list::Entry entry)
 void CSolid_Value::showLevelUpList(IDialogControls& controls)
 {
     const std::uint32_t offset = m_levelUpOffsets[static_cast<std::size_t>(m_currentMonster)];
-    char address[16];
-    std::snprintf(address, sizeof address, "0x%X", static_cast<unsigned>(offset));
-    controls.setText(kLevelAddress, address);
+    controls.setText(kLevelAddress, hexText(offset));
     controls.clearItems(kLevelList);
     // What another monster's list left must never be saved over this one's.
     m_levelUpList.clear();

@@ -1,6 +1,7 @@
 #include "pages/monster/MonsterPage.h"
 
 #include "core/FieldStore.h"
+#include "core/NumberParsing.h"
 #include "core/Profile.h"
 #include "core/RomFile.h"
 #include "core/codec/GameCodec.h"
@@ -26,13 +27,6 @@ namespace {
 constexpr const char* kCacheFile = "String.ini";
 constexpr std::size_t kCacheValueSize = 30;
 constexpr std::int64_t kHighestTenths = 9999;
-
-std::string hexText(std::uint32_t value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
-    return text;
-}
 
 std::string tenthsText(std::uint16_t tenths)
 {

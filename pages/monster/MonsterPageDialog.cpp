@@ -1,6 +1,6 @@
 #include "pages/monster/MonsterPage.h"
 
-#include "core/FieldStore.h"
+#include "core/FieldTable.h"
 #include "core/NameList.h"
 #include "core/SelectionLists.h"
 #include "core/codec/GameCodec.h"
@@ -65,12 +65,53 @@ void fill(IDialogControls& controls, int id, const std::vector<std::string>& ent
     controls.addItems(id, entries);
 }
 
-// A value a byte field takes from an edit: the number as an unsigned 16-bit value, 255 in
-// place of anything above.
-std::uint8_t byteField(FieldStore& store, int id)
+// A number edit: the typed number as an unsigned 16-bit value, 255 in place of anything above.
+constexpr RecordField byteEdit(int id, std::size_t offset)
 {
-    const auto typed = static_cast<std::uint16_t>(store.decimal(id, kNumberInputLength));
-    return static_cast<std::uint8_t>(store.checked(typed, {0, 255, 255}));
+    return {id, offset, 1, FieldKind::Decimal16, {0, 255, 255}, OutOfRange::Fallback, kNumberInputLength};
+}
+
+// A selection of 240 or more (no selection too) stores 0.
+constexpr RecordField byteCombo(int id, std::size_t offset)
+{
+    return {id, offset, 1, FieldKind::Selection, {0, 239, 0}};
+}
+
+// An item of 1000 or more (no selection too) stores 0.
+constexpr RecordField itemCombo(int id, std::size_t offset)
+{
+    return {id, offset, 2, FieldKind::Selection, {0, 999, 0}};
+}
+
+// The base stats shown and stored as they stand; the total, the egg steps, the flee rate and
+// the effort yields follow by hand.
+constexpr RecordField kFields[] = {
+    byteEdit(kHp, stats::kHp),
+    byteEdit(kAttack, stats::kAttack),
+    byteEdit(kDefence, stats::kDefence),
+    byteEdit(kSpeed, stats::kSpeed),
+    byteEdit(kSpecialAttack, stats::kSpecialAttack),
+    byteEdit(kSpecialDefence, stats::kSpecialDefence),
+    byteEdit(kGender, stats::kGender),
+    byteEdit(kCatchRate, stats::kCatchRate),
+    byteEdit(kBaseExperience, stats::kBaseExperience),
+    byteEdit(kFriendship, stats::kFriendship),
+    itemCombo(kCommonItem, stats::kCommonItem),
+    itemCombo(kRareItem, stats::kRareItem),
+    byteCombo(kGrowthRate, stats::kGrowthRate),
+    byteCombo(kEggGroup1, stats::kEggGroup1),
+    byteCombo(kEggGroup2, stats::kEggGroup2),
+    byteCombo(kType1, stats::kType1),
+    byteCombo(kType2, stats::kType2),
+    byteCombo(kAbility1, stats::kAbility1),
+    byteCombo(kAbility2, stats::kAbility2)};
+
+void showTotal(IDialogControls& controls, stats::ConstRecord record)
+{
+    int total = 0;
+    for (std::size_t i = 0; i < std::size(kStatEdits); ++i)
+        total += record[stats::kHp + i];
+    controls.setText(kTotal, decimalText(total));
 }
 
 } // namespace
@@ -228,24 +269,9 @@ void CSolid_Value::showMonster(IDialogControls& controls)
         return;
     const auto monster = static_cast<std::size_t>(m_currentMonster);
     const stats::ConstRecord record = baseStats(monster);
-    int total = 0;
-    for (std::size_t i = 0; i < std::size(kStatEdits); ++i) {
-        controls.setText(kStatEdits[i], decimalText(record[stats::kHp + i]));
-        total += record[stats::kHp + i];
-    }
-    controls.setText(kTotal, decimalText(total));
-    controls.setText(kGender, decimalText(record[stats::kGender]));
-    controls.setSelection(kType1, record[stats::kType1]);
-    controls.setSelection(kType2, record[stats::kType2]);
-    controls.setText(kCatchRate, decimalText(record[stats::kCatchRate]));
-    controls.setText(kBaseExperience, decimalText(record[stats::kBaseExperience]));
-    controls.setText(kFriendship, decimalText(record[stats::kFriendship]));
+    showFields(controls, kFields, record);
+    showTotal(controls, record);
     controls.setText(kEggSteps, decimalText(record[stats::kEggCycles] * 256L));
-    controls.setSelection(kCommonItem, little_endian::get16(record, stats::kCommonItem));
-    controls.setSelection(kRareItem, little_endian::get16(record, stats::kRareItem));
-    controls.setSelection(kGrowthRate, record[stats::kGrowthRate]);
-    controls.setSelection(kEggGroup1, record[stats::kEggGroup1]);
-    controls.setSelection(kEggGroup2, record[stats::kEggGroup2]);
     if (isFireRed())
         controls.setText(kFleeRate, decimalText(record[stats::kFleeRate]));
 
@@ -263,8 +289,6 @@ void CSolid_Value::showMonster(IDialogControls& controls)
     const stats::EffortYield effort = stats::effortYield(record);
     for (std::size_t i = 0; i < effort.size(); ++i)
         controls.setText(kEffortEdits[i], decimalText(effort[i]));
-    controls.setSelection(kAbility1, record[stats::kAbility1]);
-    controls.setSelection(kAbility2, record[stats::kAbility2]);
     controls.setSelection(kEvolutionSlot, 0);
     showEvolutionSlot(controls, 0);
 }
@@ -324,38 +348,16 @@ void CSolid_Value::storeRecord(IDialogControls& controls)
 {
     const stats::Record record = baseStats(static_cast<std::size_t>(m_currentMonster));
     FieldStore store(controls);
-    int total = 0;
-    for (std::size_t i = 0; i < std::size(kStatEdits); ++i) {
-        record[stats::kHp + i] = byteField(store, kStatEdits[i]);
-        total += record[stats::kHp + i];
-    }
-    controls.setText(kTotal, decimalText(total));
-    record[stats::kGender] = byteField(store, kGender);
-    record[stats::kCatchRate] = byteField(store, kCatchRate);
-    record[stats::kBaseExperience] = byteField(store, kBaseExperience);
-    record[stats::kFriendship] = byteField(store, kFriendship);
+    storeFields(store, kFields, record);
+    showTotal(controls, record);
     const auto steps = static_cast<std::uint16_t>(store.decimal(kEggSteps, kNumberInputLength));
     record[stats::kEggCycles] = static_cast<std::uint8_t>(steps / 256);
     if (isFireRed())
         record[stats::kFleeRate] = static_cast<std::uint8_t>(store.decimal(kFleeRate, kNumberInputLength));
-
-    const FieldRange itemRange = {0, 999, 0};
-    little_endian::set16(record, stats::kCommonItem, static_cast<std::uint16_t>(store.selection(kCommonItem, itemRange)));
-    little_endian::set16(record, stats::kRareItem, static_cast<std::uint16_t>(store.selection(kRareItem, itemRange)));
-    const FieldRange byteRange = {0, 239, 0};
-    record[stats::kGrowthRate] = static_cast<std::uint8_t>(store.selection(kGrowthRate, byteRange));
-    record[stats::kEggGroup1] = static_cast<std::uint8_t>(store.selection(kEggGroup1, byteRange));
-    record[stats::kEggGroup2] = static_cast<std::uint8_t>(store.selection(kEggGroup2, byteRange));
-
     stats::EffortYield effort{};
     for (std::size_t i = 0; i < effort.size(); ++i)
         effort[i] = static_cast<std::uint8_t>(store.checked(store.decimal(kEffortEdits[i], kNumberInputLength), {0, 3, 3}));
     stats::setEffortYield(record, effort);
-
-    record[stats::kType1] = static_cast<std::uint8_t>(store.selection(kType1, byteRange));
-    record[stats::kType2] = static_cast<std::uint8_t>(store.selection(kType2, byteRange));
-    record[stats::kAbility1] = static_cast<std::uint8_t>(store.selection(kAbility1, byteRange));
-    record[stats::kAbility2] = static_cast<std::uint8_t>(store.selection(kAbility2, byteRange));
     storeEvolution(controls, store);
     store.report(context().statusLine(), kSuitableValueText);
 }

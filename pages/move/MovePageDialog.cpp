@@ -1,6 +1,6 @@
 #include "pages/move/MovePage.h"
 
-#include "core/FieldStore.h"
+#include "core/FieldTable.h"
 #include "core/NameList.h"
 #include "core/SelectionLists.h"
 #include "core/ui/DialogControls.h"
@@ -8,7 +8,6 @@
 #include "core/ui/WindowMessages.h"
 #include "pages/move/MoveDialog.h"
 
-#include <climits>
 #include <string>
 #include <vector>
 
@@ -16,27 +15,21 @@ using namespace move_dialog;
 
 namespace {
 
-// The record's number edits and the bytes they show; the raw bytes follow separately.
-struct NumberField {
-    int editId;
-    std::size_t offset;
-};
-constexpr NumberField kNumberFields[] = {{kPower, move_record::kPower},
-                                         {kAccuracy, move_record::kAccuracy},
-                                         {kPp, move_record::kPp},
-                                         {kEffectChance, move_record::kEffectChance}};
-
-// A byte beyond the list shows no selection. The selection is cleared outright: not every
-// system clears it for an index beyond the list.
-void selectByte(IDialogControls& controls, int comboId, std::uint8_t value)
+// Numbers keep their low 8 bits, unchecked. A type the list cannot show stays as it is; an
+// effect without a selection becomes 0, and the status line says so.
+constexpr RecordField kFields[] = {
+    {kEffect, move_record::kEffect, 1, FieldKind::Selection, kAnyEntry},
+    {kType, move_record::kType, 1, FieldKind::Selection, kAnyEntry, OutOfRange::Keep},
+    {kPower, move_record::kPower, 1, FieldKind::Decimal},
+    {kAccuracy, move_record::kAccuracy, 1, FieldKind::Decimal},
+    {kPp, move_record::kPp, 1, FieldKind::Decimal},
+    {kEffectChance, move_record::kEffectChance, 1, FieldKind::Decimal}};
+constexpr RecordField rawByte(std::size_t i)
 {
-    controls.setSelection(comboId, value < controls.itemCount(comboId) ? value : IDialogControls::kNoItem);
+    return {kRawByteEdits[i], move_record::kRawBytes + i, 1, FieldKind::Decimal};
 }
-
-std::uint8_t lowByte(std::int64_t value)
-{
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
+// Stored only while their check box is checked.
+constexpr RecordField kRawFields[] = {rawByte(0), rawByte(1), rawByte(2), rawByte(3), rawByte(4), rawByte(5)};
 
 } // namespace
 
@@ -92,28 +85,16 @@ void CAttack_Edit::selectMove(IDialogControls& controls)
 void CAttack_Edit::showRecord(IDialogControls& controls) const
 {
     const std::span<const std::uint8_t> current = record(m_currentMove);
-    selectByte(controls, kEffect, current[move_record::kEffect]);
-    selectByte(controls, kType, current[move_record::kType]);
-    for (const NumberField& field : kNumberFields)
-        controls.setText(field.editId, std::to_string(current[field.offset]));
-    for (std::size_t i = 0; i < move_record::kRawByteCount; ++i)
-        controls.setText(kRawByteEdits[i], std::to_string(current[move_record::kRawBytes + i]));
+    showFields(controls, kFields, current);
+    showFields(controls, kRawFields, current);
 }
 
-// Numbers keep their low 8 bits, unchecked. A type the list cannot show stays as it is; an
-// effect without a selection becomes 0, and the status line says so.
 void CAttack_Edit::storeRecord(IDialogControls& controls)
 {
     const std::span<std::uint8_t> current = record(m_currentMove);
     FieldStore store(controls);
-    current[move_record::kEffect] = lowByte(store.selection(kEffect, {0, INT_MAX, 0}));
-    if (const int type = controls.selection(kType); type != IDialogControls::kNoItem)
-        current[move_record::kType] = lowByte(type);
-    for (const NumberField& field : kNumberFields)
-        current[field.offset] = lowByte(store.decimal(field.editId, kNumberInputLength));
-    if (controls.isChecked(kStoreRawBytes)) {
-        for (std::size_t i = 0; i < move_record::kRawByteCount; ++i)
-            current[move_record::kRawBytes + i] = lowByte(store.decimal(kRawByteEdits[i], kNumberInputLength));
-    }
+    storeFields(store, kFields, current);
+    if (controls.isChecked(kStoreRawBytes))
+        storeFields(store, kRawFields, current);
     store.report(context().statusLine(), kZeroValueText);
 }

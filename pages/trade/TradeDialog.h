@@ -59,6 +59,5 @@ inline constexpr int kAllControls[] = {
 // Edits are read with buffers of these sizes less one.
 inline constexpr std::size_t kNameInputLength = 27;
 inline constexpr std::size_t kGenderInputLength = 24;
-inline constexpr std::size_t kIndividualValueInputLength = 255;
 } // namespace trade_dialog
 #endif

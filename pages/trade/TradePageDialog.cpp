@@ -1,6 +1,6 @@
 #include "pages/trade/TradePage.h"
 
-#include "core/FieldStore.h"
+#include "core/FieldTable.h"
 #include "core/NameList.h"
 #include "core/NumberParsing.h"
 #include "core/codec/GameCodec.h"
@@ -35,24 +35,23 @@ constexpr std::size_t kShownNameBytes = trade_record::kNameSize - 1;
 constexpr unsigned kGenderValueLimit = 256;
 constexpr const char* kHighestGenderValue = "255";
 
-// The combos that store a 16-bit field, with the field.
-struct ComboField {
-    int comboId;
-    std::size_t offset;
-};
-constexpr std::array<ComboField, 3> kComboFields = {
-    {{kOffered, trade_record::kOfferedMonster}, {kWanted, trade_record::kWantedMonster}, {kHeldItem, trade_record::kHeldItem}}};
+// An individual value keeps within 0 to 31, unreported.
+constexpr RecordField individualValue(std::size_t i)
+{
+    return {kIndividualValues[i], trade_record::kIndividualValues + i, 1, FieldKind::Decimal,
+            {0, trade_values::kHighestIndividualValue, 0}, OutOfRange::Clamp};
+}
+
+// A combo without a selection keeps its field, and the status line says so.
+constexpr RecordField kFields[] = {
+    {kOffered, trade_record::kOfferedMonster, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
+    {kWanted, trade_record::kWantedMonster, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
+    {kHeldItem, trade_record::kHeldItem, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
+    individualValue(0), individualValue(1), individualValue(2), individualValue(3), individualValue(4), individualValue(5)};
 
 std::string shownName(std::span<const std::uint8_t> field)
 {
     return gameCodec().decodeField(field.first(kShownNameBytes));
-}
-
-// A value the combo does not list leaves it without a selection, so that storing keeps it.
-void selectValue(IDialogControls& controls, int comboId, std::size_t value)
-{
-    const bool listed = value < static_cast<std::size_t>(controls.itemCount(comboId));
-    controls.setSelection(comboId, listed ? static_cast<int>(value) : IDialogControls::kNoItem);
 }
 
 std::string formatted(const char* format, unsigned value)
@@ -166,13 +165,8 @@ void CTamblor_Communication_Change::display(IDialogControls& controls, DisplayMo
     if (trade.empty())
         return;
     m_updating = true;
-    if (mode == DisplayMode::Full) {
-        selectValue(controls, kOffered, trade_record::get16(trade, trade_record::kOfferedMonster));
-        selectValue(controls, kWanted, trade_record::get16(trade, trade_record::kWantedMonster));
-        selectValue(controls, kHeldItem, trade_record::get16(trade, trade_record::kHeldItem));
-        for (std::size_t i = 0; i < trade_record::kIndividualValueCount; ++i)
-            controls.setText(kIndividualValues[i], std::to_string(trade[trade_record::kIndividualValues + i]));
-    }
+    if (mode == DisplayMode::Full)
+        showFields(controls, kFields, trade);
     const std::uint32_t pv = m_workingPersonality;
     controls.setText(kPersonality, formatted("0x%08X", pv));
     if (mode != DisplayMode::NatureChosen)
@@ -250,22 +244,15 @@ void CTamblor_Communication_Change::storeNameField(IDialogControls& controls, in
     showTradeList(controls);
 }
 
-// The PV and the parent ID come from the working values, never from their edits. A combo
-// without a selection keeps its field; an ability byte other than 0 and 1 stays unless the
-// check box asks for the second ability.
+// The PV and the parent ID come from the working values, never from their edits. An ability
+// byte other than 0 and 1 stays unless the check box asks for the second ability.
 void CTamblor_Communication_Change::storeTrade(IDialogControls& controls)
 {
     const std::span<std::uint8_t> trade = record(m_currentTrade);
     if (trade.empty())
         return;
     FieldStore store(controls);
-    for (const ComboField& field : kComboFields) {
-        const int selected = controls.selection(field.comboId);
-        if (selected == IDialogControls::kNoItem)
-            store.markFallback();
-        else
-            trade_record::set16(trade, field.offset, static_cast<std::uint16_t>(selected));
-    }
+    storeFields(store, kFields, trade);
     trade_record::set16(trade, trade_record::kParentId, m_workingParentId);
     trade_record::set32(trade, trade_record::kPersonality, m_workingPersonality);
     std::uint8_t& ability = trade[trade_record::kAbilitySlot];
@@ -273,8 +260,5 @@ void CTamblor_Communication_Change::storeTrade(IDialogControls& controls)
         ability = 1;
     else if (ability == 1)
         ability = 0;
-    for (std::size_t i = 0; i < trade_record::kIndividualValueCount; ++i)
-        trade[trade_record::kIndividualValues + i] =
-            trade_values::storedIndividualValue(store.decimal(kIndividualValues[i], kIndividualValueInputLength));
     store.report(context().statusLine(), kZeroValueText);
 }

@@ -1,6 +1,6 @@
 #include "pages/trainer/TrainerPage.h"
 
-#include "core/FieldStore.h"
+#include "core/FieldTable.h"
 #include "core/NameList.h"
 #include "core/NumberParsing.h"
 #include "core/SelectionLists.h"
@@ -35,6 +35,23 @@ constexpr FieldRange kItemRange = {0, 999, 0};
 constexpr FieldRange kDataTypeRange = {0, 199, 0};
 constexpr const char* kPartyNotReadText = "ザルバトデータを読み込めなかったので、保存しませんでした。";
 
+constexpr RecordField itemCombo(std::size_t index)
+{
+    return {kItems[index], trainer_record::kItems + 2 * index, 2, FieldKind::Selection, kItemRange};
+}
+
+// The fields shown and stored as they stand; the name, the class (its range is the class
+// table's), the picture and the battle checks follow by hand. The party count keeps within 1
+// to 6 unreported; the party offset fills the pointer's low three bytes.
+constexpr RecordField kFields[] = {
+    {kPartyCount, trainer_record::kPartyCount, 1, FieldKind::Decimal, {1, trainer_record::kMaxPartyCount, 1},
+     OutOfRange::Clamp, kTextInputLength},
+    {kBattleSound, trainer_record::kBattleSound, 1, FieldKind::Decimal, kAnyValue, OutOfRange::Fallback, kTextInputLength},
+    {kPartyOffset, trainer_record::kPartyPointer, 3, FieldKind::Hex, kAnyValue, OutOfRange::Fallback, kTextInputLength},
+    {kDataType, trainer_record::kDataType, 1, FieldKind::Selection, kDataTypeRange},
+    itemCombo(0), itemCombo(1), itemCombo(2), itemCombo(3),
+    {kDoubleBattle, trainer_record::kDoubleBattle, 1, FieldKind::Check}};
+
 std::string monsterName(const SharedTables& tables, std::size_t monster)
 {
     const std::span<const std::uint8_t> names(tables.monsterNames);
@@ -63,13 +80,6 @@ std::string trainerName(std::span<const std::uint8_t, trainer_record::kSize> rec
         name += gameCodec().decode(code);
     }
     return name;
-}
-
-// A value the combo does not list leaves it without a selection.
-void selectValue(IDialogControls& controls, int comboId, std::size_t value)
-{
-    const bool listed = value < static_cast<std::size_t>(controls.itemCount(comboId));
-    controls.setSelection(comboId, listed ? static_cast<int>(value) : IDialogControls::kNoItem);
 }
 
 // An item or move from a member's combo: 1000 or more stores 0, no selection keeps the value
@@ -298,17 +308,8 @@ void CTrainer_Edit::showTrainer(IDialogControls& controls)
         return;
     const auto current = record(m_currentTrainer);
     controls.setText(kName, trainerName(current));
-    controls.setText(kPartyCount, std::to_string(current[trainer_record::kPartyCount]));
-    controls.setText(kBattleSound, std::to_string(current[trainer_record::kBattleSound]));
-    char offset[16];
-    std::snprintf(offset, sizeof offset, "0x%X", static_cast<unsigned>(trainer_record::partyOffset(current)));
-    controls.setText(kPartyOffset, offset);
-
-    selectValue(controls, kClass, current[trainer_record::kTrainerClass]);
-    selectValue(controls, kDataType, current[trainer_record::kDataType]);
-    for (std::size_t i = 0; i < trainer_record::kItemCount; ++i)
-        selectValue(controls, kItems[i], trainer_record::item(current, i));
-    controls.setChecked(kDoubleBattle, current[trainer_record::kDoubleBattle] != 0);
+    showFields(controls, kFields, current);
+    selectListed(controls, kClass, current[trainer_record::kTrainerClass]);
     for (std::size_t bit = 0; bit < std::size(kBattleChecks); ++bit)
         controls.setChecked(kBattleChecks[bit], (current[trainer_record::kBattleChecks] >> bit & 1) != 0);
 
@@ -365,13 +366,13 @@ void CTrainer_Edit::showMember(IDialogControls& controls, std::size_t slot)
     const party_entry::Layout layout = party_entry::layoutOf(trainer_record::dataType(record(m_currentTrainer)));
     for (std::size_t move = 0; move < party_entry::kMoveCount; ++move) {
         controls.setEnabled(kMoves[move], layout.hasMoves);
-        selectValue(controls, kMoves[move], layout.hasMoves ? m_party.get16(slot, layout.firstMove + 2 * move) : 0);
+        selectListed(controls, kMoves[move], layout.hasMoves ? m_party.get16(slot, layout.firstMove + 2 * move) : 0);
     }
     controls.setEnabled(kHeldItem, layout.hasItem);
-    selectValue(controls, kHeldItem, layout.hasItem ? m_party.get16(slot, layout.item) : 0);
+    selectListed(controls, kHeldItem, layout.hasItem ? m_party.get16(slot, layout.item) : 0);
 
     const std::uint16_t monster = m_party.get16(slot, party_entry::kMonster);
-    selectValue(controls, kMonster, monster);
+    selectListed(controls, kMonster, monster);
     if (monster != m_pictures.monsterPicture)
         loadMonsterPicture(controls, monster);
 }
@@ -421,15 +422,9 @@ void CTrainer_Edit::storeTrainer(IDialogControls& controls)
         return;
     const auto current = record(m_currentTrainer);
     FieldStore store(controls);
-    trainer_record::setPartyOffset(current, store.hex(kPartyOffset, kTextInputLength));
-    current[trainer_record::kPartyCount] = static_cast<std::uint8_t>(
-        std::clamp<std::int32_t>(store.decimal(kPartyCount, kTextInputLength), 1, trainer_record::kMaxPartyCount));
+    storeFields(store, kFields, current);
     if (m_pictures.trainerPicture >= 0)
         current[trainer_record::kPicture] = static_cast<std::uint8_t>(m_pictures.trainerPicture);
-    for (std::size_t i = 0; i < trainer_record::kItemCount; ++i)
-        trainer_record::setItem(current, i, static_cast<std::uint16_t>(store.selection(kItems[i], kItemRange)));
-    current[trainer_record::kDataType] = static_cast<std::uint8_t>(store.selection(kDataType, kDataTypeRange));
-    current[trainer_record::kDoubleBattle] = controls.isChecked(kDoubleBattle) ? 1 : 0;
     std::uint8_t checks = 0;
     for (std::size_t bit = 0; bit < std::size(kBattleChecks); ++bit)
         checks |= static_cast<std::uint8_t>(controls.isChecked(kBattleChecks[bit]) ? 1 << bit : 0);
@@ -437,7 +432,6 @@ void CTrainer_Edit::storeTrainer(IDialogControls& controls)
     const std::int64_t highestClass = context().tables().trainerClassCount - 1;
     current[trainer_record::kTrainerClass] = static_cast<std::uint8_t>(store.selection(kClass, {0, highestClass, 0}));
     store.report(context().statusLine(), kZeroValueText);
-    current[trainer_record::kBattleSound] = static_cast<std::uint8_t>(store.decimal(kBattleSound, kTextInputLength));
     storeName(controls, context().statusLine(), kName, kTextInputLength,
               current.subspan(trainer_record::kName, trainer_record::kNameSize));
 

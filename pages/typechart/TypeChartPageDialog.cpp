@@ -1,5 +1,6 @@
 #include "pages/typechart/TypeChartPage.h"
 
+#include "core/FieldTable.h"
 #include "core/SelectionLists.h"
 #include "core/relocation/RelocationDialogHandler.h"
 #include "core/ui/DialogControls.h"
@@ -16,6 +17,12 @@
 using namespace type_chart_dialog;
 
 namespace {
+
+// A type the combo does not list leaves it without a selection, so that storing keeps it; the
+// multiplier, whose entries stand for values of their own, follows by hand.
+constexpr RecordField kFields[] = {
+    {kAttacker, type_chart::kAttacker, 1, FieldKind::Selection, kAnyEntry, OutOfRange::Keep},
+    {kDefender, type_chart::kDefender, 1, FieldKind::Selection, kAnyEntry, OutOfRange::Keep}};
 
 // In the order of type_chart::kMultiplierValues.
 constexpr std::array<const char*, 3> kMultiplierNames = {"無効", "半減", "2倍"};
@@ -51,14 +58,11 @@ std::string entryLine(const IDialogControls& controls, std::span<const std::uint
            "\t" + (shown == IDialogControls::kNoItem ? std::to_string(multiplier) : kMultiplierNames[shown]);
 }
 
-// A byte the combo does not list leaves the combo without a selection, so that storing keeps
-// it. The selection is cleared outright: not every system clears it for an index beyond the list.
 void showEntry(IDialogControls& controls, std::span<const std::uint8_t> entry)
 {
     if (entry.empty())
         return;
-    controls.setSelection(kAttacker, typeEntry(controls, kAttacker, entry[type_chart::kAttacker]));
-    controls.setSelection(kDefender, typeEntry(controls, kDefender, entry[type_chart::kDefender]));
+    showFields(controls, kFields, entry);
     controls.setSelection(kMultiplier, multiplierEntry(entry[type_chart::kMultiplier]));
 }
 
@@ -131,16 +135,14 @@ void CTamblor_Compatibility::selectEntry(IDialogControls& controls)
     showEntry(controls, entry(m_currentEntry));
 }
 
-// A combo without a selection leaves its byte as it is.
+// A combo without a selection leaves its byte as it is; the page reports nothing.
 void CTamblor_Compatibility::storeEntry(IDialogControls& controls)
 {
     const std::span<std::uint8_t> current = entry(m_currentEntry);
     if (current.empty())
         return;
-    if (const int attacker = controls.selection(kAttacker); attacker != IDialogControls::kNoItem)
-        current[type_chart::kAttacker] = static_cast<std::uint8_t>(attacker);
-    if (const int defender = controls.selection(kDefender); defender != IDialogControls::kNoItem)
-        current[type_chart::kDefender] = static_cast<std::uint8_t>(defender);
+    FieldStore store(controls);
+    storeFields(store, kFields, current);
     const int multiplier = controls.selection(kMultiplier);
     if (multiplier >= 0 && static_cast<std::size_t>(multiplier) < std::size(type_chart::kMultiplierValues))
         current[type_chart::kMultiplier] = type_chart::kMultiplierValues[multiplier];
