@@ -398,6 +398,9 @@ TEST_F(MonsterDialog, TheTmHmWindowFollowsTheMonsterAndSavesItsRecord)
         EXPECT_EQ(tmHm().isChecked(TmHmWindow::kFirstCheck + k), k == 0 || k == 57) << k;
     for (int k = 0; k < 58; ++k)
         tmHm().setChecked(TmHmWindow::kFirstCheck + k, k == 50);
+    // Only a click saves: the button's other notifications (here BN_SETFOCUS) write nothing.
+    page().tmHmWindow()->windowMessage(window_message::kCommand, window_message::makeCommand(TmHmWindow::kSave, 6), 0);
+    EXPECT_EQ(readBytes(rom), bytes);
     pressTmHmSave();
     Bytes expected = patched({{kTmHmAt, {0, 0, 0, 0, 0, 0, 0x04, 0}}});
     EXPECT_EQ(readBytes(rom), expected);

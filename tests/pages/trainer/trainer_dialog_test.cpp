@@ -170,7 +170,9 @@ TEST_F(TrainerDialog, ShowsTheTrainerItsPartyAndItsPictures)
     EXPECT_EQ(dialog().itemCount(kMoves[0]), 355);
     expectTexts({{kName, "ABC"}, {kPartyCount, "3"}, {kBattleSound, "5"}, {kPartyOffset, "0x200"},
                  {kMemberLevel, "5"}, {kUnclearLevel, "10"}});
-    for (auto [id, selection] : {std::pair{kClass, 1}, {kDataType, 0}, {kItems[0], 1}, {kItems[1], 2}, {kMonster, 25}})
+    // A type without moves or items shows none in their disabled boxes.
+    for (auto [id, selection] : {std::pair{kClass, 1}, {kDataType, 0}, {kItems[0], 1}, {kItems[1], 2}, {kMonster, 25},
+                                 {kMoves[0], 0}, {kHeldItem, 0}})
         EXPECT_EQ(dialog().selection(id), selection) << id;
     for (auto [id, checked] : {std::pair{kBattleChecks[0], true}, {kBattleChecks[1], false}, {kBattleChecks[2], true},
                                {kDoubleBattle, false}})
@@ -281,6 +283,12 @@ TEST_F(TrainerDialog, StoresAMemberAndWritesThePartyAtOnce)
     selectTrainer(1);
     selectTrainer(0);
     EXPECT_EQ(dialog().itemText(kMembers, 1).substr(0, 8), "Lv:255: ");
+
+    // With no member selected, the first one is stored.
+    dialog().setSelection(kMembers, IDialogControls::kNoItem);
+    dialog().setText(kMemberLevel, "300");
+    press(kStoreMember);
+    EXPECT_EQ(dialog().itemText(kMembers, 0).substr(0, 8), "Lv:255: ");
 }
 
 TEST_F(TrainerDialog, AStoredCountAboveSixShowsAndWritesSixMembers)
