@@ -232,6 +232,14 @@ TEST_F(TrainerDialog, StoresTheTrainerWithTheFallbacksAndClampsTheCount)
     dialog().setText(kPartyCount, "9");
     press(kStore);
     EXPECT_EQ(page().record(0)[0x18], 6);
+
+    // Picture 0 and a double battle turned off are stored as 0 too.
+    selectTrainer(1);
+    press(kPicturePrevious);
+    dialog().setChecked(kDoubleBattle, false);
+    press(kStore);
+    EXPECT_EQ(page().record(1)[3], 0);
+    EXPECT_EQ(page().record(1)[0x12], 0);
 }
 
 TEST_F(TrainerDialog, SearchesWithoutWrappingAround)
