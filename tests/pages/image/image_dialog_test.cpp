@@ -153,25 +153,34 @@ protected:
         press(kWrite);
     }
     RgbImage shown(int id) { return shownPicture(*host, tabs, id); }
-    ControlRect rect(int id) { return dialog().controlRect(id); }
+    // Each view and strip exactly its picture's size, so that it shows at 1:1.
+    void expectPlaces(const std::vector<std::pair<int, ControlRect>>& places)
+    {
+        for (const auto& [id, place] : places) {
+            const ControlRect rect = dialog().controlRect(id);
+            EXPECT_EQ((std::vector{rect.x, rect.y, rect.width, rect.height}),
+                      (std::vector{place.x, place.y, place.width, place.height})) << id;
+        }
+    }
+    // The ROM as opened, with these runs written over it.
+    Bytes patched(const std::vector<std::pair<std::size_t, Bytes>>& runs) const
+    {
+        Bytes result = bytes;
+        for (const auto& [at, run] : runs)
+            putBytes(result, at, run);
+        return result;
+    }
 
     std::unique_ptr<ScriptedShell> shell = makeTestShell(tabs);
 };
-
-bool sameRect(const ControlRect& a, const ControlRect& b)
-{
-    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
-}
 
 } // namespace
 
 TEST_F(ImageDialog, ShowsEachEntrysPicturesAndPalettesAtFullSize)
 {
     open();
-    EXPECT_EQ(dialog().text(kAddresses[0], 20), "0x200");
-    EXPECT_EQ(dialog().text(kAddresses[1], 20), "0x300");
-    EXPECT_EQ(dialog().text(kAddresses[3], 20), "0x380");
-    EXPECT_EQ(dialog().text(kIndex, 20), "0");
+    for (auto [id, text] : {std::pair{kAddresses[0], "0x200"}, {kAddresses[1], "0x300"}, {kAddresses[3], "0x380"}, {kIndex, "0"}})
+        EXPECT_EQ(dialog().text(id, 20), text) << id;
     EXPECT_TRUE(dialog().isEnabled(kWrite));
     EXPECT_TRUE(dialog().isEnabled(kOutputModes[1]));
     EXPECT_FALSE(dialog().isEnabled(kOutputModes[2]));
@@ -179,23 +188,18 @@ TEST_F(ImageDialog, ShowsEachEntrysPicturesAndPalettesAtFullSize)
     EXPECT_TRUE(shell->messages().empty());
 
     const RgbImage front = shown(kFrontNormalView);
-    ASSERT_EQ(front.width, 64);
-    ASSERT_EQ(front.height, 64);
+    ASSERT_EQ((std::vector{front.width, front.height}), (std::vector{64, 64}));
     EXPECT_EQ(front.pixels[0], 0xF80000u);
     EXPECT_EQ(front.pixels[1], 0x000000u);
     const RgbImage shinyFront = shown(kFrontShinyView);
     ASSERT_EQ(shinyFront.pixels.size(), 4096u);
     EXPECT_EQ(shinyFront.pixels[2], 0xF8F8F8u);
     const RgbImage strip = shown(kNormalStrip);
-    ASSERT_EQ(strip.width, 128);
-    ASSERT_EQ(strip.height, 8);
+    ASSERT_EQ((std::vector{strip.width, strip.height}), (std::vector{128, 8}));
     EXPECT_EQ(strip.pixels[7], 0x000000u);
     EXPECT_EQ(strip.pixels[128 * 7 + 8], 0xF80000u);
-    // Each view and strip exactly its picture's size, so that it shows at 1:1.
-    EXPECT_TRUE(sameRect(rect(kNormalStrip), {4, 88, 128, 8}));
-    EXPECT_TRUE(sameRect(rect(kShinyStrip), {4, 100, 128, 8}));
-    EXPECT_TRUE(sameRect(rect(kFrontShinyView), {72, 120, 64, 64}));
-    EXPECT_TRUE(sameRect(rect(kBackNormalView), {4, 188, 64, 64}));
+    expectPlaces({{kNormalStrip, {4, 88, 128, 8}}, {kShinyStrip, {4, 100, 128, 8}}, {kFrontShinyView, {72, 120, 64, 64}},
+                  {kBackNormalView, {4, 188, 64, 64}}});
 
     press(kNext);
     EXPECT_EQ(page().currentIndex(), 1);
@@ -203,17 +207,16 @@ TEST_F(ImageDialog, ShowsEachEntrysPicturesAndPalettesAtFullSize)
     EXPECT_EQ(page().frontFrames(), 2);
     EXPECT_EQ(shown(kFrontNormalView).height, 128);
     EXPECT_EQ(shown(kFrontNormalView).pixels[0], 0x000000u);
-    EXPECT_TRUE(sameRect(rect(kFrontNormalView), {4, 120, 64, 128}));
-    EXPECT_TRUE(sameRect(rect(kBackShinyView), {72, 252, 64, 64}));
+    expectPlaces({{kFrontNormalView, {4, 120, 64, 128}}, {kBackShinyView, {72, 252, 64, 64}}});
+
+    // Stepping and typed indexes stop at the ends.
     press(kNext);
     EXPECT_EQ(page().currentIndex(), 1);
-
-    dialog().setText(kIndex, "-5");
-    press(kShow);
-    EXPECT_EQ(page().currentIndex(), 0);
-    dialog().setText(kIndex, "99");
-    press(kShow);
-    EXPECT_EQ(page().currentIndex(), 1);
+    for (auto [index, shows] : {std::pair{"-5", 0}, {"99", 1}}) {
+        dialog().setText(kIndex, index);
+        press(kShow);
+        EXPECT_EQ(page().currentIndex(), shows) << index;
+    }
     press(kPrevious);
     press(kPrevious);
     EXPECT_EQ(page().currentIndex(), 0);
@@ -226,15 +229,11 @@ TEST_F(ImageDialog, BoxesOfAPairExcludeEachOtherAndTheRadioButtonsChooseTheOutpu
     // With no box checked, "をRomに保存" writes nothing.
     press(kWrite);
     EXPECT_EQ(readBytes(rom), bytes);
-    check(kFrontSelected, true);
-    check(kBackSelected, true);
-    EXPECT_FALSE(dialog().isChecked(kFrontSelected));
-    check(kNormalPaletteSelected, true);
-    check(kShinyPaletteSelected, true);
-    EXPECT_FALSE(dialog().isChecked(kNormalPaletteSelected));
+    for (int id : {kFrontSelected, kBackSelected, kNormalPaletteSelected, kShinyPaletteSelected})
+        check(id, true);
     check(kShinyPaletteSelected, false);
-    EXPECT_FALSE(dialog().isChecked(kNormalPaletteSelected));
-    EXPECT_TRUE(dialog().isChecked(kBackSelected));
+    for (auto [id, checked] : {std::pair{kFrontSelected, false}, {kBackSelected, true}, {kNormalPaletteSelected, false}})
+        EXPECT_EQ(dialog().isChecked(id), checked) << id;
 
     check(kAppend, true);
     EXPECT_EQ(page().outputMode(), OutputMode::Append);
@@ -264,9 +263,8 @@ TEST_F(ImageDialog, ExportsAPictureWithItsPaletteThroughTheChooser)
     EXPECT_EQ(request.mode, FileChooserRequest::Mode::Save);
     EXPECT_EQ(request.title, "ビットマップを選択してください");
     EXPECT_EQ(request.defaultExtension, "bmp");
-    ASSERT_EQ(request.filters.size(), 2u);
-    EXPECT_EQ(request.filters[0], std::make_pair(std::string("BitMap(*.bmp)"), std::string("*.bmp")));
-    EXPECT_EQ(request.filters[1], std::make_pair(std::string("All files(*.*)"), std::string("*.*")));
+    EXPECT_EQ(request.filters, (std::vector<std::pair<std::string, std::string>>{{"BitMap(*.bmp)", "*.bmp"},
+                                                                                 {"All files(*.*)", "*.*"}}));
 
     check(kFrontSelected, true);
     check(kNormalPaletteSelected, true);
@@ -278,9 +276,8 @@ TEST_F(ImageDialog, ExportsAPictureWithItsPaletteThroughTheChooser)
     const Bytes file = readBytes(path);
     ASSERT_EQ(file.size(), 2166u);
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 54),
-              (Bytes{0x42, 0x4D, 0x76, 0x08, 0, 0, 0, 0, 0, 0, 0x76, 0, 0, 0, 0x28, 0, 0, 0, 0x40, 0, 0, 0, 0x40, 0,
-                     0,    0,    1,    0,    4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0, 0, 0, 0, 0, 0x10, 0,
-                     0,    0,    0,    0,    0, 0}));
+              (Bytes{0x42, 0x4D, 0x76, 0x08, 0, 0, 0, 0, 0, 0, 0x76, 0, 0, 0, 0x28, 0, 0, 0, 0x40, 0, 0, 0, 0x40, 0, 0, 0,
+                     1, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x10, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Bytes(file.begin() + 58, file.begin() + 62), (Bytes{0x00, 0x00, 0xF8, 0x00}));
     // The top row is the last in the file; the left pixel in the high nibble.
     EXPECT_EQ(file[118 + 63 * 32], 0x12);
@@ -354,8 +351,7 @@ TEST_F(ImageDialog, AppendingPadsTheFileToAWordAndStopsAtThirtyTwoMebibytes)
     import(bitmapFile(64, kBlackTable, 0), {kNormalPaletteSelected});
     writeNormalPalette(kAppend, false);
     EXPECT_EQ(status.last(), "");
-    Bytes expected = bytes;
-    putBytes(expected, 0x120, {0x04, 0x00, 0x00, 0x09});
+    Bytes expected = patched({{0x120, {0x04, 0x00, 0x00, 0x09}}});
     expected.insert(expected.end(), {0xFF, 0xFF, 0xFF, 0x10, 0x20, 0x00, 0x00, 0x30, 0x00, 0x00, 0xF0, 0x01, 0x90,
                                      0x01, 0x00, 0x00, 0x00, 0x00});
     saveAndExpect(expected);
@@ -372,13 +368,16 @@ TEST_F(ImageDialog, AppendingPadsTheFileToAWordAndStopsAtThirtyTwoMebibytes)
 TEST_F(ImageDialog, InPlaceOnlyOverTheOldStreamsTrueLength)
 {
     open();
+    ASSERT_TRUE(keepBackups(dir.path(), 1));
     press(kNext);
     EXPECT_EQ(page().storedSize(ImageItem::NormalPalette), 11u);
     // All black again: eleven bytes, the length of the old stream; its padding is left off.
     import(bitmapFile(64, kBlackTable, 0), {kNormalPaletteSelected});
     writeNormalPalette(kOutputModes[0], true);
-    Bytes expected = bytes;
-    putBytes(expected, kNormalPalette1, {0x10, 0x20, 0x00, 0x00, 0x30, 0x00, 0x00, 0xF0, 0x01, 0x90, 0x01});
+    // With backups on, the first write copied the file as opened.
+    ASSERT_EQ(backupsOf(rom).size(), 1u) << toUtf8(status.last());
+    EXPECT_EQ(readBytes(backupsOf(rom)[0]), bytes);
+    Bytes expected = patched({{kNormalPalette1, {0x10, 0x20, 0x00, 0x00, 0x30, 0x00, 0x00, 0xF0, 0x01, 0x90, 0x01}}});
     saveAndExpect(expected);
 
     // Colour 15 green 8: as long as the old stream by the decoder's count of fifteen, but twelve
@@ -400,11 +399,9 @@ TEST_F(ImageDialog, ADomainRunExactlyAsLongAsTheDataIsNotUsed)
     import(bitmapFile(64, kBlackTable, 0), {kNormalPaletteSelected});
     // Forty bytes stored literally: the first run has forty, the second forty-four.
     writeNormalPalette(kOutputModes[0], false, true);
-    Bytes expected = bytes;
-    putBytes(expected, 0x120, {0x2C, 0x08, 0x00, 0x08});
     Bytes literal(40, 0x00);
     putBytes(literal, 0, {0x10, 0x20, 0x00, 0x00});
-    putBytes(expected, kSecondRun, literal);
+    const Bytes expected = patched({{0x120, {0x2C, 0x08, 0x00, 0x08}}, {kSecondRun, literal}});
     saveAndExpect(expected);
 
     // Nothing is left in domain 1 for a picture stored literally; domain 2 is too small for it.
@@ -445,26 +442,10 @@ TEST_F(ImageDialog, AStreamEndingInFreeBytesIsNeverOverwrittenByTheNextWrite)
         literal.insert(literal.end(), 8, 0xFF);
     }
     ASSERT_EQ(literal.size(), 2308u);
-    Bytes expected = bytes;
-    putBytes(expected, 0x1000, literal);
-    putBytes(expected, 0x1904, literal);
-    putBytes(expected, 0x100, {0x00, 0x10, 0x00, 0x08});
-    putBytes(expected, 0x140, {0x04, 0x19, 0x00, 0x08});
-    saveAndExpect(expected);
+    saveAndExpect(patched({{0x1000, literal}, {0x1904, literal}, {0x100, {0x00, 0x10, 0x00, 0x08}},
+                           {0x140, {0x04, 0x19, 0x00, 0x08}}}));
     EXPECT_EQ(page().storedSize(ImageItem::FrontPicture), 2308u);
     EXPECT_EQ(page().storedSize(ImageItem::BackPicture), 2308u);
-}
-
-TEST_F(ImageDialog, WithBackupsOnTheFirstWriteCopiesTheFileFirst)
-{
-    open();
-    ASSERT_TRUE(keepBackups(dir.path(), 1));
-    import(bitmapFile(64, kBlackTable, 0), {kNormalPaletteSelected});
-    writeNormalPalette(kOutputModes[0], false, true);
-    const std::vector<std::string> copies = backupsOf(rom);
-    ASSERT_EQ(copies.size(), 1u) << toUtf8(status.last());
-    EXPECT_EQ(readBytes(copies[0]), bytes);
-    EXPECT_NE(readBytes(rom), bytes);
 }
 
 TEST_F(ImageDialog, APictureWithAPartFrameIsShownButNeverWrittenBack)
@@ -498,9 +479,8 @@ TEST_F(ImageDialog, FourFramesStoredLiterallyAreWrittenWhole)
         stream.insert(stream.end(), {static_cast<std::uint8_t>(block == 0 ? 0x43 : 0x00), 0, 0, 0, 0, 0, 0, 0});
     }
     ASSERT_EQ(stream.size(), 9220u);
-    Bytes expected = bytes;
+    Bytes expected = patched({{0x108, {0x00, 0x10, 0x00, 0x08}}});
     expected.insert(expected.end(), stream.begin(), stream.end());
-    putBytes(expected, 0x108, {0x00, 0x10, 0x00, 0x08});
     saveAndExpect(expected);
 }
 
@@ -514,10 +494,7 @@ TEST_F(ImageDialog, RePointTakesHexadecimalAndReachesTheRomOnSaving)
     EXPECT_EQ(page().entryPointer(ImageItem::FrontPicture, 0), 0x081ABC00u);
     // What lies at the typed address is unknown: nothing is written over it in place.
     EXPECT_EQ(page().storedSize(ImageItem::FrontPicture), 0u);
-    Bytes expected = bytes;
-    putBytes(expected, 0x100, {0x00, 0xBC, 0x1A, 0x08});
-    putBytes(expected, 0x160, {0x00, 0xBC, 0x1A, 0x08});
-    saveAndExpect(expected);
+    saveAndExpect(patched({{0x100, {0x00, 0xBC, 0x1A, 0x08}}, {0x160, {0x00, 0xBC, 0x1A, 0x08}}}));
 }
 
 TEST_F(ImageDialog, AnItemThatDidNotLoadIsNeverWritten)

@@ -28,20 +28,14 @@ constexpr std::size_t kFreeRun = 0x300;
 const std::vector<std::uint8_t> kTrainers = {
     // Trainer 0: type 0, class 1, sound 5, picture 0, "ABC", items 1 and 2, checks 1 and 3
     // (and bits 4 and 5), three members at 0x200.
-    0x00, 0x01, 0x05, 0x00, 0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00,
-    0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0xA3, 0x35, 0xC5, 0xC6, 0xC7,
-    0x03, 0xD9, 0xDA, 0xDB, 0x00, 0x02, 0x00, 0x08,
+    0x00, 0x01, 0x05, 0x00, 0xBB, 0xBC, 0xBD, 0xFF, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0xA3, 0x35, 0xC5, 0xC6, 0xC7, 0x03, 0xD9, 0xDA, 0xDB, 0x00, 0x02, 0x00, 0x08,
     // Trainer 1: type 1, picture 1, "ab", a stored count of 9 at 0x240.
-    0x01, 0x00, 0x00, 0x01, 0xD5, 0xD6, 0xFF, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x01, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x09, 0x00, 0x00, 0x00, 0x40, 0x02, 0x00, 0x08,
+    0x01, 0x00, 0x00, 0x01, 0xD5, 0xD6, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00, 0x40, 0x02, 0x00, 0x08,
     // Trainer 2: type 2, "ABD", one member past the end of the file.
-    0x02, 0x00, 0x00, 0x00, 0xBB, 0xBC, 0xBE, 0xFF, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x01, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x08,
+    0x02, 0x00, 0x00, 0x00, 0xBB, 0xBC, 0xBE, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x08,
 };
 
 const std::vector<std::uint8_t> kParty0 = {
@@ -131,10 +125,23 @@ protected:
         dialog().setSelection(kMembers, line);
         sendCommand(*host, tabs, kMembers, window_message::kListSelChange);
     }
-    void search(const char* text, int button)
+    void type(const std::vector<std::pair<int, const char*>>& texts)
     {
-        dialog().setText(kSearchText, text);
-        press(button);
+        for (const auto& [id, text] : texts)
+            dialog().setText(id, text);
+    }
+    void expectTexts(const std::vector<std::pair<int, std::string>>& texts)
+    {
+        for (const auto& [id, text] : texts)
+            EXPECT_EQ(dialog().text(id, 20), text) << id;
+    }
+    // The ROM as opened, with these runs written over it.
+    std::vector<std::uint8_t> patched(const std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>>& runs) const
+    {
+        std::vector<std::uint8_t> result = bytes;
+        for (const auto& [at, run] : runs)
+            putBytes(result, at, run);
+        return result;
     }
     // The relocation dialog for the current trainer: a new count and data type, searched in
     // the free run, and "設定".
@@ -161,25 +168,18 @@ TEST_F(TrainerDialog, ShowsTheTrainerItsPartyAndItsPictures)
     EXPECT_EQ(items(kClass), (std::vector<std::string>{"A終終終終終終終終終", "B終終終終終終終終終"}));
     EXPECT_EQ(dialog().itemCount(kMonster), 412);
     EXPECT_EQ(dialog().itemCount(kMoves[0]), 355);
-    EXPECT_EQ(dialog().text(kName, 20), "ABC");
-    EXPECT_EQ(dialog().text(kPartyCount, 20), "3");
-    EXPECT_EQ(dialog().text(kBattleSound, 20), "5");
-    EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x200");
-    EXPECT_EQ(dialog().selection(kClass), 1);
-    EXPECT_EQ(dialog().selection(kDataType), 0);
-    EXPECT_EQ(dialog().selection(kItems[0]), 1);
-    EXPECT_EQ(dialog().selection(kItems[1]), 2);
-    EXPECT_TRUE(dialog().isChecked(kBattleChecks[0]));
-    EXPECT_FALSE(dialog().isChecked(kBattleChecks[1]));
-    EXPECT_TRUE(dialog().isChecked(kBattleChecks[2]));
-    EXPECT_FALSE(dialog().isChecked(kDoubleBattle));
-
+    expectTexts({{kName, "ABC"}, {kPartyCount, "3"}, {kBattleSound, "5"}, {kPartyOffset, "0x200"},
+                 {kMemberLevel, "5"}, {kUnclearLevel, "10"}});
+    // A type without moves or items shows none in their disabled boxes.
+    for (auto [id, selection] : {std::pair{kClass, 1}, {kDataType, 0}, {kItems[0], 1}, {kItems[1], 2}, {kMonster, 25},
+                                 {kMoves[0], 0}, {kHeldItem, 0}})
+        EXPECT_EQ(dialog().selection(id), selection) << id;
+    for (auto [id, checked] : {std::pair{kBattleChecks[0], true}, {kBattleChecks[1], false}, {kBattleChecks[2], true},
+                               {kDoubleBattle, false}})
+        EXPECT_EQ(dialog().isChecked(id), checked) << id;
     ASSERT_EQ(dialog().itemCount(kMembers), 3);
     EXPECT_EQ(dialog().itemText(kMembers, 0), "Lv:005: あい終　　");
     EXPECT_EQ(dialog().itemText(kMembers, 2).substr(0, 8), "Lv:009: ");
-    EXPECT_EQ(dialog().text(kMemberLevel, 20), "5");
-    EXPECT_EQ(dialog().text(kUnclearLevel, 20), "10");
-    EXPECT_EQ(dialog().selection(kMonster), 25);
     EXPECT_FALSE(dialog().isEnabled(kMoves[0]));
     EXPECT_FALSE(dialog().isEnabled(kHeldItem));
     selectMember(2);
@@ -209,10 +209,7 @@ TEST_F(TrainerDialog, ShowsTheTrainerItsPartyAndItsPictures)
 TEST_F(TrainerDialog, StoresTheTrainerWithTheFallbacksAndClampsTheCount)
 {
     open();
-    dialog().setText(kName, "BA");
-    dialog().setText(kPartyCount, "9");
-    dialog().setText(kBattleSound, "300");
-    dialog().setText(kPartyOffset, "0x1000240");
+    type({{kName, "BA"}, {kPartyCount, "9"}, {kBattleSound, "300"}, {kPartyOffset, "0x1000240"}});
     dialog().setSelection(kClass, IDialogControls::kNoItem);
     dialog().setSelection(kItems[3], 2);
     dialog().setChecked(kDoubleBattle, true);
@@ -224,49 +221,58 @@ TEST_F(TrainerDialog, StoresTheTrainerWithTheFallbacksAndClampsTheCount)
     EXPECT_EQ(dialog().itemCount(kMembers), 6);
     EXPECT_EQ(dialog().selection(kTrainerList), 0);
 
-    dialog().setText(kPartyCount, "0");
-    dialog().setText(kPartyOffset, "200");
-    dialog().setText(kName, "");
+    type({{kPartyCount, "0"}, {kPartyOffset, "200"}, {kName, ""}});
     dialog().setSelection(kClass, 1);
     press(kStore);
     EXPECT_EQ(status.last(), "名前を入力してください。");
-
-    std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x100,
-             {0x00, 0x01, 0x2C, 0x00, 0xBC, 0xBB, 0xFF, 0x00, 0x00, 0xFF, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00,
-              0x02, 0x00, 0x01, 0xA3, 0x0C, 0xC5, 0xC6, 0xC7, 0x01, 0xD9, 0xDA, 0xDB, 0x00, 0x02, 0x00, 0x08});
-    saveAndExpect(expected);
+    saveAndExpect(patched({{0x100, {0x00, 0x01, 0x2C, 0x00, 0xBC, 0xBB, 0xFF, 0x00, 0x00, 0xFF, 0x01, 0x00, 0x02, 0x00,
+                                    0x00, 0x00, 0x02, 0x00, 0x01, 0xA3, 0x0C, 0xC5, 0xC6, 0xC7, 0x01, 0xD9, 0xDA, 0xDB,
+                                    0x00, 0x02, 0x00, 0x08}}}));
 
     dialog().setText(kPartyCount, "9");
     press(kStore);
     EXPECT_EQ(page().record(0)[0x18], 6);
+
+    // Picture 0 and a double battle turned off are stored as 0 too.
+    selectTrainer(1);
+    press(kPicturePrevious);
+    dialog().setChecked(kDoubleBattle, false);
+    press(kStore);
+    EXPECT_EQ(page().record(1)[3], 0);
+    EXPECT_EQ(page().record(1)[0x12], 0);
 }
 
 TEST_F(TrainerDialog, SearchesWithoutWrappingAround)
 {
     open();
-    search("AB", kSearchForward);
-    EXPECT_EQ(page().currentTrainer(), 2u);
-    EXPECT_EQ(dialog().selection(kTrainerList), 2);
-    EXPECT_EQ(dialog().text(kName, 20), "ABD");
-    search("AB", kSearchForward);
-    EXPECT_EQ(status.last(), "終端まで検索しました。");
-    EXPECT_EQ(page().currentTrainer(), 2u);
-    search("001", kSearchBackward);
-    EXPECT_EQ(page().currentTrainer(), 1u);
-    search("AB", kSearchBackward);
-    EXPECT_EQ(page().currentTrainer(), 0u);
-    search("AB", kSearchBackward);
-    EXPECT_EQ(status.last(), "先頭まで検索しました。");
-    EXPECT_EQ(page().currentTrainer(), 0u);
+    struct Step {
+        const char* text;
+        int button;
+        std::size_t found;
+        const char* status;
+    };
+    const std::vector<Step> steps = {
+        {"AB", kSearchForward, 2, nullptr},   {"AB", kSearchForward, 2, "終端まで検索しました。"},
+        {"001", kSearchBackward, 1, nullptr}, {"AB", kSearchBackward, 0, nullptr},
+        {"AB", kSearchBackward, 0, "先頭まで検索しました。"},
+    };
+    for (const Step& step : steps) {
+        dialog().setText(kSearchText, step.text);
+        press(step.button);
+        EXPECT_EQ(page().currentTrainer(), step.found) << &step - steps.data();
+        EXPECT_EQ(dialog().selection(kTrainerList), static_cast<int>(step.found));
+        if (step.status) {
+            EXPECT_EQ(status.last(), step.status);
+        }
+    }
+    EXPECT_EQ(dialog().text(kName, 20), "ABC");
 }
 
 TEST_F(TrainerDialog, StoresAMemberAndWritesThePartyAtOnce)
 {
     open();
     selectMember(1);
-    dialog().setText(kMemberLevel, "300");
-    dialog().setText(kUnclearLevel, "40");
+    type({{kMemberLevel, "300"}, {kUnclearLevel, "40"}});
     dialog().setSelection(kMonster, 3);
     press(kStoreMember);
     EXPECT_EQ(dialog().itemText(kMembers, 1).substr(0, 8), "Lv:255: ");
@@ -274,10 +280,8 @@ TEST_F(TrainerDialog, StoresAMemberAndWritesThePartyAtOnce)
     EXPECT_EQ(readBytes(rom), bytes);
     ASSERT_TRUE(keepBackups(dir.path(), 1));
     press(kWriteParty);
-    std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x208, {0x28, 0x00, 0xFF, 0x00, 0x03, 0x00, 0x00, 0x00});
-    putBytes(expected, 0x214, {0x00, 0x00}); // monster 412 was shown, and is written, as 0
-    EXPECT_EQ(readBytes(rom), expected);
+    // Monster 412 was shown, and is written, as 0.
+    EXPECT_EQ(readBytes(rom), patched({{0x208, {0x28, 0x00, 0xFF, 0x00, 0x03, 0x00, 0x00, 0x00}}, {0x214, {0x00, 0x00}}}));
     ASSERT_EQ(backupsOf(rom).size(), 1u);
     EXPECT_EQ(readBytes(backupsOf(rom)[0]), bytes);
 
@@ -287,6 +291,12 @@ TEST_F(TrainerDialog, StoresAMemberAndWritesThePartyAtOnce)
     selectTrainer(1);
     selectTrainer(0);
     EXPECT_EQ(dialog().itemText(kMembers, 1).substr(0, 8), "Lv:255: ");
+
+    // With no member selected, the first one is stored.
+    dialog().setSelection(kMembers, IDialogControls::kNoItem);
+    dialog().setText(kMemberLevel, "300");
+    press(kStoreMember);
+    EXPECT_EQ(dialog().itemText(kMembers, 0).substr(0, 8), "Lv:255: ");
 }
 
 TEST_F(TrainerDialog, AStoredCountAboveSixShowsAndWritesSixMembers)
@@ -301,9 +311,7 @@ TEST_F(TrainerDialog, AStoredCountAboveSixShowsAndWritesSixMembers)
     dialog().setSelection(kMoves[3], 7);
     press(kStoreMember);
     press(kWriteParty);
-    std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x240 + 5 * 16 + 0x0C, {0x07, 0x00});
-    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(readBytes(rom), patched({{0x240 + 5 * 16 + 0x0C, {0x07, 0x00}}}));
 }
 
 TEST_F(TrainerDialog, AFailedPartyReadIsNeverWrittenBack)
@@ -372,50 +380,50 @@ TEST_F(TrainerDialog, AMissingPictureSwitchesItsKindOffOnce)
     EXPECT_FALSE(dialog().isVisible(kMonsterPicture));
 }
 
-TEST_F(TrainerDialog, MovesAPartyToMoreMembersOfAnotherTypeWithCopying)
+// The relocation dialog for trainer 0 with a new count and data type, copying or not: the
+// party lands at 0x302, then the record's type, count and pointer follow.
+TEST_F(TrainerDialog, MovesAPartyToOtherCountsAndTypes)
 {
-    open();
-    relocate("4", 2, true);
-    EXPECT_EQ(shell->modalTemplates(), std::vector<int>{relocation_dialog::kTemplateId});
-    std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x100, {0x02});
-    putBytes(expected, 0x118, {0x04, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
-    putBytes(expected, 0x302, {0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, 0x14, 0x00, 0x07, 0x00, 0x02, 0x00,
-                               0x00, 0x00, 0x1E, 0x00, 0x09, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                               0x00, 0x00, 0x00, 0x00});
-    EXPECT_EQ(readBytes(rom), expected);
-    EXPECT_EQ(status.last(), "保存しました。");
-    EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x302");
-    EXPECT_EQ(dialog().itemCount(kMembers), 4);
+    struct Case {
+        const char* count;
+        int dataType;
+        bool copy;
+        std::vector<std::uint8_t> record; // at 0x118: count, kept bytes, pointer
+        std::vector<std::uint8_t> party;
+        const char* status;
+    };
+    const std::vector<Case> cases = {
+        // Without copying, zeroed members.
+        {"2", 0, false, {0x02, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08}, std::vector<std::uint8_t>(16, 0x00),
+         "初期化しました。"},
+        // The buffer still holds the moves of trainer 1, shown before; copied entries without
+        // moves get zero moves.
+        {"1", 1, true, {0x01, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08},
+         {0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},
+         "保存しました。"},
+        // More members of a type with items: the copied ones keep their bytes but monster 412,
+        // which becomes 0; the new one is zero.
+        {"4", 2, true, {0x04, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08},
+         {0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, 0x14, 0x00, 0x07, 0x00, 0x02, 0x00, 0x00, 0x00,
+          0x1E, 0x00, 0x09, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},
+         "保存しました。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        open();
+        selectTrainer(1);
+        selectTrainer(0);
+        relocate(c.count, c.dataType, c.copy);
+        EXPECT_EQ(readBytes(rom), patched({{0x100, {static_cast<std::uint8_t>(c.dataType)}}, {0x118, c.record},
+                                           {0x302, c.party}}));
+        EXPECT_EQ(status.last(), c.status);
+        EXPECT_EQ(dialog().text(kPartyOffset, 20), "0x302");
+        EXPECT_EQ(dialog().itemCount(kMembers), std::stoi(c.count));
+    }
+    EXPECT_EQ(shell->modalTemplates(), std::vector<int>(3, relocation_dialog::kTemplateId));
+    // The last type has items: the held item shows, and item 0x77 is not listed.
     EXPECT_TRUE(dialog().isEnabled(kHeldItem));
-    EXPECT_EQ(dialog().selection(kHeldItem), IDialogControls::kNoItem); // item 0x77 is not listed
-}
-
-TEST_F(TrainerDialog, MovesAPartyWithoutCopyingIntoZeroedMembers)
-{
-    open();
-    relocate("2", 0, false);
-    std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x118, {0x02, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
-    putBytes(expected, 0x302, std::vector<std::uint8_t>(16, 0x00));
-    EXPECT_EQ(readBytes(rom), expected);
-    EXPECT_EQ(status.last(), "初期化しました。");
-}
-
-// The buffer still holds the moves of trainer 1, shown before; copied entries without
-// moves get zero moves.
-TEST_F(TrainerDialog, MembersWithoutMovesGetZeroMovesWhenMoved)
-{
-    open();
-    selectTrainer(1);
-    selectTrainer(0);
-    relocate("1", 1, true);
-    std::vector<std::uint8_t> expected = bytes;
-    putBytes(expected, 0x100, {0x01});
-    putBytes(expected, 0x118, {0x01, 0xD9, 0xDA, 0xDB, 0x02, 0x03, 0x00, 0x08});
-    putBytes(expected, 0x302, {0x0A, 0x00, 0x05, 0x00, 0x19, 0x00, 0x77, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                               0x00, 0x00});
-    EXPECT_EQ(readBytes(rom), expected);
+    EXPECT_EQ(dialog().selection(kHeldItem), IDialogControls::kNoItem);
 }
 
 TEST_F(TrainerDialog, TheRelocationDialogRefusesABadCountAndClosesAfterStore)

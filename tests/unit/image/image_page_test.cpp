@@ -2,15 +2,16 @@
 
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
+#include "tests/support/PageSlots.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using Bytes = std::vector<std::uint8_t>;
-
 namespace {
+
+using Bytes = std::vector<std::uint8_t>;
 
 constexpr const char* kTwoEntries = "[BPRJ]\r\n"
                                     "MonsterPics=272\r\nMonsterPal=288\r\nMonsterBackPics=304\r\nMonsterShinyPal=320\r\n"
@@ -18,15 +19,16 @@ constexpr const char* kTwoEntries = "[BPRJ]\r\n"
                                     "domain1=4096\r\ndomain1end=8192\r\n"
                                     "domain2=8192\r\n"
                                     "domain3=9000\r\ndomain3end=9000\r\n";
+constexpr const char* kFourTables = "[BPRJ]\r\nMonsterPics=16\r\nMonsterPal=32\r\nMonsterBackPics=48\r\nMonsterShinyPal=64\r\n";
 
-// Four tables of two entries, 16 bytes apart from 0x110, past the cartridge header; every byte
-// tells where it came from.
-Bytes romWithTables()
+// Four tables of two entries, 16 bytes apart from 0x110, past the cartridge header, every byte
+// telling where it came from, the first entry pointing at 0x08301000; the rest is fill.
+Bytes romWithTables(std::uint8_t fill)
 {
-    Bytes rom(0x160, 0xCC);
+    Bytes rom(0x160, fill);
     for (std::size_t i = 0x110; i < 0x150; ++i)
         rom[i] = static_cast<std::uint8_t>(i);
-    rom[0x110] = 0x00, rom[0x111] = 0x10, rom[0x112] = 0x30, rom[0x113] = 0x08; // 0x08301000
+    putBytes(rom, 0x110, {0x00, 0x10, 0x30, 0x08});
     return rom;
 }
 
@@ -36,17 +38,12 @@ struct ImagePageTest : ::testing::Test {
     CImage page{tabs};
     std::string romPath = dir.file("rom.gba");
 
-    void configure(const char* ini)
+    void configure(const std::string& ini)
     {
         writeFile(dir.file("Setting.ini"), ini);
         tabs.setProgramDirectory(dir.path());
         page.Reset();
         page.LoadSettings("BPRJ");
-    }
-    bool read()
-    {
-        RomFile file = RomFile::openForReading(romPath);
-        return page.DataRead(file);
     }
 };
 
@@ -74,8 +71,8 @@ TEST_F(ImagePageTest, ReadsAndWritesTheFourTables)
     EXPECT_FALSE(page.domain(1).isSet());
     EXPECT_FALSE(page.domain(2).isSet());
 
-    writeBytes(romPath, romWithTables());
-    ASSERT_TRUE(read());
+    writeBytes(romPath, romWithTables(0xCC));
+    ASSERT_TRUE(readPage(page, romPath));
     EXPECT_EQ(page.entryPointer(ImageItem::FrontPicture, 0), 0x08301000u);
     EXPECT_EQ(page.entryPointer(ImageItem::NormalPalette, 1), 0x2B2A2928u);
     EXPECT_EQ(page.entryPointer(ImageItem::ShinyPalette, 2), 0u);
@@ -84,49 +81,35 @@ TEST_F(ImagePageTest, ReadsAndWritesTheFourTables)
 
     const std::string copyPath = dir.file("copy.gba");
     writeBytes(copyPath, Bytes(0x160, 0xEE));
-    {
-        RomFile file = RomFile::openForWriting(copyPath);
-        ASSERT_TRUE(page.DataWrite(file));
-    }
-    Bytes expected(0x160, 0xEE);
-    for (std::size_t i = 0x110; i < 0x150; ++i)
-        expected[i] = static_cast<std::uint8_t>(i);
-    expected[0x110] = 0x00, expected[0x111] = 0x10, expected[0x112] = 0x30, expected[0x113] = 0x08;
-    EXPECT_EQ(readBytes(copyPath), expected);
-
+    ASSERT_TRUE(writePage(page, copyPath));
+    EXPECT_EQ(readBytes(copyPath), romWithTables(0xEE));
     page.Release();
     EXPECT_FALSE(page.hasTables());
 }
 
-TEST_F(ImagePageTest, ShortRomFailsTheRead)
+TEST_F(ImagePageTest, IncompleteSettingsLeaveThePageWithoutTables)
+{
+    writeBytes(romPath, Bytes(8, 0));
+    for (const std::string& keys : {std::string("[BPRJ]\r\nMonsterPics=16\r\nMonsterPal=32\r\nMonsterBackPics=48\r\nPicsNum=2\r\n"),
+                                    kFourTables + std::string("PicsNum=0\r\n")}) {
+        configure(keys);
+        EXPECT_FALSE(page.hasTables()) << keys;
+        EXPECT_TRUE(readPage(page, romPath)) << keys;
+    }
+}
+
+TEST_F(ImagePageTest, AShortRomOrAHugePicsNumFailsTheRead)
 {
     configure(kTwoEntries);
     writeBytes(romPath, Bytes(70, 0));
-    EXPECT_FALSE(read());
+    EXPECT_FALSE(readPage(page, romPath));
     EXPECT_FALSE(tabs.errorText().empty());
-}
 
-TEST_F(ImagePageTest, IncompleteSettingsLeaveThePageWithoutTables)
-{
-    configure("[BPRJ]\r\nMonsterPics=16\r\nMonsterPal=32\r\nMonsterBackPics=48\r\nPicsNum=2\r\n");
+    configure(kFourTables + std::string("PicsNum=2000000000\r\n"));
     EXPECT_FALSE(page.hasTables());
-    writeBytes(romPath, Bytes(8, 0));
-    EXPECT_TRUE(read());
-
-    configure("[BPRJ]\r\nMonsterPics=16\r\nMonsterPal=32\r\nMonsterBackPics=48\r\nMonsterShinyPal=64\r\nPicsNum=0\r\n");
-    EXPECT_FALSE(page.hasTables());
-    EXPECT_TRUE(read());
-}
-
-TEST_F(ImagePageTest, HugePicsNumFailsTheReadWithoutTables)
-{
-    configure("[BPRJ]\r\nMonsterPics=16\r\nMonsterPal=32\r\nMonsterBackPics=48\r\nMonsterShinyPal=64\r\n"
-              "PicsNum=2000000000\r\n");
-    EXPECT_FALSE(page.hasTables());
-    writeBytes(romPath, romWithTables());
-    EXPECT_FALSE(read());
+    writeBytes(romPath, romWithTables(0xCC));
+    EXPECT_FALSE(readPage(page, romPath));
     EXPECT_EQ(tabs.errorText(), kNoTableText);
-
     configure(kTwoEntries);
-    EXPECT_TRUE(read());
+    EXPECT_TRUE(readPage(page, romPath));
 }
