@@ -14,9 +14,8 @@ FreeSpaceResult searchFreeSpace(RomFile& file, const FreeSpaceRequest& request)
     FreeSpaceResult result;
     if (request.start >= request.end)
         return result;
-    if (!file.seek(request.start)) {
-        result.ok = false;
-        result.errorText = file.errorText();
+    if (Result moved = file.seek(request.start); !moved.ok()) {
+        result.status = moved;
         return result;
     }
 
@@ -28,9 +27,9 @@ FreeSpaceResult searchFreeSpace(RomFile& file, const FreeSpaceRequest& request)
     while (position < request.end) {
         std::size_t wanted = static_cast<std::size_t>(std::min<std::int64_t>(
             static_cast<std::int64_t>(block.size()), request.end - position));
-        std::int64_t got = file.readSome(std::span<std::uint8_t>(block.data(), wanted));
-        bool shortRead = got < static_cast<std::int64_t>(wanted);
-        std::size_t available = got < 0 ? 0 : static_cast<std::size_t>(got);
+        const ResultOf<std::int64_t> got = file.readSome(std::span<std::uint8_t>(block.data(), wanted));
+        const std::size_t available = got.ok() ? static_cast<std::size_t>(*got) : 0;
+        const bool shortRead = available < wanted;
 
         const std::uint8_t* bytes = block.data();
         std::size_t i = 0;
@@ -67,8 +66,7 @@ FreeSpaceResult searchFreeSpace(RomFile& file, const FreeSpaceRequest& request)
             }
         }
         if (shortRead) {
-            result.ok = false;
-            result.errorText = got < 0 ? file.errorText() : endOfFileErrorText();
+            result.status = got.ok() ? Result::failed(endOfFileErrorText()) : got.failure();
             return result;
         }
         position += static_cast<std::int64_t>(available);

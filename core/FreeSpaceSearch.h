@@ -18,8 +18,7 @@ struct FreeSpaceRequest {
 struct FreeSpaceResult {
     // Found in address order; kept also when the search failed part-way.
     std::vector<std::uint32_t> candidates;
-    bool ok = true;
-    std::string errorText; // the system's text when !ok
+    Result status;
 };
 
 // A candidate needs bytesNeeded + 2 bytes of 0xFF in a row and lies 2 bytes after the run's

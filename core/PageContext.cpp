@@ -26,20 +26,26 @@ void PageContext::setErrorText(std::string_view text)
     m_errorText.assign(text.substr(0, std::min(text.size(), kErrorTextSize - 1)));
 }
 
-RomFile PageContext::openRomForWriting()
+ResultOf<RomFile> PageContext::openRomForWriting()
 {
     return openRomAfterBackup(RomFile::openForUpdating);
 }
 
-RomFile PageContext::openRomForSaving()
+Result PageContext::writeRomAt(std::int64_t offset, std::span<const std::uint8_t> bytes)
+{
+    ResultOf<RomFile> file = openRomForWriting();
+    return file.ok() ? file->writeAt(offset, bytes) : file.failure();
+}
+
+ResultOf<RomFile> PageContext::openRomForSaving()
 {
     return openRomAfterBackup(RomFile::openForWriting);
 }
 
-RomFile PageContext::openRomAfterBackup(RomFile (*open)(const std::string&))
+ResultOf<RomFile> PageContext::openRomAfterBackup(ResultOf<RomFile> (*open)(const std::string&))
 {
-    const Result ready = m_backup.prepareWrite(m_romPath);
+    Result ready = m_backup.prepareWrite(m_romPath);
     if (!ready.ok())
-        return RomFile::refused(ready.errorText());
+        return ready;
     return open(m_romPath);
 }

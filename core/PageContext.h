@@ -41,9 +41,11 @@ public:
     const std::string& romPath() const { return m_romPath; }
     // That ROM opened for writing, for an action that writes into it at once: an existing
     // file only, so that such a write never makes a ROM of its own. The backup the setting
-    // asks for is made first; when it cannot be, the file is not opened and its error text
-    // says why.
-    RomFile openRomForWriting();
+    // asks for is made first; when it cannot be, the file is not opened and the failure says
+    // why.
+    ResultOf<RomFile> openRomForWriting();
+    // One write into that ROM at offset, opened as openRomForWriting opens it.
+    Result writeRomAt(std::int64_t offset, std::span<const std::uint8_t> bytes);
     // The four bytes at 0xAC as text (up to the first zero byte); empty before a read.
     const std::string& gameCode() const { return m_gameCode; }
     // Index prefixes ("%03d:%s") on the selection lists.
@@ -64,7 +66,7 @@ protected:
 
     // The session's save: the ROM opened for writing as openRomForWriting does, but made
     // anew if it is gone.
-    RomFile openRomForSaving();
+    ResultOf<RomFile> openRomForSaving();
 
     SharedTables m_tables;
     std::string m_programDirectory;
@@ -83,5 +85,5 @@ protected:
     RomBackup m_backup{m_noticeLine};
 
 private:
-    RomFile openRomAfterBackup(RomFile (*open)(const std::string&));
+    ResultOf<RomFile> openRomAfterBackup(ResultOf<RomFile> (*open)(const std::string&));
 };

@@ -47,22 +47,18 @@ std::span<const std::uint8_t> RecordTable::record(std::int64_t index) const
     return records().subspan(static_cast<std::size_t>(index) * m_recordSize, m_recordSize);
 }
 
-std::optional<std::string> RecordTable::read(RomFile& file)
+Result RecordTable::read(RomFile& file)
 {
     if (!configured())
-        return std::nullopt;
+        return {};
     if (!hasRecords())
-        return std::string(kNoTableText);
-    if (!file.seek(m_offset) || !file.read(records()))
-        return file.errorText();
-    return std::nullopt;
+        return Result::failed(kNoTableText);
+    return file.readAt(m_offset, records());
 }
 
-std::optional<std::string> RecordTable::write(RomFile& file) const
+Result RecordTable::write(RomFile& file) const
 {
     if (!configured() || !hasRecords())
-        return std::nullopt;
-    if (!file.seek(m_offset) || !file.write(records()))
-        return file.errorText();
-    return std::nullopt;
+        return {};
+    return file.writeAt(m_offset, records());
 }

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,11 +42,10 @@ public:
     std::span<std::uint8_t> record(std::int64_t index);
     std::span<const std::uint8_t> record(std::int64_t index) const;
 
-    // For DataRead and DataWrite: nothing on success, otherwise the failure's text for the
-    // page's failWith. A table that is not configured is neither read nor written; a
+    // For DataRead and DataWrite, whose failWith takes the failure. A table that is not configured is neither read nor written; a
     // configured one without records fails to read with kNoTableText and writes nothing.
-    std::optional<std::string> read(RomFile& file);
-    std::optional<std::string> write(RomFile& file) const;
+    Result read(RomFile& file);
+    Result write(RomFile& file) const;
 
 private:
     std::size_t m_recordSize;

@@ -131,54 +131,50 @@ Result RomBackup::prepareWrite(const std::string& path)
         m_done = true;
         return {};
     }
-    std::string backupPath;
-    std::string reason;
-    if (!copyRom(backupPath, reason)) {
-        const std::string refusal = kCopyFailedText + reason;
+    const ResultOf<std::string> backupPath = copyRom();
+    if (!backupPath.ok()) {
+        const std::string refusal = kCopyFailedText + backupPath.errorText();
         m_status.setText(refusal);
         return Result::failed(refusal);
     }
     m_done = true;
-    removeOldCopies(kept, splitPath(backupPath).name);
-    m_status.setNotice("バックアップ「" + backupPath + "」を作成しました。");
+    removeOldCopies(kept, splitPath(*backupPath).name);
+    m_status.setNotice("バックアップ「" + *backupPath + "」を作成しました。");
     return {};
 }
 
-bool RomBackup::copyRom(std::string& backupPath, std::string& reason) const
+ResultOf<std::string> RomBackup::copyRom() const
 {
-    RomFile source = RomFile::openForReading(m_romPath);
-    if (!source.isOpen()) {
-        reason = source.errorText();
-        return false;
-    }
+    ResultOf<RomFile> source = RomFile::openForReading(m_romPath);
+    if (!source.ok())
+        return source.failure();
     const std::string base = m_romPath + "." + stampText(m_clock());
-    RomFile copy;
-    for (int number = 1; number <= kMostNamesPerSecond && !copy.isOpen(); ++number) {
+    std::string backupPath;
+    ResultOf<RomFile> copy = Result::failed("");
+    for (int number = 1; number <= kMostNamesPerSecond && !copy.ok(); ++number) {
         backupPath = base;
         if (number > 1)
             backupPath.append("-").append(std::to_string(number));
         backupPath += kExtension;
         copy = RomFile::createNew(backupPath);
-        if (!copy.isOpen() && !fileExists(backupPath)) {
-            reason = copy.errorText();
-            return false;
-        }
+        if (!copy.ok() && !fileExists(backupPath))
+            return copy.failure();
     }
-    if (!copy.isOpen()) {
-        reason = copy.errorText();
-        return false;
-    }
+    if (!copy.ok())
+        return copy.failure();
     std::vector<std::uint8_t> block(kCopyBlock);
     for (;;) {
-        const std::int64_t got = source.readSome(block);
-        if (got < 0 || (got > 0 && !copy.write(std::span(block.data(), static_cast<std::size_t>(got))))) {
-            reason = got < 0 ? source.errorText() : copy.errorText();
-            copy.close();
+        const ResultOf<std::int64_t> got = source->readSome(block);
+        Result copied = got.ok() ? Result() : got.failure();
+        if (copied.ok() && *got > 0)
+            copied = copy->write(std::span(block.data(), static_cast<std::size_t>(*got)));
+        if (!copied.ok()) {
+            copy->close();
             removeFile(backupPath);
-            return false;
+            return copied;
         }
-        if (got < static_cast<std::int64_t>(block.size()))
-            return true;
+        if (*got < static_cast<std::int64_t>(block.size()))
+            return backupPath;
     }
 }
 

@@ -44,7 +44,8 @@ public:
 
 private:
     int keptCopies() const;
-    bool copyRom(std::string& backupPath, std::string& reason) const;
+    // The path of the copy made.
+    ResultOf<std::string> copyRom() const;
     void removeOldCopies(int kept, const std::string& justMade) const;
 
     NoticeStatusLine& m_status;

@@ -62,6 +62,20 @@ std::string diskFullErrorText()
 #endif
 }
 
+namespace {
+
+Result systemFailure()
+{
+    return Result::failed(lastSystemErrorText());
+}
+
+Result endOfFile()
+{
+    return Result::failed(endOfFileErrorText());
+}
+
+} // namespace
+
 RomFile::RomFile(RomFile&& other) noexcept
 {
     *this = std::move(other);
@@ -76,7 +90,6 @@ RomFile& RomFile::operator=(RomFile&& other) noexcept
 #else
         m_fd = std::exchange(other.m_fd, -1);
 #endif
-        m_errorText = std::move(other.m_errorText);
         m_keepsHeader = std::exchange(other.m_keepsHeader, false);
         m_position = std::exchange(other.m_position, 0);
     }
@@ -88,71 +101,53 @@ RomFile::~RomFile()
     close();
 }
 
-RomFile RomFile::openKeepingHeader(const std::string& path, Creation creation)
+ResultOf<RomFile> RomFile::openKeepingHeader(const std::string& path, Creation creation)
 {
-    RomFile file = openWith(path, creation);
-    file.m_keepsHeader = true;
+    ResultOf<RomFile> file = openWith(path, creation);
+    if (file.ok())
+        file->m_keepsHeader = true;
     return file;
 }
 
-RomFile RomFile::openForWriting(const std::string& path)
+ResultOf<RomFile> RomFile::openForWriting(const std::string& path)
 {
     return openKeepingHeader(path, Creation::OpenOrCreate);
 }
 
-RomFile RomFile::openForUpdating(const std::string& path)
+ResultOf<RomFile> RomFile::openForUpdating(const std::string& path)
 {
     return openKeepingHeader(path, Creation::ExistingOnly);
 }
 
-RomFile RomFile::createNew(const std::string& path)
+ResultOf<RomFile> RomFile::createNew(const std::string& path)
 {
     return openWith(path, Creation::NewOnly);
 }
 
-RomFile RomFile::refused(std::string reason)
-{
-    RomFile file;
-    file.m_errorText = std::move(reason);
-    return file;
-}
-
-void RomFile::fail(const std::string& text)
-{
-    m_errorText = text;
-}
-
-void RomFile::failWithSystemError()
-{
-    m_errorText = lastSystemErrorText();
-}
-
 #ifdef _WIN32
 
-RomFile RomFile::openForReading(const std::string& path)
+ResultOf<RomFile> RomFile::openForReading(const std::string& path)
 {
-    RomFile file;
     HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        file.failWithSystemError();
-    else
-        file.m_handle = handle;
+        return systemFailure();
+    RomFile file;
+    file.m_handle = handle;
     return file;
 }
 
-RomFile RomFile::openWith(const std::string& path, Creation creation)
+ResultOf<RomFile> RomFile::openWith(const std::string& path, Creation creation)
 {
-    RomFile file;
     const DWORD disposition = creation == Creation::NewOnly        ? CREATE_NEW
                               : creation == Creation::ExistingOnly ? OPEN_EXISTING
                                                                    : OPEN_ALWAYS;
     HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        file.failWithSystemError();
-    else
-        file.m_handle = handle;
+        return systemFailure();
+    RomFile file;
+    file.m_handle = handle;
     return file;
 }
 
@@ -169,32 +164,26 @@ void RomFile::close()
     }
 }
 
-bool RomFile::seek(std::int64_t offset)
+Result RomFile::seek(std::int64_t offset)
 {
-    if (!m_handle || offset < 0) {
-        fail(endOfFileErrorText());
-        return false;
-    }
+    if (!m_handle || offset < 0)
+        return endOfFile();
     LARGE_INTEGER distance;
     distance.QuadPart = offset;
-    if (!SetFilePointerEx(m_handle, distance, nullptr, FILE_BEGIN)) {
-        failWithSystemError();
-        return false;
-    }
+    if (!SetFilePointerEx(m_handle, distance, nullptr, FILE_BEGIN))
+        return systemFailure();
     m_position = offset;
-    return true;
+    return {};
 }
 
-std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
+ResultOf<std::int64_t> RomFile::readBytes(std::span<std::uint8_t> out)
 {
     std::int64_t total = 0;
     while (total < static_cast<std::int64_t>(out.size())) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - total, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(m_handle, out.data() + total, chunk, &got, nullptr)) {
-            failWithSystemError();
-            return -1;
-        }
+        if (!ReadFile(m_handle, out.data() + total, chunk, &got, nullptr))
+            return systemFailure();
         if (got == 0)
             break;
         total += got;
@@ -202,59 +191,51 @@ std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
     return total;
 }
 
-bool RomFile::writeBytes(std::span<const std::uint8_t> data)
+Result RomFile::writeBytes(std::span<const std::uint8_t> data)
 {
     std::size_t total = 0;
     while (total < data.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - total, 1u << 30));
         DWORD put = 0;
-        if (!WriteFile(m_handle, data.data() + total, chunk, &put, nullptr)) {
-            failWithSystemError();
-            return false;
-        }
-        if (put == 0) {
-            fail(diskFullErrorText());
-            return false;
-        }
+        if (!WriteFile(m_handle, data.data() + total, chunk, &put, nullptr))
+            return systemFailure();
+        if (put == 0)
+            return Result::failed(diskFullErrorText());
         total += put;
     }
-    return true;
+    return {};
 }
 
-std::int64_t RomFile::size()
+ResultOf<std::int64_t> RomFile::size()
 {
     LARGE_INTEGER result;
-    if (!m_handle || !GetFileSizeEx(m_handle, &result)) {
-        failWithSystemError();
-        return -1;
-    }
-    return result.QuadPart;
+    if (!m_handle || !GetFileSizeEx(m_handle, &result))
+        return systemFailure();
+    return static_cast<std::int64_t>(result.QuadPart);
 }
 
 #else
 
-RomFile RomFile::openForReading(const std::string& path)
+ResultOf<RomFile> RomFile::openForReading(const std::string& path)
 {
-    RomFile file;
     int fd = ::open(path.c_str(), O_RDONLY);
     if (fd < 0)
-        file.failWithSystemError();
-    else
-        file.m_fd = fd;
+        return systemFailure();
+    RomFile file;
+    file.m_fd = fd;
     return file;
 }
 
-RomFile RomFile::openWith(const std::string& path, Creation creation)
+ResultOf<RomFile> RomFile::openWith(const std::string& path, Creation creation)
 {
-    RomFile file;
     const int flags = creation == Creation::NewOnly        ? O_CREAT | O_EXCL
                       : creation == Creation::ExistingOnly ? 0
                                                            : O_CREAT;
     int fd = ::open(path.c_str(), O_RDWR | flags, 0644);
     if (fd < 0)
-        file.failWithSystemError();
-    else
-        file.m_fd = fd;
+        return systemFailure();
+    RomFile file;
+    file.m_fd = fd;
     return file;
 }
 
@@ -271,21 +252,17 @@ void RomFile::close()
     }
 }
 
-bool RomFile::seek(std::int64_t offset)
+Result RomFile::seek(std::int64_t offset)
 {
-    if (m_fd < 0 || offset < 0) {
-        fail(endOfFileErrorText());
-        return false;
-    }
-    if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0) {
-        failWithSystemError();
-        return false;
-    }
+    if (m_fd < 0 || offset < 0)
+        return endOfFile();
+    if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0)
+        return systemFailure();
     m_position = offset;
-    return true;
+    return {};
 }
 
-std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
+ResultOf<std::int64_t> RomFile::readBytes(std::span<std::uint8_t> out)
 {
     std::size_t total = 0;
     while (total < out.size()) {
@@ -293,8 +270,7 @@ std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            failWithSystemError();
-            return -1;
+            return systemFailure();
         }
         if (got == 0)
             break;
@@ -303,7 +279,7 @@ std::int64_t RomFile::readBytes(std::span<std::uint8_t> out)
     return static_cast<std::int64_t>(total);
 }
 
-bool RomFile::writeBytes(std::span<const std::uint8_t> data)
+Result RomFile::writeBytes(std::span<const std::uint8_t> data)
 {
     std::size_t total = 0;
     while (total < data.size()) {
@@ -311,77 +287,86 @@ bool RomFile::writeBytes(std::span<const std::uint8_t> data)
         if (put < 0) {
             if (errno == EINTR)
                 continue;
-            failWithSystemError();
-            return false;
+            return systemFailure();
         }
-        if (put == 0) {
-            fail(diskFullErrorText());
-            return false;
-        }
+        if (put == 0)
+            return Result::failed(diskFullErrorText());
         total += static_cast<std::size_t>(put);
     }
-    return true;
+    return {};
 }
 
-std::int64_t RomFile::size()
+ResultOf<std::int64_t> RomFile::size()
 {
     struct stat info;
-    if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
-        failWithSystemError();
-        return -1;
-    }
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0)
+        return systemFailure();
     return static_cast<std::int64_t>(info.st_size);
 }
 
 #endif
 
-std::int64_t RomFile::readSome(std::span<std::uint8_t> out)
+ResultOf<std::int64_t> RomFile::readSome(std::span<std::uint8_t> out)
 {
-    const std::int64_t got = readBytes(out);
-    m_position = got < 0 ? kUnknownPosition : m_position + got;
+    if (!isOpen())
+        return endOfFile();
+    ResultOf<std::int64_t> got = readBytes(out);
+    m_position = got.ok() ? m_position + *got : kUnknownPosition;
     return got;
 }
 
-bool RomFile::write(std::span<const std::uint8_t> data)
+Result RomFile::write(std::span<const std::uint8_t> data)
 {
-    if (m_keepsHeader && !data.empty() && m_position < kCartridgeHeaderSize) {
-        fail(kHeaderWriteRefusedText);
-        return false;
-    }
-    if (!writeBytes(data)) {
-        m_position = kUnknownPosition;
-        return false;
-    }
-    m_position += static_cast<std::int64_t>(data.size());
-    return true;
+    if (!isOpen())
+        return endOfFile();
+    if (m_keepsHeader && !data.empty() && m_position < kCartridgeHeaderSize)
+        return Result::failed(kHeaderWriteRefusedText);
+    Result written = writeBytes(data);
+    m_position = written.ok() ? m_position + static_cast<std::int64_t>(data.size()) : kUnknownPosition;
+    return written;
 }
 
-bool RomFile::read(std::span<std::uint8_t> out)
+Result RomFile::read(std::span<std::uint8_t> out)
 {
-    if (!isOpen()) {
-        fail(endOfFileErrorText());
-        return false;
-    }
-    std::int64_t got = readSome(out);
-    if (got < 0)
-        return false;
-    if (got < static_cast<std::int64_t>(out.size())) {
-        fail(endOfFileErrorText());
-        return false;
-    }
-    return true;
+    ResultOf<std::int64_t> got = readSome(out);
+    if (!got.ok())
+        return got.failure();
+    if (*got < static_cast<std::int64_t>(out.size()))
+        return endOfFile();
+    return {};
 }
 
-std::vector<std::uint8_t> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size,
-                                         std::string& errorText)
+Result RomFile::readAt(std::int64_t offset, std::span<std::uint8_t> out)
 {
-    RomFile file = RomFile::openForReading(path);
+    Result moved = seek(offset);
+    return moved.ok() ? read(out) : moved;
+}
+
+Result RomFile::writeAt(std::int64_t offset, std::span<const std::uint8_t> data)
+{
+    Result moved = seek(offset);
+    return moved.ok() ? write(data) : moved;
+}
+
+Result readFileAt(const std::string& path, std::int64_t offset, std::span<std::uint8_t> out)
+{
+    ResultOf<RomFile> file = RomFile::openForReading(path);
+    return file.ok() ? file->readAt(offset, out) : file.failure();
+}
+
+ResultOf<std::vector<std::uint8_t>> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size)
+{
+    ResultOf<RomFile> file = RomFile::openForReading(path);
+    if (!file.ok())
+        return file.failure();
+    if (Result moved = file->seek(offset); !moved.ok())
+        return moved;
     std::vector<std::uint8_t> bytes(size);
-    const std::int64_t got = file.isOpen() && file.seek(offset) ? file.readSome(bytes) : -1;
-    if (got <= 0) {
-        errorText = got == 0 ? endOfFileErrorText() : file.errorText();
-        return {};
-    }
-    bytes.resize(static_cast<std::size_t>(got));
+    ResultOf<std::int64_t> got = file->readSome(bytes);
+    if (!got.ok())
+        return got.failure();
+    if (*got == 0)
+        return endOfFile();
+    bytes.resize(static_cast<std::size_t>(*got));
     return bytes;
 }

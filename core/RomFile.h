@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -7,53 +9,50 @@
 #include <vector>
 
 // One open file for the length of one user action: CreateFileA/ReadFile/WriteFile on
-// Windows, open/read/write elsewhere. Never shared, never truncated. Every failure keeps
+// Windows, open/read/write elsewhere. Never shared, never truncated. Every failure carries
 // the system's text for it, so the caller can hand it to the shared error text. A ROM opened
-// for writing refuses every write that would touch its cartridge header.
+// for writing refuses every write that would touch its cartridge header. A moved-from file is
+// closed, and every transfer on it fails.
 class RomFile {
 public:
     // Existing file only.
-    static RomFile openForReading(const std::string& path);
+    static ResultOf<RomFile> openForReading(const std::string& path);
     // Opens the file if it exists, creates it otherwise; the contents are kept.
-    static RomFile openForWriting(const std::string& path);
+    static ResultOf<RomFile> openForWriting(const std::string& path);
     // Existing file only, for reading and writing: a write-out never makes a ROM of its own.
-    static RomFile openForUpdating(const std::string& path);
+    static ResultOf<RomFile> openForUpdating(const std::string& path);
     // A new file only: fails when the path exists. Not a ROM: its header may be written.
-    static RomFile createNew(const std::string& path);
-    // An opening refused before it reached the system: never open, the reason its error text.
-    static RomFile refused(std::string reason);
+    static ResultOf<RomFile> createNew(const std::string& path);
 
-    RomFile() = default;
     RomFile(RomFile&& other) noexcept;
     RomFile& operator=(RomFile&& other) noexcept;
     RomFile(const RomFile&) = delete;
     RomFile& operator=(const RomFile&) = delete;
     ~RomFile();
 
-    bool isOpen() const;
     void close();
 
-    bool seek(std::int64_t offset);
+    Result seek(std::int64_t offset);
     // Reads exactly out.size() bytes; fewer is a failure with an end-of-file text.
-    bool read(std::span<std::uint8_t> out);
+    Result read(std::span<std::uint8_t> out);
     // Writes exactly data.size() bytes; fewer is a failure with a disk-full text. On a ROM
     // opened for writing, bytes that would land in the cartridge header are refused whole.
-    bool write(std::span<const std::uint8_t> data);
-    // Reads up to out.size() bytes; returns the count, or -1 on failure.
-    std::int64_t readSome(std::span<std::uint8_t> out);
-    std::int64_t size();
-
-    // The system's text for the last failure of this object (empty if none).
-    const std::string& errorText() const { return m_errorText; }
+    Result write(std::span<const std::uint8_t> data);
+    // seek, then read or write.
+    Result readAt(std::int64_t offset, std::span<std::uint8_t> out);
+    Result writeAt(std::int64_t offset, std::span<const std::uint8_t> data);
+    // Reads up to out.size() bytes: the count.
+    ResultOf<std::int64_t> readSome(std::span<std::uint8_t> out);
+    ResultOf<std::int64_t> size();
 
 private:
     enum class Creation { OpenOrCreate, ExistingOnly, NewOnly };
-    static RomFile openKeepingHeader(const std::string& path, Creation creation);
-    static RomFile openWith(const std::string& path, Creation creation);
-    void fail(const std::string& text);
-    void failWithSystemError();
-    std::int64_t readBytes(std::span<std::uint8_t> out);
-    bool writeBytes(std::span<const std::uint8_t> data);
+    RomFile() = default;
+    static ResultOf<RomFile> openKeepingHeader(const std::string& path, Creation creation);
+    static ResultOf<RomFile> openWith(const std::string& path, Creation creation);
+    bool isOpen() const;
+    ResultOf<std::int64_t> readBytes(std::span<std::uint8_t> out);
+    Result writeBytes(std::span<const std::uint8_t> data);
     // After a failed transfer, until the next seek: no write counts as past the header.
     static constexpr std::int64_t kUnknownPosition = -1;
 
@@ -62,17 +61,16 @@ private:
 #else
     int m_fd = -1;
 #endif
-    std::string m_errorText;
     bool m_keepsHeader = false;
     // Where the next read or write begins, as this object moved it.
     std::int64_t m_position = 0;
 };
 
+// Exactly out.size() bytes of the file at offset, through one open for reading.
+Result readFileAt(const std::string& path, std::int64_t offset, std::span<std::uint8_t> out);
 // Up to size bytes of the file at offset, through one open for reading: fewer at the end of
-// the file; none, with the system's text in errorText, when it cannot be read or holds no byte
-// there.
-std::vector<std::uint8_t> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size,
-                                         std::string& errorText);
+// the file; a failure when it cannot be read or holds no byte there.
+ResultOf<std::vector<std::uint8_t>> readFileWindow(const std::string& path, std::int64_t offset, std::size_t size);
 
 // Why a write into the cartridge header was refused.
 inline constexpr const char* kHeaderWriteRefusedText

@@ -68,14 +68,11 @@ int CTabSystem::ReadAll()
 {
     m_errorText.clear();
     m_backup.startOpening(m_romPath, settingsFile());
-    RomFile file = RomFile::openForReading(m_romPath);
-    if (!file.isOpen()) {
-        statusShow(m_status, file.errorText());
-        return kReadNoFile;
-    }
+    ResultOf<RomFile> file = RomFile::openForReading(m_romPath);
     std::uint8_t code[kGameCodeLength] = {};
-    if (!file.seek(kGameCodeOffset) || !file.read(code)) {
-        statusShow(m_status, file.errorText());
+    const Result codeRead = file.ok() ? file->readAt(kGameCodeOffset, code) : file.failure();
+    if (!codeRead.ok()) {
+        statusShow(m_status, codeRead.errorText());
         return kReadNoFile;
     }
     m_gameCode = gameCodeText(code);
@@ -98,8 +95,8 @@ int CTabSystem::ReadAll()
         CWindowBase* page = m_pages[i].get();
         if (!page)
             continue;
-        if (!page->DataRead(file)) {
-            file.close();
+        if (!page->DataRead(*file)) {
+            file->close();
             forgetPagesFrom(i);
             statusPrint(m_status, "%s::DataRead を実行中にエラーが発生しました。%s", page->className(),
                         m_errorText.c_str());
@@ -110,7 +107,7 @@ int CTabSystem::ReadAll()
         progress += step;
         statusProgress(m_status, progress);
     }
-    file.close();
+    file->close();
 
     if (CWindowBase* page = currentPage())
         page->InitDialog(nullptr);
@@ -133,8 +130,8 @@ int CTabSystem::RomWrite()
         statusPrint(m_status, "%s::RomWrite を実行中にエラーが発生しました。%s", "CTabSystem", m_errorText.c_str());
         return 0;
     }
-    RomFile file = openRomForSaving();
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = openRomForSaving();
+    if (!file.ok()) {
         setErrorText(file.errorText());
         statusPrint(m_status, "%s::RomWrite を実行中にエラーが発生しました。%s", "CTabSystem", m_errorText.c_str());
         return 0;
@@ -145,8 +142,8 @@ int CTabSystem::RomWrite()
     for (auto& page : m_pages) {
         if (!page)
             continue;
-        if (!page->DataWrite(file)) {
-            file.close();
+        if (!page->DataWrite(*file)) {
+            file->close();
             statusPrint(m_status, "%s::DataWrite を実行中にエラーが発生しました。%s", page->className(),
                         m_errorText.c_str());
             return 0;
@@ -155,7 +152,7 @@ int CTabSystem::RomWrite()
         statusProgress(m_status, progress);
     }
     statusProgress(m_status, 100);
-    file.close();
+    file->close();
     statusShow(m_status, "保存しました。");
     return 1;
 }

@@ -47,9 +47,9 @@ void CWindowBase::windowDestroyed()
     m_controls = nullptr;
 }
 
-bool CWindowBase::failWith(const RomFile& file)
+bool CWindowBase::failWith(const Result& failure)
 {
-    return failWith(file.errorText());
+    return failWith(failure.errorText());
 }
 
 bool CWindowBase::failWith(const std::string& text)

@@ -48,7 +48,7 @@ protected:
     // while the page is not shown.
     IDialogControls* controls() const { return m_controls; }
     // For DataRead/DataWrite: hands the file's error text to the session and fails.
-    bool failWith(const RomFile& file);
+    bool failWith(const Result& failure);
     bool failWith(const std::string& text);
 
 private:

@@ -151,16 +151,16 @@ void RelocationDialogHandler::search()
 bool RelocationDialogHandler::GbaRom_Search_Data(const FreeSpaceRequest& request)
 {
     constexpr const char* kFailure = "%s::GbaRom_Search_Data を実行中にエラーが発生しました。%s";
-    RomFile file = RomFile::openForReading(m_context.romPath());
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = RomFile::openForReading(m_context.romPath());
+    if (!file.ok()) {
         statusPrint(m_context.statusLine(), kFailure, m_className, file.errorText().c_str());
         return false;
     }
-    const FreeSpaceResult found = searchFreeSpace(file, request);
+    const FreeSpaceResult found = searchFreeSpace(*file, request);
     for (std::uint32_t candidate : found.candidates)
         m_controls->addItem(kCandidates, formatCandidate(candidate));
-    if (!found.ok) {
-        statusPrint(m_context.statusLine(), kFailure, m_className, found.errorText.c_str());
+    if (!found.status.ok()) {
+        statusPrint(m_context.statusLine(), kFailure, m_className, found.status.errorText().c_str());
         return false;
     }
     statusShow(m_context.statusLine(), "検索しました。");
@@ -194,13 +194,14 @@ void RelocationDialogHandler::store()
         return;
     }
     const WriteOutResult result = writeRelocatedTable(m_context.openRomForWriting(), m_page, choice);
-    if (!result.ok()) {
-        const bool pointer = result.failure == WriteOutResult::Failure::Pointer;
+    if (!result.status.ok()) {
+        const bool pointer = result.step == WriteOutResult::Step::Pointer;
         statusPrint(m_context.statusLine(), "%s::%s を実行中にエラーが発生しました。%s", m_className,
-                    pointer ? m_parameters.pointerOperation : m_parameters.areaOperation, result.errorText.c_str());
-        const char* box = pointer ? m_parameters.pointerFailedText
-                          : result.failure == WriteOutResult::Failure::Open ? m_parameters.openFailedText
-                                                                             : m_parameters.areaFailedText;
+                    pointer ? m_parameters.pointerOperation : m_parameters.areaOperation,
+                    result.status.errorText().c_str());
+        const char* box = pointer                                ? m_parameters.pointerFailedText
+                          : result.step == WriteOutResult::Step::Open ? m_parameters.openFailedText
+                                                                      : m_parameters.areaFailedText;
         if (box)
             message(box, "Error");
         // The pointer is written last, so nothing leads to a failed area: the candidates stay

@@ -1,12 +1,10 @@
 #include "core/relocation/RelocationWriteOut.h"
 
-WriteOutResult writeRelocatedTable(RomFile file, IRelocationPage& page, const RelocationChoice& choice)
+WriteOutResult writeRelocatedTable(ResultOf<RomFile> file, IRelocationPage& page, const RelocationChoice& choice)
 {
-    if (!file.isOpen())
-        return {WriteOutResult::Failure::Open, file.errorText()};
-    if (!file.seek(choice.address) || !file.write(page.relocatedArea(choice)))
-        return {WriteOutResult::Failure::Area, file.errorText()};
-    if (!page.rewritePointer(file, choice))
-        return {WriteOutResult::Failure::Pointer, file.errorText()};
-    return {};
+    if (!file.ok())
+        return {WriteOutResult::Step::Open, file.failure()};
+    if (Result written = file->writeAt(choice.address, page.relocatedArea(choice)); !written.ok())
+        return {WriteOutResult::Step::Area, written};
+    return {WriteOutResult::Step::Pointer, page.rewritePointer(*file, choice)};
 }

@@ -29,19 +29,19 @@ public:
     virtual const char* refusal(const RelocationChoice&) { return nullptr; }
     // The bytes of the moved table: its entries (the old ones where asked) and its end.
     virtual std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) = 0;
-    // Points the table at choice.address; false with the file's error text on failure.
-    virtual bool rewritePointer(RomFile& file, const RelocationChoice& choice) = 0;
+    // Points the table at choice.address.
+    virtual Result rewritePointer(RomFile& file, const RelocationChoice& choice) = 0;
     // Both writes succeeded and the file is closed: show the table from its new place.
     virtual void relocated(const RelocationChoice& choice) = 0;
 };
 
 struct WriteOutResult {
-    enum class Failure { None, Open, Area, Pointer };
-    Failure failure = Failure::None;
-    std::string errorText; // the system's text when failed
-    bool ok() const { return failure == Failure::None; }
+    // The step that failed, which the user is told about.
+    enum class Step { Open, Area, Pointer };
+    Step step = Step::Open;
+    Result status;
 };
 
 // Writes the area at the choice's address into the ROM opened for writing, then has the page
-// rewrite its pointer; stops at the first failure (an unopened file is a failed open).
-WriteOutResult writeRelocatedTable(RomFile file, IRelocationPage& page, const RelocationChoice& choice);
+// rewrite its pointer; stops at the first failure (a file that did not open fails at Open).
+WriteOutResult writeRelocatedTable(ResultOf<RomFile> file, IRelocationPage& page, const RelocationChoice& choice);

@@ -30,8 +30,8 @@ bool CTamago_Skill::DataRead(RomFile& file)
 {
     if (!m_words.configured())
         return true;
-    if (auto failure = m_words.read(file))
-        return failWith(*failure);
+    if (Result done = m_words.read(file); !done.ok())
+        return failWith(done);
     // A second read must not stack a second set of entries on the first.
     freeEntries();
     if (!m_rawMode && !decodeEggMoves(m_words.records(), m_entries))
@@ -45,8 +45,8 @@ bool CTamago_Skill::DataWrite(RomFile& file)
         return true;
     if (!m_rawMode)
         encodeEggMoves(m_entries, m_words.records());
-    if (auto failure = m_words.write(file))
-        return failWith(*failure);
+    if (Result done = m_words.write(file); !done.ok())
+        return failWith(done);
     return true;
 }
 

@@ -55,32 +55,32 @@ bool findAndWriteSettings(IShell& shell, IStatusLine& status, const std::string&
 {
     status.setProgress(0);
     status.setText("ROMの表を探しています...");
-    const FinderRun run = findSettingsFiles(programDirectory, romPath);
+    const ResultOf<FinderReport> report = findSettingsFiles(programDirectory, romPath);
     status.setProgress(kFoundProgress);
-    if (!run.ran) {
-        status.setText(run.failure);
-        shell.messageBox(nullptr, run.failure, kCaption, MessageButtons::Ok, MessageIcon::Error);
+    if (!report.ok()) {
+        status.setText(report.errorText());
+        shell.messageBox(nullptr, report.errorText(), kCaption, MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
-    if (run.report.settings().empty()) {
+    if (report->settings().empty()) {
         status.setText("表が一つも見つかりませんでした。");
-        shell.messageBox(nullptr, question(run.report), kCaption, MessageButtons::Ok, MessageIcon::Warning);
+        shell.messageBox(nullptr, question(*report), kCaption, MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
-    if (shell.messageBox(nullptr, question(run.report), kCaption, MessageButtons::YesNo, MessageIcon::Question) !=
+    if (shell.messageBox(nullptr, question(*report), kCaption, MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes) {
         status.setText("Setting.ini は変更していません。");
         return false;
     }
-    const SettingsWrite write = writeFoundSettings(programDirectory, run.report);
-    if (!write.done) {
-        status.setText(write.reason);
-        shell.messageBox(nullptr, "Setting.ini に書き込めませんでした。\r\n" + write.reason, kCaption,
+    const ResultOf<std::string> backupPath = writeFoundSettings(programDirectory, *report);
+    if (!backupPath.ok()) {
+        status.setText(backupPath.errorText());
+        shell.messageBox(nullptr, "Setting.ini に書き込めませんでした。\r\n" + backupPath.errorText(), kCaption,
                          MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     status.setProgress(kDoneProgress);
-    status.setText(write.backupPath.empty() ? "Setting.ini を作りました。"
-                                            : "Setting.ini に書き込みました。元のファイル: " + write.backupPath);
+    status.setText(backupPath->empty() ? "Setting.ini を作りました。"
+                                       : "Setting.ini に書き込みました。元のファイル: " + *backupPath);
     return true;
 }

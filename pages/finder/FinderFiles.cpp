@@ -28,26 +28,25 @@ std::string withoutLineEnd(std::string text)
     return text;
 }
 
-// The whole file, or false with the reason.
-bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason)
+Result cannot(const char* action, const std::string& path, const Result& failure)
 {
-    RomFile file = RomFile::openForReading(path);
-    const std::int64_t size = file.isOpen() ? file.size() : -1;
-    if (size < 0) {
-        reason = "cannot read " + path + ": " + withoutLineEnd(file.errorText());
-        return false;
-    }
+    return Result::failed(std::string("cannot ") + action + " " + path + ": " + withoutLineEnd(failure.errorText()));
+}
+
+// The whole file.
+ResultOf<std::vector<std::uint8_t>> readWhole(const std::string& path)
+{
+    ResultOf<RomFile> file = RomFile::openForReading(path);
+    const ResultOf<std::int64_t> size = file.ok() ? file->size() : file.failure();
+    if (!size.ok())
+        return cannot("read", path, size.failure());
     // No cartridge is larger; a bigger file is not a ROM and would only cost memory.
-    if (static_cast<std::uint64_t>(size) > kLargestTableBytes) {
-        reason = path + " has " + std::to_string(size) + " bytes, more than the largest cartridge";
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(size));
-    if (!file.seek(0) || !file.read(bytes)) {
-        reason = "cannot read " + path + ": " + withoutLineEnd(file.errorText());
-        return false;
-    }
-    return true;
+    if (static_cast<std::uint64_t>(*size) > kLargestTableBytes)
+        return Result::failed(path + " has " + std::to_string(*size) + " bytes, more than the largest cartridge");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*size));
+    if (Result read = file->readAt(0, bytes); !read.ok())
+        return cannot("read", path, read);
+    return bytes;
 }
 
 std::optional<std::size_t> listCount(const std::string& folder, const char* name)
@@ -67,16 +66,17 @@ std::optional<int> highestTrainerPicture(const std::string& folder, GameFamily f
     return std::nullopt;
 }
 
-bool writeNewFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& reason)
+Result writeNewFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    RomFile file = RomFile::createNew(path);
-    if (!file.isOpen() || !file.write(bytes)) {
-        reason = "cannot write " + path + ": " + withoutLineEnd(file.errorText());
-        file.close();
+    ResultOf<RomFile> file = RomFile::createNew(path);
+    if (!file.ok())
+        return cannot("write", path, file.failure());
+    if (Result written = file->write(bytes); !written.ok()) {
+        file->close();
         removeFile(path);
-        return false;
+        return cannot("write", path, written);
     }
-    return true;
+    return {};
 }
 
 // A game code that can name a section: a line break, a bracket or an equals sign in it
@@ -88,71 +88,68 @@ bool namesSection(const std::string& gameCode)
     });
 }
 
-// The copy of the old file under the first free name.
-bool backUp(const std::string& path, const std::vector<std::uint8_t>& old, std::string& backupPath,
-            std::string& reason)
+// The copy of the old file under the first free name: its path.
+ResultOf<std::string> backUp(const std::string& path, const std::vector<std::uint8_t>& old)
 {
     for (int number = 1; number <= kMostBackups; ++number) {
-        backupPath = path;
+        std::string backupPath = path;
         if (number > 1)
             backupPath.append(".").append(std::to_string(number));
         backupPath.append(".bak");
-        if (!fileExists(backupPath))
-            return writeNewFile(backupPath, old, reason);
+        if (fileExists(backupPath))
+            continue;
+        if (Result written = writeNewFile(backupPath, old); !written.ok())
+            return written;
+        return backupPath;
     }
-    reason = "no free name for a copy of " + path;
-    return false;
+    return Result::failed("no free name for a copy of " + path);
 }
 
 } // namespace
 
-FinderRun findSettingsFiles(const std::string& folder, const std::string& romPath)
+ResultOf<FinderReport> findSettingsFiles(const std::string& folder, const std::string& romPath)
 {
-    FinderRun run;
-    std::vector<std::uint8_t> rom;
-    if (!readWhole(romPath, rom, run.failure))
-        return run;
-    if (rom.size() < static_cast<std::size_t>(kGameCodeOffset) + kGameCodeLength) {
-        run.failure = romPath + " holds no game code at 0xAC";
-        return run;
-    }
+    const ResultOf<std::vector<std::uint8_t>> read = readWhole(romPath);
+    if (!read.ok())
+        return read.failure();
+    const std::vector<std::uint8_t>& rom = *read;
+    if (rom.size() < static_cast<std::size_t>(kGameCodeOffset) + kGameCodeLength)
+        return Result::failed(romPath + " holds no game code at 0xAC");
     const std::string gameCode = gameCodeText(std::span(rom).subspan<kGameCodeOffset, kGameCodeLength>());
-    if (!namesSection(gameCode)) {
-        run.failure = romPath + " holds no game code at 0xAC that can name a section of Setting.ini";
-        return run;
-    }
+    if (!namesSection(gameCode))
+        return Result::failed(romPath + " holds no game code at 0xAC that can name a section of Setting.ini");
     const GameFamily family = gameFamilyOf(gameCode);
     FinderInputs inputs;
     inputs.lists = {listCount(folder, "effects.ini"), listCount(folder, "tokusei.ini"),
                     listCount(folder, "item.ini")};
     inputs.highestTrainerPicture = highestTrainerPicture(folder, family);
     inputs.pictureFolder = "pics/" + std::string(familyFolderName(family));
-    run.report = findSettings(rom, inputs);
-    run.ran = true;
-    return run;
+    return findSettings(rom, inputs);
 }
 
-SettingsWrite writeFoundSettings(const std::string& folder, const FinderReport& report)
+ResultOf<std::string> writeFoundSettings(const std::string& folder, const FinderReport& report)
 {
-    SettingsWrite write;
     const std::string path = settingsPath(folder);
+    std::string backupPath;
     if (fileExists(path)) {
-        std::vector<std::uint8_t> old;
-        if (!readWhole(path, old, write.reason) || !backUp(path, old, write.backupPath, write.reason))
-            return write;
+        const ResultOf<std::vector<std::uint8_t>> old = readWhole(path);
+        if (!old.ok())
+            return old.failure();
+        const ResultOf<std::string> copy = backUp(path, *old);
+        if (!copy.ok())
+            return copy.failure();
+        backupPath = *copy;
     }
     const std::vector<std::pair<std::string, std::string>> settings = report.settings();
     std::vector<ProfileEntry> entries;
     for (const auto& [key, value] : settings)
         entries.push_back({key, value});
     if (!profileWriteStrings(path, report.gameCode, entries)) {
-        write.reason = "cannot write " + path + ": " + withoutLineEnd(lastSystemErrorText());
+        const Result failure = cannot("write", path, Result::failed(lastSystemErrorText()));
         // Setting.ini is as it was: its copy would only be a second one.
-        if (!write.backupPath.empty())
-            removeFile(write.backupPath);
-        write.backupPath.clear();
-        return write;
+        if (!backupPath.empty())
+            removeFile(backupPath);
+        return failure;
     }
-    write.done = true;
-    return write;
+    return backupPath;
 }

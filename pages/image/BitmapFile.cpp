@@ -19,12 +19,27 @@ constexpr std::size_t kLargestUsefulFile =
     layout::kColourTable + layout::kMaxColours * layout::kColourEntrySize
     + Picture::kFrameTileBytes * Picture::kMaxFrames;
 
-BitmapImport failed(BitmapImport import, BitmapError error)
+// What the user is told of a refused file, after the system's text where reading failed.
+constexpr const char* kReadFailedText = "CImage::ReadBitMap を実行中にエラーが発生しました。";
+constexpr const char* kNotBitmapText = "CImage::ReadBitpMap() ビットマップではありません。\n";
+constexpr const char* kUnreadableText = "CImage::ReadBitMap() 読み込めないビットマップです。\n";
+constexpr const char* kNotSixteenColourText = "CImage::ReadBitMap() このファイルは16色ではありません。\n";
+constexpr const char* kCompressedText = "CImage::ReadBitMap() このファイルには圧縮がかかっている可能性があります。\n";
+
+BitmapImport failed(BitmapImport import, std::string text)
 {
-    import.error = error;
-    if (error == BitmapError::File)
-        import.systemText = endOfFileErrorText();
+    import.status = Result::failed(std::move(text));
     return import;
+}
+
+BitmapImport endedEarly(BitmapImport import)
+{
+    return failed(std::move(import), kReadFailedText + endOfFileErrorText());
+}
+
+std::string wrongSizeText(int frames)
+{
+    return "CImage::ReadBipMap() サイズが64x" + std::to_string(Picture::kFrameHeight * frames) + "ピクセルではありません。\n";
 }
 
 } // namespace
@@ -61,8 +76,7 @@ std::vector<std::uint8_t> encodeBitmap(const Picture& picture, int frames, const
     return bytes;
 }
 
-bool saveBitmapFile(const std::string& path, const Picture& picture, int frames, const Palette& palette,
-                    std::string& errorText)
+Result saveBitmapFile(const std::string& path, const Picture& picture, int frames, const Palette& palette)
 {
     const std::vector<std::uint8_t> bytes = encodeBitmap(picture, frames, palette);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -70,11 +84,9 @@ bool saveBitmapFile(const std::string& path, const Picture& picture, int frames,
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (out)
         out.flush();
-    if (!out) {
-        errorText = lastSystemErrorText();
-        return false;
-    }
-    return true;
+    if (!out)
+        return Result::failed(lastSystemErrorText());
+    return {};
 }
 
 BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int> frames)
@@ -82,24 +94,24 @@ BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int>
     BitmapImport import;
     const std::optional<BitmapHeader> read = readBitmapHeader(file);
     if (!read || file.size() < layout::kColourTable)
-        return failed(std::move(import), BitmapError::File);
+        return endedEarly(std::move(import));
     if (read->type != header::kTypeBM)
-        return failed(std::move(import), BitmapError::NotBitmap);
+        return failed(std::move(import), kNotBitmapText);
     if (read->headerSize != header::kInfoHeaderSize)
-        return failed(std::move(import), BitmapError::Unreadable);
+        return failed(std::move(import), kUnreadableText);
     if (read->bitsPerPixel != 4)
-        return failed(std::move(import), BitmapError::NotSixteenColour);
+        return failed(std::move(import), kNotSixteenColourText);
     if (read->compression != header::kCompressionRgb)
-        return failed(std::move(import), BitmapError::Compressed);
+        return failed(std::move(import), kCompressedText);
 
     std::size_t colours = read->coloursUsed;
     if (colours == 0)
         colours = layout::kColours;
     if (colours > layout::kMaxColours)
-        return failed(std::move(import), BitmapError::Unreadable);
+        return failed(std::move(import), kUnreadableText);
     const std::size_t pixels = layout::kColourTable + colours * layout::kColourEntrySize;
     if (file.size() < pixels)
-        return failed(std::move(import), BitmapError::File);
+        return endedEarly(std::move(import));
 
     // A short table leaves the remaining colours black.
     for (std::size_t i = 0; i < std::min(colours, layout::kColours); ++i) {
@@ -117,9 +129,9 @@ BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int>
     const std::int64_t height = read->height;
     if (*frames < 0 || *frames > Picture::kMaxFrames || width != Picture::kWidth
         || height != std::int64_t{Picture::kFrameHeight} * *frames)
-        return failed(std::move(import), BitmapError::WrongSize);
+        return failed(std::move(import), wrongSizeText(*frames));
     if (file.size() - pixels < layout::kRowBytes * static_cast<std::size_t>(height))
-        return failed(std::move(import), BitmapError::File);
+        return endedEarly(std::move(import));
 
     std::size_t at = pixels;
     for (std::int64_t y = height - 1; y >= 0; --y) {
@@ -134,15 +146,11 @@ BitmapImport decodeBitmap(std::span<const std::uint8_t> file, std::optional<int>
 
 BitmapImport readBitmapFile(const std::string& path, std::optional<int> frames)
 {
-    RomFile file = RomFile::openForReading(path);
+    ResultOf<RomFile> file = RomFile::openForReading(path);
     std::vector<std::uint8_t> bytes(kLargestUsefulFile);
-    const std::int64_t got = file.isOpen() ? file.readSome(bytes) : -1;
-    if (got < 0) {
-        BitmapImport import;
-        import.error = BitmapError::File;
-        import.systemText = file.errorText();
-        return import;
-    }
-    bytes.resize(static_cast<std::size_t>(got));
+    const ResultOf<std::int64_t> got = file.ok() ? file->readSome(bytes) : file.failure();
+    if (!got.ok())
+        return failed(BitmapImport{}, kReadFailedText + got.errorText());
+    bytes.resize(static_cast<std::size_t>(*got));
     return decodeBitmap(bytes, frames);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BitmapHeader.h"
+#include "core/Result.h"
 #include "pages/image/Palette.h"
 #include "pages/image/Picture.h"
 
@@ -26,23 +27,13 @@ inline constexpr std::size_t kRowBytes = 32;
 // The whole file for a picture of frames frames (0 to 4) in the given palette.
 std::vector<std::uint8_t> encodeBitmap(const Picture& picture, int frames, const Palette& palette);
 // Writes the file from its start and cuts off whatever an older, longer file left behind.
-// On failure errorText is the system's text for it.
-bool saveBitmapFile(const std::string& path, const Picture& picture, int frames, const Palette& palette,
-                    std::string& errorText);
-
-enum class BitmapError {
-    None,
-    File,            // cannot open, or the file ends early (systemText says which)
-    NotBitmap,       // no "BM" type
-    Unreadable,      // an information header other than 40 bytes, or over 256 colours
-    NotSixteenColour,
-    Compressed,
-    WrongSize,       // not 64 wide and 64 x frames high
-};
+Result saveBitmapFile(const std::string& path, const Picture& picture, int frames, const Palette& palette);
 
 struct BitmapImport {
-    BitmapError error = BitmapError::None;
-    std::string systemText;
+    // A refusal says what the user is told: a file that cannot be opened or ends early, no "BM"
+    // type, an information header other than 40 bytes or over 256 colours, not 16 colours,
+    // compressed, or not 64 wide and 64 x frames high.
+    Result status;
     // Set once the colour table was read, even if the size check or the pixel rows fail.
     bool hasPalette = false;
     // The first sixteen colours, each component cut to what a 15-bit colour holds.

@@ -34,24 +34,22 @@ private:
 };
 } // namespace
 
-std::optional<std::uint32_t> searchDomain(RomFile& file, const WriteArea& domain, std::size_t size,
-                                          std::span<const UsedBytes> used, std::string& errorText)
+ResultOf<std::optional<std::uint32_t>> searchDomain(RomFile& file, const WriteArea& domain, std::size_t size,
+                                                    std::span<const UsedBytes> used)
 {
     if (!domain.isSet() || domain.length <= 0)
-        return std::nullopt;
+        return std::optional<std::uint32_t>();
     const std::size_t words = static_cast<std::size_t>(domain.length) / kWord;
-    if (!file.seek(domain.start)) {
-        errorText = file.errorText();
-        return std::nullopt;
-    }
+    if (Result moved = file.seek(domain.start); !moved.ok())
+        return moved;
     UsedWalk usedWalk(used);
     std::vector<std::uint8_t> block(std::min(words, kBlockWords) * kWord);
     std::size_t run = 0;
     std::size_t runStart = 0;
     for (std::size_t word = 0; word < words;) {
         const std::size_t wanted = std::min(words - word, kBlockWords);
-        const std::int64_t got = file.readSome(std::span(block).first(wanted * kWord));
-        const std::size_t count = got < 0 ? 0 : static_cast<std::size_t>(got) / kWord;
+        const ResultOf<std::int64_t> got = file.readSome(std::span(block).first(wanted * kWord));
+        const std::size_t count = got.ok() ? static_cast<std::size_t>(*got) / kWord : 0;
         for (std::size_t i = 0; i < count; ++i, ++word) {
             const std::uint8_t* bytes = block.data() + i * kWord;
             if (bytes[0] != 0xFF || bytes[1] != 0xFF || bytes[2] != 0xFF || bytes[3] != 0xFF ||
@@ -63,13 +61,11 @@ std::optional<std::uint32_t> searchDomain(RomFile& file, const WriteArea& domain
                 runStart = word * kWord;
             run += kWord;
             if (run > size)
-                return static_cast<std::uint32_t>(domain.start) + static_cast<std::uint32_t>(runStart);
+                return std::optional(static_cast<std::uint32_t>(domain.start) + static_cast<std::uint32_t>(runStart));
         }
         // A domain that runs past the end of the file is searched up to the end.
-        if (count < wanted) {
-            errorText = got < 0 ? file.errorText() : endOfFileErrorText();
-            return std::nullopt;
-        }
+        if (count < wanted)
+            return got.ok() ? Result::failed(endOfFileErrorText()) : got.failure();
     }
-    return std::nullopt;
+    return std::optional<std::uint32_t>();
 }

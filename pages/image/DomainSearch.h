@@ -19,6 +19,6 @@ struct UsedBytes {
 // the domain's start. The first run longer than size (so at least one 0xFF byte stays after
 // the data) gives the offset where it began. Only words that lie wholly inside the domain
 // count, and no word that touches a used stretch: a stream may end in 0xFF bytes of its own.
-// Nothing when no run is long enough; a failed read also leaves errorText.
-std::optional<std::uint32_t> searchDomain(RomFile& file, const WriteArea& domain, std::size_t size,
-                                          std::span<const UsedBytes> used, std::string& errorText);
+// Nothing when no run is long enough; a read that fails or ends early is the failure.
+ResultOf<std::optional<std::uint32_t>> searchDomain(RomFile& file, const WriteArea& domain, std::size_t size,
+                                                    std::span<const UsedBytes> used);

@@ -34,9 +34,8 @@ void CImage::SaveBitMap()
     const Picture& picture = back ? m_backPicture : m_frontPicture;
     const int frames = back ? m_backFrames : m_frontFrames;
     const Palette& palette = m_options.normalPalette ? m_normalPalette : m_shinyPalette;
-    std::string errorText;
-    if (!saveBitmapFile(*path, picture, frames, palette, errorText))
-        statusPrint(status, "CImage::SaveBitMap を実行中にエラーが発生しました。%s", errorText.c_str());
+    if (Result saved = saveBitmapFile(*path, picture, frames, palette); !saved.ok())
+        statusPrint(status, "CImage::SaveBitMap を実行中にエラーが発生しました。%s", saved.errorText().c_str());
 }
 
 // A palette read from the file stays even when its picture is then refused. A palette box
@@ -62,28 +61,6 @@ void CImage::ReadBitMap()
     if (import.hasPicture)
         (m_options.front ? m_frontPicture : m_backPicture) = import.picture;
 
-    IStatusLine* status = context().statusLine();
-    switch (import.error) {
-    case BitmapError::None:
-        break;
-    case BitmapError::File:
-        statusPrint(status, "CImage::ReadBitMap を実行中にエラーが発生しました。%s", import.systemText.c_str());
-        break;
-    case BitmapError::NotBitmap:
-        statusShow(status, "CImage::ReadBitpMap() ビットマップではありません。\n");
-        break;
-    case BitmapError::Unreadable:
-        statusShow(status, "CImage::ReadBitMap() 読み込めないビットマップです。\n");
-        break;
-    case BitmapError::NotSixteenColour:
-        statusShow(status, "CImage::ReadBitMap() このファイルは16色ではありません。\n");
-        break;
-    case BitmapError::Compressed:
-        statusShow(status, "CImage::ReadBitMap() このファイルには圧縮がかかっている可能性があります。\n");
-        break;
-    case BitmapError::WrongSize:
-        statusPrint(status, "CImage::ReadBipMap() サイズが64x%dピクセルではありません。\n",
-                    Picture::kFrameHeight * frames);
-        break;
-    }
+    if (!import.status.ok())
+        statusPrint(context().statusLine(), "%s", import.status.errorText().c_str());
 }

@@ -22,13 +22,12 @@ std::optional<lz77::DecompressResult> decodeStream(PageContext& context, const c
                                                    std::size_t readSize, const char* notFoundText,
                                                    std::vector<std::uint8_t>& work)
 {
-    std::string errorText;
-    const std::vector<std::uint8_t> source = readFileWindow(context.romPath(), offset, readSize, errorText);
-    if (source.empty()) {
-        statusPrint(context.statusLine(), "%s を実行中にエラーが発生しました。%s", function, errorText.c_str());
+    const ResultOf<std::vector<std::uint8_t>> source = readFileWindow(context.romPath(), offset, readSize);
+    if (!source.ok()) {
+        statusPrint(context.statusLine(), "%s を実行中にエラーが発生しました。%s", function, source.errorText().c_str());
         return std::nullopt;
     }
-    const lz77::DecompressResult result = lz77::Decompress(source, work);
+    const lz77::DecompressResult result = lz77::Decompress(*source, work);
     if (result.status == lz77::DecompressStatus::NotCompressed) {
         if (IShell* shell = context.shell())
             shell->messageBox(nullptr, notFoundText, "Error!", MessageButtons::Ok, MessageIcon::Error);

@@ -72,8 +72,8 @@ bool CImage::DataRead(RomFile& file)
     for (std::size_t i = 0; i < kImageItemCount; ++i) {
         if (m_tables[i].empty())
             continue;
-        if (!file.seek(m_tableOffsets[i]) || !file.read(m_tables[i]))
-            return failWith(file);
+        if (Result done = file.readAt(m_tableOffsets[i], m_tables[i]); !done.ok())
+            return failWith(done);
     }
     return true;
 }
@@ -85,8 +85,8 @@ bool CImage::DataWrite(RomFile& file)
     for (std::size_t i = 0; i < kImageItemCount; ++i) {
         if (m_tables[i].empty())
             continue;
-        if (!file.seek(m_tableOffsets[i]) || !file.write(m_tables[i]))
-            return failWith(file);
+        if (Result done = file.writeAt(m_tableOffsets[i], m_tables[i]); !done.ok())
+            return failWith(done);
     }
     return true;
 }

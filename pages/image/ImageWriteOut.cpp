@@ -49,11 +49,13 @@ std::vector<UsedBytes> CImage::streamsIn(RomFile& file, const WriteArea& domain)
             const std::int64_t offset = cartridge::offsetWithoutBaseBit(entryPointer(static_cast<ImageItem>(item), entry));
             if (offset < domain.start || offset >= static_cast<std::int64_t>(domain.start) + domain.length)
                 continue;
-            const std::int64_t got = file.seek(offset) ? file.readSome(source) : -1;
-            if (got <= 0)
+            if (!file.seek(offset).ok())
+                continue;
+            const ResultOf<std::int64_t> got = file.readSome(source);
+            if (!got.ok() || *got == 0)
                 continue;
             const lz77::DecompressResult stream
-                = lz77::Decompress(std::span(source).first(static_cast<std::size_t>(got)), decoded);
+                = lz77::Decompress(std::span(source).first(static_cast<std::size_t>(*got)), decoded);
             if (stream.status != lz77::DecompressStatus::NotCompressed)
                 used.push_back({offset, offset + static_cast<std::int64_t>(std::max<std::size_t>(stream.end, 1))});
         }
@@ -100,8 +102,8 @@ void CImage::ReCompress(ImageItem item)
     stream.resize(size);
     const std::size_t length = trueLength(stream);
 
-    RomFile file = context().openRomForWriting();
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = context().openRomForWriting();
+    if (!file.ok()) {
         statusPrint(status, "CImage::ReCompress を実行中にエラーが発生しました。%s", file.errorText().c_str());
         return;
     }
@@ -112,41 +114,41 @@ void CImage::ReCompress(ImageItem item)
         written = std::min(size, oldLength);
     } else if (m_outputMode != OutputMode::Append) {
         context().setErrorText("");
-        std::string errorText;
         const WriteArea& domain = m_domains[static_cast<std::size_t>(m_outputMode)];
-        const std::vector<UsedBytes> used = streamsIn(file, domain);
-        const std::optional<std::uint32_t> found = searchDomain(file, domain, size, used, errorText);
-        if (!found) {
-            context().setErrorText(errorText);
+        const std::vector<UsedBytes> used = streamsIn(*file, domain);
+        const ResultOf<std::optional<std::uint32_t>> found = searchDomain(*file, domain, size, used);
+        if (!found.ok() || !*found) {
+            context().setErrorText(found.errorText());
             statusPrint(status, "CImage::ReCompress 使用可能なスペースが見つかりません。 %s",
                         context().errorText().c_str());
             return;
         }
-        target = *found;
+        target = **found;
     } else {
-        const std::int64_t end = file.size();
-        if (end < 0) {
-            statusPrint(status, "CImage::ReCompress %s", file.errorText().c_str());
+        const ResultOf<std::int64_t> fileSize = file->size();
+        if (!fileSize.ok()) {
+            statusPrint(status, "CImage::ReCompress %s", fileSize.errorText().c_str());
             return;
         }
+        const std::int64_t end = *fileSize;
         const std::int64_t aligned = (end + kAlignment - 1) / kAlignment * kAlignment;
         if (aligned + static_cast<std::int64_t>(size) > kAppendLimit) {
             statusShow(status, "CImage::ReCompress ファイルが32MBを超えてしまうので追記できません。");
             return;
         }
         for (std::int64_t at = end; at < aligned; ++at) {
-            if (!file.seek(at) || !file.write(std::span(&kFree, 1))) {
-                statusPrint(status, "CImage::ReCompress %s", file.errorText().c_str());
+            if (Result padded = file->writeAt(at, std::span(&kFree, 1)); !padded.ok()) {
+                statusPrint(status, "CImage::ReCompress %s", padded.errorText().c_str());
                 return;
             }
         }
         target = static_cast<std::uint32_t>(aligned);
     }
-    if (!file.seek(target) || !file.write(std::span(stream).first(written))) {
-        statusPrint(status, "CImage::ReCompress %s", file.errorText().c_str());
+    if (Result stored = file->writeAt(target, std::span(stream).first(written)); !stored.ok()) {
+        statusPrint(status, "CImage::ReCompress %s", stored.errorText().c_str());
         return;
     }
-    file.close();
+    file->close();
     setCurrentPointer(item, target | cartridge::kBaseBit);
     m_storedSizes[index(item)] = length;
 }

@@ -24,15 +24,15 @@ void CItem_Edit::LoadSettings(const std::string& section)
 
 bool CItem_Edit::DataRead(RomFile& file)
 {
-    if (auto failure = m_items.read(file))
-        return failWith(*failure);
+    if (Result done = m_items.read(file); !done.ok())
+        return failWith(done);
     return true;
 }
 
 bool CItem_Edit::DataWrite(RomFile& file)
 {
-    if (auto failure = m_items.write(file))
-        return failWith(*failure);
+    if (Result done = m_items.write(file); !done.ok())
+        return failWith(done);
     return true;
 }
 

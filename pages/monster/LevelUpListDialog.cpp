@@ -29,9 +29,8 @@ constexpr const char* kDeadEndText = "行き止まりです。。";
 // The count of the list at the offset in the ROM; 0 when the file cannot be read there.
 int countInRom(const std::string& romPath, std::uint32_t offset)
 {
-    std::string errorText;
-    const std::vector<std::uint8_t> bytes = readFileWindow(romPath, offset, list::kCountWindow, errorText);
-    return bytes.empty() ? 0 : list::countEntries(bytes);
+    const ResultOf<std::vector<std::uint8_t>> bytes = readFileWindow(romPath, offset, list::kCountWindow);
+    return bytes.ok() ? list::countEntries(*bytes) : 0;
 }
 
 std::string lineText(const IDialogControls& controls, list::Entry entry)
@@ -70,9 +69,8 @@ void CSolid_Value::showLevelUpList(IDialogControls& controls)
     }
 
     m_levelUpList.assign(static_cast<std::size_t>(entries) * list::kEntrySize, 0);
-    RomFile file = RomFile::openForReading(romPath());
-    if (!file.isOpen() || !file.seek(offset) || !file.read(m_levelUpList)) {
-        statusShow(context().statusLine(), file.errorText());
+    if (Result read = readFileAt(romPath(), offset, m_levelUpList); !read.ok()) {
+        statusShow(context().statusLine(), read.errorText());
         return;
     }
     m_levelUpLoaded = true;
@@ -147,11 +145,10 @@ void CSolid_Value::saveLevelUpList()
             statusShow(status, "Romのリストは0個で終わっているので、保存しませんでした。");
         return;
     }
-    RomFile file = context().openRomForWriting();
     const std::uint32_t offset = m_levelUpOffsets[static_cast<std::size_t>(m_currentMonster)];
-    if (!file.isOpen() || !file.seek(offset) ||
-        !file.write(std::span(m_levelUpList).first(written * list::kEntrySize))) {
-        statusShow(status, file.errorText());
+    const Result stored = context().writeRomAt(offset, std::span(m_levelUpList).first(written * list::kEntrySize));
+    if (!stored.ok()) {
+        statusShow(status, stored.errorText());
         return;
     }
     if (written < entries)

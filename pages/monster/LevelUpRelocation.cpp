@@ -30,7 +30,7 @@ std::vector<std::uint8_t> LevelUpRelocation::relocatedArea(const RelocationChoic
 
 // Every monster's pointer, the moved one with its new offset; the fourth byte of each (the
 // 0x08 of the cartridge address) is left as the file holds it.
-bool LevelUpRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
+Result LevelUpRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
 {
     const std::int32_t table = m_page.levelUpTableOffset();
     const auto moved = static_cast<std::size_t>(m_page.currentMonster());
@@ -38,10 +38,11 @@ bool LevelUpRelocation::rewritePointer(RomFile& file, const RelocationChoice& ch
         const std::uint32_t offset = monster == moved ? choice.address : m_page.levelUpOffset(monster);
         std::array<std::uint8_t, cartridge::kLowBytesSize> low{};
         cartridge::writeLowBytes(low, 0, offset);
-        if (!file.seek(table + static_cast<std::int64_t>(monster * level_up_pointer::kSize)) || !file.write(low))
-            return false;
+        Result written = file.writeAt(table + static_cast<std::int64_t>(monster * level_up_pointer::kSize), low);
+        if (!written.ok())
+            return written;
     }
-    return true;
+    return {};
 }
 
 void LevelUpRelocation::relocated(const RelocationChoice& choice)

@@ -13,7 +13,7 @@ public:
 
     const char* refusal(const RelocationChoice& choice) override;
     std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) override;
-    bool rewritePointer(RomFile& file, const RelocationChoice& choice) override;
+    Result rewritePointer(RomFile& file, const RelocationChoice& choice) override;
     void relocated(const RelocationChoice& choice) override;
 
 private:

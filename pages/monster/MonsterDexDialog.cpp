@@ -49,9 +49,8 @@ std::uint16_t tenthsField(FieldStore& store, const IDialogControls& controls, in
 // The description's length in bytes by measuring it in the ROM: 0 when nothing could be read.
 std::size_t measureDescription(const std::string& romPath, std::uint32_t offset)
 {
-    std::string errorText;
-    const std::vector<std::uint8_t> bytes = readFileWindow(romPath, offset, dex_description::kMeasureWindow, errorText);
-    return bytes.empty() ? 0 : dex_description::measure(bytes);
+    const ResultOf<std::vector<std::uint8_t>> bytes = readFileWindow(romPath, offset, dex_description::kMeasureWindow);
+    return bytes.ok() ? dex_description::measure(*bytes) : 0;
 }
 
 } // namespace
@@ -77,13 +76,13 @@ void CSolid_Value::showDexEntry(IDialogControls& controls, std::size_t dexNumber
     if (*length == 0)
         return;
 
-    RomFile file = RomFile::openForReading(romPath());
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = RomFile::openForReading(romPath());
+    if (!file.ok()) {
         statusShow(context().statusLine(), file.errorText());
         return;
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*length));
-    if (!file.seek(entry.descriptionOffset) || !file.read(bytes))
+    if (!file->readAt(entry.descriptionOffset, bytes).ok())
         return;
     m_description.loaded = true;
     m_description.room = static_cast<std::uint32_t>(dex_description::measure(bytes));
@@ -137,9 +136,8 @@ void CSolid_Value::saveDescription(IDialogControls& controls)
     }
     const std::string text = controls.text(kDescription, dex_description::longestDecoding(m_description.length));
     const std::vector<std::uint8_t> bytes = dex_description::encode(text, m_description.room);
-    RomFile file = context().openRomForWriting();
-    if (!file.isOpen() || !file.seek(m_description.offset) || !file.write(bytes)) {
-        statusShow(status, file.errorText());
+    if (Result stored = context().writeRomAt(m_description.offset, bytes); !stored.ok()) {
+        statusShow(status, stored.errorText());
         return;
     }
     if (m_description.room < m_description.length)

@@ -18,22 +18,23 @@ constexpr std::size_t kLevelUpTableSize = level_up_pointer::kCount * level_up_po
 
 // A table is read in one piece into a block of its own, so that a file that ends inside it
 // leaves the page's copy as it was instead of half replaced.
-bool readBlock(RomFile& file, std::int32_t offset, std::vector<std::uint8_t>& block, std::size_t size)
+Result readBlock(RomFile& file, std::int32_t offset, std::vector<std::uint8_t>& block, std::size_t size)
 {
     block.assign(size, 0);
-    return file.seek(offset) && file.read(block);
+    return file.readAt(offset, block);
 }
 
 // Writes only the record's runs; the bytes between them keep what the file holds.
-bool writeRuns(RomFile& file, std::int64_t recordStart, std::span<const std::uint8_t> record,
-               std::span<const record_bytes::Run> runs)
+Result writeRuns(RomFile& file, std::int64_t recordStart, std::span<const std::uint8_t> record,
+                 std::span<const record_bytes::Run> runs)
 {
     for (const record_bytes::Run& run : runs) {
-        if (!file.seek(recordStart + static_cast<std::int64_t>(run.offset)) ||
-            !file.write(record.subspan(run.offset, run.length)))
-            return false;
+        Result written = file.writeAt(recordStart + static_cast<std::int64_t>(run.offset),
+                                      record.subspan(run.offset, run.length));
+        if (!written.ok())
+            return written;
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -72,24 +73,28 @@ void CSolid_Value::LoadSettings(const std::string& section)
 
 bool CSolid_Value::DataRead(RomFile& file)
 {
-    if (!readNames(file) || !readBaseStats(file) || !readEvolutions(file) || !readDex(file) ||
-        !readLevelUpOffsets(file))
-        return failWith(file);
+    for (auto read : {&CSolid_Value::readNames, &CSolid_Value::readBaseStats, &CSolid_Value::readEvolutions,
+                      &CSolid_Value::readDex, &CSolid_Value::readLevelUpOffsets}) {
+        if (Result done = (this->*read)(file); !done.ok())
+            return failWith(done);
+    }
     return true;
 }
 
 bool CSolid_Value::DataWrite(RomFile& file)
 {
     if (m_nameOffset != kNotConfigured) {
-        if (!file.seek(m_nameOffset) || !file.write(context().tables().monsterNames))
-            return failWith(file);
+        if (Result done = file.writeAt(m_nameOffset, context().tables().monsterNames); !done.ok())
+            return failWith(done);
     }
     if (m_baseStatsOffset != kNotConfigured) {
-        if (!file.seek(m_baseStatsOffset) || !file.write(m_baseStats))
-            return failWith(file);
+        if (Result done = file.writeAt(m_baseStatsOffset, m_baseStats); !done.ok())
+            return failWith(done);
     }
-    if (!writeEvolutions(file) || !writeDex(file))
-        return failWith(file);
+    for (auto write : {&CSolid_Value::writeEvolutions, &CSolid_Value::writeDex}) {
+        if (Result done = (this->*write)(file); !done.ok())
+            return failWith(done);
+    }
     return true;
 }
 
@@ -139,97 +144,97 @@ void CSolid_Value::clearImages()
     m_levelUpOffsets.fill(0);
 }
 
-bool CSolid_Value::readNames(RomFile& file)
+Result CSolid_Value::readNames(RomFile& file)
 {
     if (m_nameOffset == kNotConfigured)
-        return true;
+        return {};
     std::vector<std::uint8_t> block;
-    if (!readBlock(file, m_nameOffset, block, kNameTableSize))
-        return false;
+    if (Result read = readBlock(file, m_nameOffset, block, kNameTableSize); !read.ok())
+        return read;
     std::copy(block.begin(), block.end(), context().tables().monsterNames.begin());
-    return true;
+    return {};
 }
 
-bool CSolid_Value::readBaseStats(RomFile& file)
+Result CSolid_Value::readBaseStats(RomFile& file)
 {
     if (m_baseStatsOffset == kNotConfigured)
-        return true;
+        return {};
     std::vector<std::uint8_t> block;
-    if (!readBlock(file, m_baseStatsOffset, block, base_stats_record::kTableSize))
-        return false;
+    if (Result read = readBlock(file, m_baseStatsOffset, block, base_stats_record::kTableSize); !read.ok())
+        return read;
     std::copy(block.begin(), block.end(), m_baseStats.begin());
-    return true;
+    return {};
 }
 
-bool CSolid_Value::readEvolutions(RomFile& file)
+Result CSolid_Value::readEvolutions(RomFile& file)
 {
     if (m_evolutionOffset == kNotConfigured)
-        return true;
+        return {};
     std::vector<std::uint8_t> block;
-    if (!readBlock(file, m_evolutionOffset, block, kEvolutionTableSize))
-        return false;
+    if (Result read = readBlock(file, m_evolutionOffset, block, kEvolutionTableSize); !read.ok())
+        return read;
     for (std::size_t monster = 0; monster < kMonsterCount; ++monster) {
         m_evolutions[monster] = evolution_record::decode(
             std::span(block).subspan(monster * evolution_record::kMonsterSize).first<evolution_record::kMonsterSize>());
     }
-    return true;
+    return {};
 }
 
-bool CSolid_Value::readDex(RomFile& file)
+Result CSolid_Value::readDex(RomFile& file)
 {
     if (m_dexOffset == kNotConfigured)
-        return true;
+        return {};
     std::vector<std::uint8_t> block;
-    if (!readBlock(file, m_dexOffset, block, kDexReadSize))
-        return false;
+    if (Result read = readBlock(file, m_dexOffset, block, kDexReadSize); !read.ok())
+        return read;
     for (std::size_t number = 0; number < dex_record::kCount; ++number)
         m_dex[number] = dex_record::decode(std::span(block).subspan(number * dex_record::kSize).first<dex_record::kReadSize>());
-    return true;
+    return {};
 }
 
-bool CSolid_Value::readLevelUpOffsets(RomFile& file)
+Result CSolid_Value::readLevelUpOffsets(RomFile& file)
 {
     if (m_levelUpTableOffset == kNotConfigured)
-        return true;
+        return {};
     std::vector<std::uint8_t> block;
-    if (!readBlock(file, m_levelUpTableOffset, block, kLevelUpTableSize))
-        return false;
+    if (Result read = readBlock(file, m_levelUpTableOffset, block, kLevelUpTableSize); !read.ok())
+        return read;
     for (std::size_t monster = 0; monster < kMonsterCount; ++monster) {
         m_levelUpOffsets[monster] = level_up_pointer::fileOffset(
             std::span(block).subspan(monster * level_up_pointer::kSize).first<level_up_pointer::kSize>());
     }
-    return true;
+    return {};
 }
 
-bool CSolid_Value::writeEvolutions(RomFile& file) const
+Result CSolid_Value::writeEvolutions(RomFile& file) const
 {
     if (m_evolutionOffset == kNotConfigured)
-        return true;
+        return {};
     std::array<std::uint8_t, evolution_record::kMonsterSize> records{};
     for (std::size_t monster = 0; monster < kMonsterCount; ++monster) {
         evolution_record::encode(m_evolutions[monster], records);
         const std::int64_t start =
             m_evolutionOffset + static_cast<std::int64_t>(monster * evolution_record::kMonsterSize);
         for (std::size_t slot = 0; slot < evolution_record::kSlotCount; ++slot) {
-            if (!writeRuns(file, start + static_cast<std::int64_t>(slot * evolution_record::kSize),
+            if (Result written = writeRuns(file, start + static_cast<std::int64_t>(slot * evolution_record::kSize),
                            std::span(records).subspan(slot * evolution_record::kSize, evolution_record::kSize),
-                           evolution_record::kWrittenRuns))
-                return false;
+                           evolution_record::kWrittenRuns); !written.ok())
+                return written;
         }
     }
-    return true;
+    return {};
 }
 
-bool CSolid_Value::writeDex(RomFile& file) const
+Result CSolid_Value::writeDex(RomFile& file) const
 {
     if (m_dexOffset == kNotConfigured)
-        return true;
+        return {};
     std::array<std::uint8_t, dex_record::kSize> record{};
     for (std::size_t number = 0; number < dex_record::kCount; ++number) {
         dex_record::encode(m_dex[number], record);
-        if (!writeRuns(file, m_dexOffset + static_cast<std::int64_t>(number * dex_record::kSize), record,
-                       dex_record::kWrittenRuns))
-            return false;
+        if (Result written = writeRuns(file, m_dexOffset + static_cast<std::int64_t>(number * dex_record::kSize), record,
+                       dex_record::kWrittenRuns); !written.ok())
+            return written;
     }
-    return true;
+    return {};
 }

@@ -119,13 +119,13 @@ private:
 
     friend class LevelUpRelocation;
 
-    bool readNames(RomFile& file);
-    bool readBaseStats(RomFile& file);
-    bool readEvolutions(RomFile& file);
-    bool readDex(RomFile& file);
-    bool readLevelUpOffsets(RomFile& file);
-    bool writeEvolutions(RomFile& file) const;
-    bool writeDex(RomFile& file) const;
+    Result readNames(RomFile& file);
+    Result readBaseStats(RomFile& file);
+    Result readEvolutions(RomFile& file);
+    Result readDex(RomFile& file);
+    Result readLevelUpOffsets(RomFile& file);
+    Result writeEvolutions(RomFile& file) const;
+    Result writeDex(RomFile& file) const;
 
     std::int32_t m_currentMonster = 0;
     std::int32_t m_baseStatsOffset = kNotConfigured;

@@ -77,13 +77,13 @@ void TmHmWindow::Load(std::int32_t monster)
     m_loadedMonster = -1;
     if (m_page.tmHmOffset() == kNotConfigured || !m_controls)
         return;
-    RomFile file = RomFile::openForReading(m_context.romPath());
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = RomFile::openForReading(m_context.romPath());
+    if (!file.ok()) {
         error("FileOpenに失敗しました。");
         return;
     }
-    if (!file.seek(m_page.tmHmOffset() + static_cast<std::int64_t>(monster) * tm_hm_record::kSize) ||
-        !file.read(state.record)) {
+    if (!file->readAt(m_page.tmHmOffset() + static_cast<std::int64_t>(monster) * tm_hm_record::kSize, state.record)
+             .ok()) {
         error("読み取りに失敗しました。");
         return;
     }
@@ -108,13 +108,13 @@ void TmHmWindow::Save()
     for (std::size_t k = 0; k < tm_hm_record::kCheckCount; ++k)
         state.checks[k] = m_controls->isChecked(kFirstCheck + static_cast<int>(k)) ? 1 : 0;
     state.record = tm_hm_record::recordOf(state.checks);
-    RomFile file = m_context.openRomForWriting();
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = m_context.openRomForWriting();
+    if (!file.ok()) {
         error("FileOpenに失敗しました。");
         return;
     }
-    if (!file.seek(m_page.tmHmOffset() + static_cast<std::int64_t>(monster) * tm_hm_record::kSize) ||
-        !file.write(state.record))
+    if (!file->writeAt(m_page.tmHmOffset() + static_cast<std::int64_t>(monster) * tm_hm_record::kSize, state.record)
+             .ok())
         error("書き込みに失敗しました。");
 }
 

@@ -24,8 +24,8 @@ bool CAttack_Edit::DataRead(RomFile& file)
 {
     if (m_tableOffset == kNotConfigured)
         return true;
-    if (!file.seek(m_tableOffset) || !file.read(m_table))
-        return failWith(file);
+    if (Result done = file.readAt(m_tableOffset, m_table); !done.ok())
+        return failWith(done);
     m_loaded = true;
     return true;
 }
@@ -35,8 +35,8 @@ bool CAttack_Edit::DataWrite(RomFile& file)
     // An unread table holds zeros, not the ROM's moves.
     if (!m_loaded || m_tableOffset == kNotConfigured)
         return true;
-    if (!file.seek(m_tableOffset) || !file.write(m_table))
-        return failWith(file);
+    if (Result done = file.writeAt(m_tableOffset, m_table); !done.ok())
+        return failWith(done);
     return true;
 }
 

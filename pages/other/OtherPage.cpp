@@ -36,18 +36,18 @@ void COmake::LoadSettings(const std::string& section)
 
 bool COmake::DataRead(RomFile& file)
 {
-    if (auto failure = m_classNames.read(file))
-        return failWith(*failure);
+    if (Result done = m_classNames.read(file); !done.ok())
+        return failWith(done);
     if (m_moveNameOffset != kNotConfigured) {
-        if (!file.seek(m_moveNameOffset) || !file.read(context().tables().moveNames))
-            return failWith(file);
+        if (Result done = file.readAt(m_moveNameOffset, context().tables().moveNames); !done.ok())
+            return failWith(done);
     }
     for (std::size_t i = 0; i < kStarterCount; ++i) {
         if (m_starterOffsets[i] == kNotConfigured)
             continue;
         std::array<std::uint8_t, other_tables::kStarterSize> value{};
-        if (!file.seek(m_starterOffsets[i]) || !file.read(value))
-            return failWith(file);
+        if (Result done = file.readAt(m_starterOffsets[i], value); !done.ok())
+            return failWith(done);
         m_starters[i] = little_endian::get16(value, 0);
     }
     return true;
@@ -55,19 +55,19 @@ bool COmake::DataRead(RomFile& file)
 
 bool COmake::DataWrite(RomFile& file)
 {
-    if (auto failure = m_classNames.write(file))
-        return failWith(*failure);
+    if (Result done = m_classNames.write(file); !done.ok())
+        return failWith(done);
     if (m_moveNameOffset != kNotConfigured) {
-        if (!file.seek(m_moveNameOffset) || !file.write(context().tables().moveNames))
-            return failWith(file);
+        if (Result done = file.writeAt(m_moveNameOffset, context().tables().moveNames); !done.ok())
+            return failWith(done);
     }
     for (std::size_t i = 0; i < kStarterCount; ++i) {
         if (m_starterOffsets[i] == kNotConfigured)
             continue;
         std::array<std::uint8_t, other_tables::kStarterSize> value{};
         little_endian::set16(value, 0, m_starters[i]);
-        if (!file.seek(m_starterOffsets[i]) || !file.write(value))
-            return failWith(file);
+        if (Result done = file.writeAt(m_starterOffsets[i], value); !done.ok())
+            return failWith(done);
     }
     return true;
 }

@@ -28,10 +28,9 @@ void CTamblorText::loadDocument(WindowHandle document, IDialogControls& controls
     }
     const std::uint32_t offset = typedAddress(controls);
     controls.setText(text_document::kTextEdit, "");
-    std::string errorText;
-    const auto text = loadText(context().romPath(), offset, gameCodec(), errorText);
-    if (!text) {
-        statusShow(context().statusLine(), errorText);
+    const ResultOf<LoadedText> text = loadText(context().romPath(), offset, gameCodec());
+    if (!text.ok()) {
+        statusShow(context().statusLine(), text.errorText());
         return;
     }
     controls.setText(text_document::kTextEdit, text->display);

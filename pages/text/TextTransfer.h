@@ -22,12 +22,11 @@ struct LoadedText {
     std::int32_t allowedBytes = 0;
 };
 
-// Fails, with the text in errorText, when the file cannot be read, or ends before the text's
+// Fails when the file cannot be read, or ends before the text's
 // end byte and the read limit.
-std::optional<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec,
-                                   std::string& errorText);
+ResultOf<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec);
 
-// Into the ROM opened for writing; an unopened file fails with its text. Bytes that would run
+// Into the ROM opened for writing; a file that did not open fails as it did. Bytes that would run
 // past the end of the file are refused with the end-of-file text and nothing is written: a
 // mistyped address must not grow the ROM file.
-Result writeText(RomFile file, std::uint32_t offset, std::span<const std::uint8_t> bytes);
+Result writeText(ResultOf<RomFile> file, std::uint32_t offset, std::span<const std::uint8_t> bytes);

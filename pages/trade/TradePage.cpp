@@ -20,15 +20,15 @@ void CTamblor_Communication_Change::LoadSettings(const std::string& section)
 
 bool CTamblor_Communication_Change::DataRead(RomFile& file)
 {
-    if (auto failure = m_trades.read(file))
-        return failWith(*failure);
+    if (Result done = m_trades.read(file); !done.ok())
+        return failWith(done);
     return true;
 }
 
 bool CTamblor_Communication_Change::DataWrite(RomFile& file)
 {
-    if (auto failure = m_trades.write(file))
-        return failWith(*failure);
+    if (Result done = m_trades.write(file); !done.ok())
+        return failWith(done);
     return true;
 }
 

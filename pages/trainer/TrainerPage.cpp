@@ -39,18 +39,23 @@ bool CTrainer_Edit::DataRead(RomFile& file)
 {
     if (m_table.empty())
         return failWith(std::string(kNoTableText));
-    if (!file.seek(m_tableOffset) || !file.read(m_table))
-        return failWith(file);
+    if (Result read = file.readAt(m_tableOffset, m_table); !read.ok())
+        return failWith(read);
     return true;
 }
 
 bool CTrainer_Edit::DataWrite(RomFile& file)
 {
-    if (m_table.empty())
-        return true;
-    if (!file.seek(m_tableOffset) || !file.write(m_table))
-        return failWith(file);
+    if (Result written = writeTable(file); !written.ok())
+        return failWith(written);
     return true;
+}
+
+Result CTrainer_Edit::writeTable(RomFile& file) const
+{
+    if (m_table.empty())
+        return {};
+    return file.writeAt(m_tableOffset, m_table);
 }
 
 void CTrainer_Edit::Release()
@@ -75,9 +80,9 @@ int CTrainer_Edit::GbaRom_Tamblor_Data_Load(std::uint32_t partyOffset, std::uint
     }
     PartyTransfer transfer =
         readParty(context().romPath(), partyOffset, partyCount, trainer_record::dataType(record(trainer)), m_party);
-    m_partyErrorText = transfer.errorText;
-    m_partyRead = transfer.result == kPartyDone;
-    return transfer.result;
+    m_partyErrorText = transfer.status.errorText();
+    m_partyRead = transfer.status.ok();
+    return transfer.code();
 }
 
 int CTrainer_Edit::GbaRom_Tamblor_Data_Save(std::uint32_t partyOffset, std::uint8_t partyCount, std::size_t trainer)
@@ -88,6 +93,6 @@ int CTrainer_Edit::GbaRom_Tamblor_Data_Save(std::uint32_t partyOffset, std::uint
     }
     PartyTransfer transfer = writeParty(context().openRomForWriting(), partyOffset, partyCount,
                                         trainer_record::dataType(record(trainer)), m_party);
-    m_partyErrorText = transfer.errorText;
-    return transfer.result;
+    m_partyErrorText = transfer.status.errorText();
+    return transfer.code();
 }

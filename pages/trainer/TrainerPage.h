@@ -39,6 +39,8 @@ public:
     bool DataRead(RomFile& file) override;
     bool DataWrite(RomFile& file) override;
     void Release() override;
+    // The trainer table as DataWrite writes it, for a relocation's pointer record.
+    Result writeTable(RomFile& file) const;
     int DialogId() override { return trainer_dialog::kTemplateId; }
 
     // The party file operations: each opens the ROM by its path for this one action and

@@ -14,9 +14,14 @@ std::size_t slotsFor(std::uint8_t count)
     return std::min<std::size_t>(count, trainer_record::kMaxPartyCount);
 }
 
-PartyTransfer failed(int result, const RomFile& file)
+PartyTransfer failedAt(PartyTransfer::Step step, Result failure)
 {
-    return {result, file.errorText()};
+    return {step, std::move(failure)};
+}
+
+PartyTransfer transferFailed(Result failure)
+{
+    return failedAt(PartyTransfer::Step::Transfer, std::move(failure));
 }
 
 } // namespace
@@ -42,42 +47,46 @@ PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::u
 {
     for (auto& part : party.base)
         part.fill(0);
-    RomFile file = RomFile::openForReading(romPath);
-    if (!file.isOpen())
-        return failed(kPartyOpenFailed, file);
-    if (!file.seek(offset))
-        return failed(kPartyTransferFailed, file);
+    ResultOf<RomFile> file = RomFile::openForReading(romPath);
+    if (!file.ok())
+        return failedAt(PartyTransfer::Step::Open, file.failure());
+    if (Result moved = file->seek(offset); !moved.ok())
+        return transferFailed(moved);
     bool withMoves = party_entry::hasMovePart(dataType);
     for (std::size_t slot = 0; slot < slotsFor(count); ++slot) {
-        if (!file.read(party.base[slot]))
-            return failed(kPartyTransferFailed, file);
+        if (Result read = file->read(party.base[slot]); !read.ok())
+            return transferFailed(read);
         if (party.get16(slot, party_entry::kMonster) > party_entry::kHighestMonster)
             party.set16(slot, party_entry::kMonster, 0);
-        if (withMoves && !file.read(party.moves[slot]))
-            return failed(kPartyTransferFailed, file);
+        if (!withMoves)
+            continue;
+        if (Result read = file->read(party.moves[slot]); !read.ok())
+            return transferFailed(read);
     }
     return {};
 }
 
-PartyTransfer writeParty(RomFile file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
+PartyTransfer writeParty(ResultOf<RomFile> file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
                          const TrainerParty& party)
 {
-    if (!file.isOpen())
-        return failed(kPartyOpenFailed, file);
+    if (!file.ok())
+        return failedAt(PartyTransfer::Step::Open, file.failure());
     bool withMoves = party_entry::hasMovePart(dataType);
     std::int64_t length = static_cast<std::int64_t>(slotsFor(count) * party_entry::layoutOf(dataType).size);
-    std::int64_t fileSize = file.size();
-    if (fileSize < 0)
-        return failed(kPartyTransferFailed, file);
-    if (offset + length > fileSize)
-        return {kPartyTransferFailed, endOfFileErrorText()};
-    if (!file.seek(offset))
-        return failed(kPartyTransferFailed, file);
+    const ResultOf<std::int64_t> fileSize = file->size();
+    if (!fileSize.ok())
+        return transferFailed(fileSize.failure());
+    if (offset + length > *fileSize)
+        return transferFailed(Result::failed(endOfFileErrorText()));
+    if (Result moved = file->seek(offset); !moved.ok())
+        return transferFailed(moved);
     for (std::size_t slot = 0; slot < slotsFor(count); ++slot) {
-        if (!file.write(party.base[slot]))
-            return failed(kPartyTransferFailed, file);
-        if (withMoves && !file.write(party.moves[slot]))
-            return failed(kPartyTransferFailed, file);
+        if (Result written = file->write(party.base[slot]); !written.ok())
+            return transferFailed(written);
+        if (!withMoves)
+            continue;
+        if (Result written = file->write(party.moves[slot]); !written.ok())
+            return transferFailed(written);
     }
     return {};
 }

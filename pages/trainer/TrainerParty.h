@@ -27,9 +27,12 @@ inline constexpr int kPartyOpenFailed = 1;
 inline constexpr int kPartyTransferFailed = 2;
 
 struct PartyTransfer {
-    int result = kPartyDone;
-    // The system's text for the failure; empty on success.
-    std::string errorText;
+    // Where a failure happened, which the user is told about.
+    enum class Step { Open, Transfer };
+    Step step = Step::Transfer;
+    Result status;
+    // kPartyDone, kPartyOpenFailed or kPartyTransferFailed.
+    int code() const { return status.ok() ? kPartyDone : step == Step::Open ? kPartyOpenFailed : kPartyTransferFailed; }
 };
 
 // Reads count entries (at most six, the party's room) from the ROM file at the path. The
@@ -37,8 +40,8 @@ struct PartyTransfer {
 // what they held otherwise. A monster number above the highest becomes 0.
 PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,
                         std::uint8_t dataType, TrainerParty& party);
-// Writes count entries (at most six) into the ROM opened for writing; an unopened file is
-// kPartyOpenFailed with its text. A party that would run past the end of the file is refused,
+// Writes count entries (at most six) into the ROM opened for writing; a file that did not open
+// fails at Open. A party that would run past the end of the file is refused,
 // so a stray pointer cannot grow the cartridge.
-PartyTransfer writeParty(RomFile file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
+PartyTransfer writeParty(ResultOf<RomFile> file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
                          const TrainerParty& party);

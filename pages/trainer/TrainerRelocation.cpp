@@ -41,7 +41,7 @@ std::vector<std::uint8_t> TrainerRelocation::relocatedArea(const RelocationChoic
 }
 
 // The record changes in memory only for the write; a failed write puts it back.
-bool TrainerRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
+Result TrainerRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
 {
     const auto current = m_page.record(m_page.currentTrainer());
     std::array<std::uint8_t, trainer_record::kSize> before{};
@@ -49,10 +49,10 @@ bool TrainerRelocation::rewritePointer(RomFile& file, const RelocationChoice& ch
     trainer_record::setPartyOffset(current, choice.address);
     current[trainer_record::kPartyCount] = static_cast<std::uint8_t>(choice.count);
     current[trainer_record::kDataType] = static_cast<std::uint8_t>(choice.dataType);
-    if (m_page.DataWrite(file))
-        return true;
-    std::copy(before.begin(), before.end(), current.begin());
-    return false;
+    Result written = m_page.writeTable(file);
+    if (!written.ok())
+        std::copy(before.begin(), before.end(), current.begin());
+    return written;
 }
 
 void TrainerRelocation::relocated(const RelocationChoice&)

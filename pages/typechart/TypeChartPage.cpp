@@ -38,48 +38,46 @@ bool CTamblor_Compatibility::DataRead(RomFile& file)
     if (m_pointerLocation == kNotConfigured)
         return true;
     std::array<std::uint8_t, cartridge::kPointerSize> pointer{};
-    if (!file.seek(m_pointerLocation) || !file.read(pointer))
-        return failWith(file);
+    if (Result done = file.readAt(m_pointerLocation, pointer); !done.ok())
+        return failWith(done);
     const std::optional<std::int32_t> offset = cartridge::offsetBySubtracting(cartridge::readPointer(pointer, 0));
     if (!offset)
         return failWith(endOfFileErrorText());
     m_tableOffset = *offset;
 
-    if (!file.seek(m_tableOffset))
-        return failWith(file);
-    std::int64_t end = 0;
-    if (!findListEnd(file, end))
-        return false;
+    const ResultOf<std::int64_t> end = findListEnd(file);
+    if (!end.ok())
+        return failWith(end.failure());
     const std::int64_t count =
-        (end - m_tableOffset - static_cast<std::int64_t>(type_chart::kEndLength)) /
+        (*end - m_tableOffset - static_cast<std::int64_t>(type_chart::kEndLength)) /
         static_cast<std::int64_t>(type_chart::kEntrySize);
     if (count <= 0)
         return true;
     if (!allocateTable(m_entries, count, type_chart::kEntrySize))
         return failWith(std::string(kNoTableText));
-    if (!file.seek(m_tableOffset) || !file.read(m_entries))
-        return failWith(file);
+    if (Result done = file.readAt(m_tableOffset, m_entries); !done.ok())
+        return failWith(done);
     return true;
 }
 
-bool CTamblor_Compatibility::findListEnd(RomFile& file, std::int64_t& end)
+ResultOf<std::int64_t> CTamblor_Compatibility::findListEnd(RomFile& file) const
 {
+    if (Result moved = file.seek(m_tableOffset); !moved.ok())
+        return moved;
     std::array<std::uint8_t, kScanChunk> chunk{};
     std::int64_t position = m_tableOffset;
     bool afterEndByte = false;
     for (;;) {
-        const std::int64_t got = file.readSome(chunk);
-        if (got < 0)
-            return failWith(file);
-        if (got == 0)
-            return failWith(endOfFileErrorText());
-        for (std::int64_t i = 0; i < got; ++i) {
+        const ResultOf<std::int64_t> got = file.readSome(chunk);
+        if (!got.ok())
+            return got.failure();
+        if (*got == 0)
+            return Result::failed(endOfFileErrorText());
+        for (std::int64_t i = 0; i < *got; ++i) {
             ++position;
             const bool endByte = chunk[static_cast<std::size_t>(i)] == type_chart::kEndByte;
-            if (endByte && afterEndByte) {
-                end = position;
-                return true;
-            }
+            if (endByte && afterEndByte)
+                return position;
             afterEndByte = endByte;
         }
     }
@@ -90,8 +88,8 @@ bool CTamblor_Compatibility::DataWrite(RomFile& file)
     if (m_entries.empty() || m_tableOffset == kNotConfigured)
         return true;
     // The end bytes stay as they are.
-    if (!file.seek(m_tableOffset) || !file.write(m_entries))
-        return failWith(file);
+    if (Result done = file.writeAt(m_tableOffset, m_entries); !done.ok())
+        return failWith(done);
     return true;
 }
 
@@ -103,10 +101,10 @@ void CTamblor_Compatibility::Release()
 void CTamblor_Compatibility::ReInd()
 {
     Release();
-    RomFile file = RomFile::openForReading(context().romPath());
-    if (!file.isOpen()) {
+    ResultOf<RomFile> file = RomFile::openForReading(context().romPath());
+    if (!file.ok()) {
         statusShow(context().statusLine(), file.errorText());
-    } else if (!DataRead(file)) {
+    } else if (!DataRead(*file)) {
         // Nothing half-read stays to be shown, relocated or saved.
         Release();
         statusPrint(context().statusLine(), "%s::ReInd を実行中にエラーが発生しました。%s", className(),

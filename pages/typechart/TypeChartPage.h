@@ -35,9 +35,9 @@ public:
     void ReInd();
 
 private:
-    // Reads on from the table offset to just past the two end bytes; false (with the error
-    // text set) when a read fails or the file ends first.
-    bool findListEnd(RomFile& file, std::int64_t& end);
+    // Reads on from the table offset: the offset just past the two end bytes, or the failure
+    // of a read or of a file that ends first.
+    ResultOf<std::int64_t> findListEnd(RomFile& file) const;
     void freeEntries();
     // The dialog's commands.
     void selectEntry(IDialogControls& controls);

@@ -19,11 +19,11 @@ std::vector<std::uint8_t> TypeChartRelocation::relocatedArea(const RelocationCho
     return area;
 }
 
-bool TypeChartRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
+Result TypeChartRelocation::rewritePointer(RomFile& file, const RelocationChoice& choice)
 {
     std::array<std::uint8_t, cartridge::kPointerSize> bytes{};
     cartridge::writePointer(bytes, 0, choice.address);
-    return file.seek(m_page.pointerLocation()) && file.write(bytes);
+    return file.writeAt(m_page.pointerLocation(), bytes);
 }
 
 void TypeChartRelocation::relocated(const RelocationChoice&)

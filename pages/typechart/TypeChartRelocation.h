@@ -11,7 +11,7 @@ public:
     explicit TypeChartRelocation(CTamblor_Compatibility& page) : m_page(page) {}
 
     std::vector<std::uint8_t> relocatedArea(const RelocationChoice& choice) override;
-    bool rewritePointer(RomFile& file, const RelocationChoice& choice) override;
+    Result rewritePointer(RomFile& file, const RelocationChoice& choice) override;
     void relocated(const RelocationChoice& choice) override;
 
 private:

@@ -10,9 +10,9 @@
 namespace {
 
 // The system's texts end in a line break, as FormatMessage gives them; a report line does not.
-std::string systemText(const RomFile& file)
+std::string systemText(const Result& failure)
 {
-    std::string text = file.errorText();
+    std::string text = failure.errorText();
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     return text;
@@ -29,25 +29,25 @@ CheckReport cannotRun(std::string reason)
 // The whole file, or the reason it could not be read.
 std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::string& reason)
 {
-    RomFile file = RomFile::openForReading(path);
-    if (!file.isOpen()) {
-        reason = "cannot open " + path + ": " + systemText(file);
+    ResultOf<RomFile> file = RomFile::openForReading(path);
+    if (!file.ok()) {
+        reason = "cannot open " + path + ": " + systemText(file.failure());
         return std::nullopt;
     }
-    const std::int64_t size = file.size();
-    if (size < 0) {
-        reason = "cannot read " + path + ": " + systemText(file);
+    const ResultOf<std::int64_t> size = file->size();
+    if (!size.ok()) {
+        reason = "cannot read " + path + ": " + systemText(size.failure());
         return std::nullopt;
     }
     // No cartridge is larger; a bigger file is not a ROM and would only cost memory.
-    if (static_cast<std::uint64_t>(size) > kLargestTableBytes) {
-        reason = path + " has " + std::to_string(size) + " bytes, more than the largest cartridge (" +
+    if (static_cast<std::uint64_t>(*size) > kLargestTableBytes) {
+        reason = path + " has " + std::to_string(*size) + " bytes, more than the largest cartridge (" +
                  std::to_string(kLargestTableBytes) + " bytes)";
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!file.seek(0) || !file.read(bytes)) {
-        reason = "cannot read " + path + ": " + systemText(file);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*size));
+    if (Result read = file->readAt(0, bytes); !read.ok()) {
+        reason = "cannot read " + path + ": " + systemText(read);
         return std::nullopt;
     }
     return bytes;

@@ -27,26 +27,26 @@ int main(int argc, char** argv)
         return usage();
     const bool write = argc == 4;
     try {
-        const FinderRun run = findSettingsFiles(argv[1], argv[2]);
-        if (!run.ran) {
-            std::fprintf(stderr, "find_settings: %s\n", consoleText(run.failure).c_str());
+        const ResultOf<FinderReport> report = findSettingsFiles(argv[1], argv[2]);
+        if (!report.ok()) {
+            std::fprintf(stderr, "find_settings: %s\n", consoleText(report.errorText()).c_str());
             return kExitCannotRun;
         }
-        std::printf("game code %s, %zu bytes, section [%s] of Setting.ini\n", run.report.gameCode.c_str(),
-                    run.report.romSize, run.report.gameCode.c_str());
-        for (const std::string& line : run.report.lines())
+        std::printf("game code %s, %zu bytes, section [%s] of Setting.ini\n", report->gameCode.c_str(),
+                    report->romSize, report->gameCode.c_str());
+        for (const std::string& line : report->lines())
             std::printf("%s\n", consoleText(line).c_str());
         if (write) {
-            const SettingsWrite written = writeFoundSettings(argv[1], run.report);
-            if (!written.done) {
-                std::fprintf(stderr, "find_settings: %s\n", consoleText(written.reason).c_str());
+            const ResultOf<std::string> backupPath = writeFoundSettings(argv[1], *report);
+            if (!backupPath.ok()) {
+                std::fprintf(stderr, "find_settings: %s\n", consoleText(backupPath.errorText()).c_str());
                 return kExitCannotRun;
             }
-            std::printf("wrote %zu keys into [%s] of Setting.ini%s%s\n", run.report.settings().size(),
-                        run.report.gameCode.c_str(), written.backupPath.empty() ? "" : "; the old file is ",
-                        consoleText(written.backupPath).c_str());
+            std::printf("wrote %zu keys into [%s] of Setting.ini%s%s\n", report->settings().size(),
+                        report->gameCode.c_str(), backupPath->empty() ? "" : "; the old file is ",
+                        consoleText(*backupPath).c_str());
         }
-        return run.report.allFindablePlaced() ? kExitAllPlaced : kExitSomeNotPlaced;
+        return report->allFindablePlaced() ? kExitAllPlaced : kExitSomeNotPlaced;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "find_settings: %s\n", error.what());
         return kExitCannotRun;
