@@ -53,16 +53,16 @@ TEST(RecordRuns, RowsOfEveryPhaseAndTheirEarliestReading)
     for (std::size_t at : {0, 3, 1, 4, 7, 10, 20, 23, 26, 29, 32, 21, 24, 27, 30, 33})
         bytes[at] = 0xAA;
     const auto isRecord = [&](std::size_t at) { return bytes[at] == 0xAA; };
+    using Rows = std::vector<std::pair<std::size_t, std::size_t>>;
+    const auto startsAndCounts = [](const std::vector<RecordRun>& runs) {
+        Rows rows;
+        for (const RecordRun& run : runs)
+            rows.emplace_back(run.start, run.count);
+        return rows;
+    };
     const std::vector<RecordRun> runs = findRecordRuns(bytes.size(), 3, 3, isRecord);
-    ASSERT_EQ(runs.size(), 3u);
-    EXPECT_EQ(runs[0].start, 1u);
-    EXPECT_EQ(runs[0].count, 4u);
-    EXPECT_EQ(runs[1].start, 20u);
-    EXPECT_EQ(runs[1].count, 5u);
-    EXPECT_EQ(runs[2].start, 21u);
-    const std::vector<RecordRun> earliest = earliestReadings(runs);
-    ASSERT_EQ(earliest.size(), 2u);
-    EXPECT_EQ(earliest[1].start, 20u);
+    EXPECT_EQ(startsAndCounts(runs), (Rows{{1, 4}, {20, 5}, {21, 5}}));
+    EXPECT_EQ(startsAndCounts(earliestReadings(runs)), (Rows{{1, 4}, {20, 5}}));
 }
 
 // A ROM of bytes no table accepts, with the game code BPRJ.
