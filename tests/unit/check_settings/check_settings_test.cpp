@@ -182,8 +182,9 @@ TEST(CheckSettingsOverlaps, EachMeetingPairOnceAndTouchingIsNoOverlap)
         EXPECT_EQ(std::make_pair(found[i].first, found[i].second), expected[i]) << i;
 }
 
-// A planted fault in the ROM's bytes (and Setting.ini's keys) and the problem lines it gives: the whole line, or a part
-// of it where it does not begin with "problem: ". No line at all: the check is clean.
+// A fault planted in the ROM's bytes (and Setting.ini's keys) and the problem lines it gives:
+// the whole line, or a part of it where it does not begin with "problem: ". No line at all:
+// the check is clean.
 struct ContentFault {
     const char* what;
     std::vector<std::pair<std::size_t, Bytes>> bytes;
