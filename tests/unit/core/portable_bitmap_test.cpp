@@ -125,23 +125,12 @@ TEST(PortableBitmap, RefusesWhatItDoesNotReadAndNeverLooksPastTheFile)
     }
 
     const std::vector<Header> refused = {
-        {.headerSize = 12},
-        {.headerSize = 64},
-        {.compression = 1},
-        {.bits = 4, .compression = 2},
-        {.compression = 4},
-        {.compression = 5},
-        {.bits = 2},
+        {.headerSize = 12}, {.headerSize = 64}, {.compression = 1}, {.bits = 4, .compression = 2},
+        {.compression = 4}, {.compression = 5}, {.bits = 2},
         {.bits = 24, .compression = 3, .table = Bytes(12, 0xFF)},
         {.bits = 32, .compression = 3, .table = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0}},
-        {.width = 0},
-        {.width = -3},
-        {.width = 4097},
-        {.height = 0},
-        {.height = -4097},
-        {.height = INT32_MIN},
-        {.pixelOffset = 0xFFFFFFF0},
-        {.pixelOffset = 20},
+        {.width = 0}, {.width = -3}, {.width = 4097}, {.height = 0}, {.height = -4097}, {.height = INT32_MIN},
+        {.pixelOffset = 0xFFFFFFF0}, {.pixelOffset = 20},
     };
     for (std::size_t i = 0; i < refused.size(); ++i)
         EXPECT_FALSE(decodeBitmapPixels(bitmap(refused[i], Bytes(4096, 0)))) << i;
