@@ -26,6 +26,7 @@ TEST(GameSettings, OffsetsCountsAndAreasOfTheRomsSectionOnly)
                     "Long=1234567890123456789012345678901234567890\r\nPadded=" + std::string(28, ' ') + "7\r\n"
                     "MonsterEggDataNum=-5\r\nItem_DataNum=0\r\nTrainerDataNum=12\r\n"
                     "domain1=100\r\ndomain1end=100\r\ndomain2=100\r\ndomain2end=300\r\ndomain3=100\r\n"
+                    "domain4end=300\r\n"
                     "[Other]\r\nAttackTable=3\r\n");
     const GameSettings s(path, "BPRJ");
     const std::pair<const char*, std::int32_t> offsets[] = {
@@ -43,13 +44,14 @@ TEST(GameSettings, OffsetsCountsAndAreasOfTheRomsSectionOnly)
     for (const auto& [key, count] : counts)
         EXPECT_EQ(s.count(key), count) << key;
 
-    // An area needs both keys and an end beyond its start.
+    // An area needs both keys and an end beyond its start: an end alone does not start at 0.
     EXPECT_FALSE(s.area("domain1").isSet());
     EXPECT_EQ(s.area("domain1").length, 0);
     EXPECT_EQ(s.area("domain2").start, 100);
     EXPECT_EQ(s.area("domain2").length, 200);
     EXPECT_FALSE(s.area("domain3").isSet());
     EXPECT_EQ(s.area("domain3").start, kNotConfigured);
+    EXPECT_FALSE(s.area("domain4").isSet());
 
     EXPECT_EQ(GameSettings(path, "BPEJ").offset("AttackTable"), kNotConfigured);
 }
