@@ -112,6 +112,12 @@ TEST(Lookup, UnitLengthsAndPairsOutsideTheDecodeTable)
     for (const auto& p : pairs)
         EXPECT_EQ(GameCodec::pairLookup(p.b0, p.b1), p.code) << int(p.b0) << " " << int(p.b1);
 
+    // ';' pairs with the six accented letters and with no other byte.
+    for (int b0 = 0; b0 <= 0xFF; ++b0) {
+        const std::size_t letter = std::string_view("AOUaou").find(static_cast<char>(b0));
+        EXPECT_EQ(GameCodec::pairLookup(b0, ';'), letter == std::string_view::npos ? 0x00 : 0xF1 + letter) << b0;
+    }
+
     EXPECT_EQ(GameCodec::singleLookup('/'), 0xBA);
     for (char c : {' ', ':', ';', '.', '@', '\r', '\0'})
         EXPECT_EQ(GameCodec::singleLookup(c), 0x00) << int(c);
