@@ -1,6 +1,7 @@
 #include "pages/finder/RecordRuns.h"
 #include "pages/finder/SettingsFinder.h"
 #include "pages/finder/TableShapes.h"
+#include "tools/fixture/FixtureRom.h"
 
 #include <gtest/gtest.h>
 
@@ -163,6 +164,23 @@ TEST(FinderPlaces, KeysWithoutAShapeAreLeftToTheUserWithAProposalForFreeSpace)
     EXPECT_FALSE(report.allFindablePlaced());
     // The game code of a file that ends right after it.
     EXPECT_EQ(findSettings(blankRom(0xB0), {}).gameCode, "BPRJ");
+}
+
+// The fixture's monster table, at 0x101000, with every first (then every second) ability at
+// the count of the ability list (78 names): no ability of the list, so no monster table.
+TEST(FinderPlaces, MonsterRecordsNeedAbilitiesOfTheList)
+{
+    const FinderInputs inputs{{214, 78, 120}, std::nullopt, {}};
+    const Bytes fixture = buildFixtureRom("BPRJ").bytes;
+    const FinderReport report = findSettings(fixture, inputs);
+    EXPECT_EQ(findingOf(report, "MonsterBaseStats_Pos").status, FindingStatus::Placed);
+    EXPECT_EQ(findingOf(report, "MonsterBaseStats_Pos").value, 0x101000);
+    for (std::size_t ability : {22, 23}) {
+        Bytes rom = fixture;
+        for (std::size_t record = 0; record < 412; ++record)
+            rom[0x101000 + record * 28 + ability] = 78;
+        EXPECT_NE(findingOf(findSettings(rom, inputs), "MonsterBaseStats_Pos").status, FindingStatus::Placed) << ability;
+    }
 }
 
 } // namespace
