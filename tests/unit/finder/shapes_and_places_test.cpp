@@ -1,3 +1,4 @@
+#include "core/LittleEndian.h"
 #include "pages/finder/RecordRuns.h"
 #include "pages/finder/SettingsFinder.h"
 #include "pages/finder/TableShapes.h"
@@ -182,6 +183,20 @@ TEST(FinderPlaces, MonsterRecordsNeedAbilitiesOfTheList)
         const FinderReport broken = findSettings(rom, inputs);
         EXPECT_NE(findingOf(broken, "MonsterBaseStats_Pos").status, FindingStatus::Placed) << ability;
     }
+}
+
+// The fixture's 412 level-up pointers at 0x10C000 leading to lists whose 200 counted bytes
+// hold moves and no end entry: no level-up pointer table.
+TEST(FinderPlaces, LevelUpListsEndWithinTheBytesThePageCounts)
+{
+    Bytes rom = buildFixtureRom("BPRJ").bytes;
+    EXPECT_EQ(findingOf(findSettings(rom, {}), "Level_Skill").value, 0x10C000);
+    for (std::size_t pointer = 0x10C000; pointer < 0x10C000 + 412 * 4; pointer += 4) {
+        const std::size_t list = little_endian::get24(rom, pointer);
+        std::fill_n(rom.begin() + static_cast<std::ptrdiff_t>(list), 200, 0x01);
+    }
+    const FinderReport report = findSettings(rom, {});
+    EXPECT_NE(findingOf(report, "Level_Skill").status, FindingStatus::Placed);
 }
 
 } // namespace
