@@ -1,10 +1,13 @@
 #include "core/CartridgePointer.h"
 #include "core/GameFamily.h"
 #include "core/LittleEndian.h"
+#include "core/ui/ExceptionGuard.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -59,14 +62,29 @@ TEST(CartridgePointer, EachReadingRuleAndTheTwoWritingForms)
 
 TEST(GameFamily, FamilyAndPictureFolderByGameCode)
 {
-    EXPECT_EQ(gameFamilyOf("AXVJ"), kFamilyRS);
-    EXPECT_EQ(gameFamilyOf("BPEJ"), kFamilyEM);
-    EXPECT_EQ(gameFamilyOf("BPRJ"), kFamilyFR);
-    EXPECT_EQ(gameFamilyOf("xxBPGJ"), kFamilyFR);
-    EXPECT_EQ(gameFamilyOf("BPEJAXVJ"), kFamilyRS);
-    EXPECT_EQ(gameFamilyOf("bprj"), kFamilyUN);
+    const std::pair<const char*, GameFamily> codes[] = {
+        {"AXVJ", kFamilyRS}, {"BPEJ", kFamilyEM}, {"BPRJ", kFamilyFR}, {"xxBPGJ", kFamilyFR},
+        {"BPEJAXVJ", kFamilyRS}, {"bprj", kFamilyUN}};
+    for (const auto& [code, family] : codes)
+        EXPECT_EQ(gameFamilyOf(code), family) << code;
     EXPECT_EQ(familyFolderName(kFamilyRS), "RS");
     EXPECT_EQ(familyFolderName(kFamilyEM), "EM");
     EXPECT_EQ(familyFolderName(kFamilyFR), "FR");
     EXPECT_EQ(familyFolderName(kFamilyUN), "UN");
+}
+
+TEST(ExceptionGuard, AnExceptionBecomesAStatusMessageAndTheFallback)
+{
+    RecordingStatusLine status;
+    EXPECT_EQ(guardedCall<long>(&status, 0, [] { return 7L; }), 7);
+    EXPECT_TRUE(status.texts.empty());
+
+    EXPECT_EQ(guardedCall<long>(&status, -1, []() -> long { throw std::runtime_error("vector::_M_range_check"); }), -1);
+    EXPECT_EQ(status.last(), "処理中に例外が発生しました。vector::_M_range_check");
+
+    EXPECT_EQ(guardedCall<int>(&status, 1, []() -> int { throw 42; }), 1);
+    EXPECT_EQ(status.last(), "処理中に例外が発生しました。");
+
+    // Without a status line there is nobody to tell, and still nothing escapes.
+    EXPECT_EQ(guardedCall<int>(nullptr, 2, []() -> int { std::vector<int>().at(1); return 0; }), 2);
 }

@@ -6,29 +6,25 @@
 
 #include <gtest/gtest.h>
 
-
-TEST(RomFileTest, ShortReadFailsWithAnEndOfFileText)
-{
-    TempDir dir;
-    writeBytes(dir.file("rom.gba"), {1, 2, 3, 4, 5});
-    RomFile file = RomFile::openForReading(dir.file("rom.gba"));
-    ASSERT_TRUE(file.isOpen());
-    std::uint8_t buffer[4] = {};
-    ASSERT_TRUE(file.seek(3));
-    EXPECT_FALSE(file.read(buffer));
-    EXPECT_EQ(file.errorText(), endOfFileErrorText());
-    EXPECT_NE(file.errorText(), "Success\r\n");
-    ASSERT_TRUE(file.seek(1));
-    ASSERT_TRUE(file.read(buffer));
-    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{2, 3, 4, 5}));
-}
-
-TEST(RomFileTest, OpeningForReadingNeedsAnExistingFileAndWritingKeepsTheRestAndTheHeader)
+TEST(RomFileTest, ReadingNeedsAnExistingFileAndWholeReadsAndWritingKeepsTheRestAndTheHeader)
 {
     TempDir dir;
     RomFile missing = RomFile::openForReading(dir.file("missing.gba"));
     EXPECT_FALSE(missing.isOpen());
     EXPECT_FALSE(missing.errorText().empty());
+
+    // A short read fails with an end-of-file text.
+    writeBytes(dir.file("short.gba"), {1, 2, 3, 4, 5});
+    RomFile shortFile = RomFile::openForReading(dir.file("short.gba"));
+    ASSERT_TRUE(shortFile.isOpen());
+    std::uint8_t buffer[4] = {};
+    ASSERT_TRUE(shortFile.seek(3));
+    EXPECT_FALSE(shortFile.read(buffer));
+    EXPECT_EQ(shortFile.errorText(), endOfFileErrorText());
+    EXPECT_NE(shortFile.errorText(), "Success\r\n");
+    ASSERT_TRUE(shortFile.seek(1));
+    ASSERT_TRUE(shortFile.read(buffer));
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{2, 3, 4, 5}));
 
     std::vector<std::uint8_t> rom(0xC3, 1);
     writeBytes(dir.file("rom.gba"), rom);
@@ -108,11 +104,16 @@ TEST(TableBufferTest, RefusesCountsOutOfReach)
     EXPECT_FALSE(allocateTable(table, (std::int64_t{1} << 62), 1024));
 }
 
-TEST(NameListTest, LineRules)
+TEST(NameListTest, LineRulesAndAMissingFile)
 {
     TempDir dir;
+    std::vector<std::string> entries;
+    EXPECT_FALSE(loadNameList(dir.path(), "tokusei.ini", entries));
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(nameListOpenFailedText("tokusei.ini"), "\"tokusei.ini\"ファイルを開けませんでした。");
+
     writeFile(dir.file("item.ini"), "Potion\r\n\r\n  Blank  \r\nLast");
-    std::vector<std::string> entries{"kept"};
+    entries = {"kept"};
     ASSERT_TRUE(loadNameList(dir.path(), "item.ini", entries));
     EXPECT_EQ(entries, (std::vector<std::string>{"kept", "Potion", "", "  Blank  ", "Last"}));
 
@@ -121,17 +122,5 @@ TEST(NameListTest, LineRules)
     writeFile(dir.file("effects.ini"), std::string(258, 'a') + "\n" + std::string(300, 'b') + "\n");
     entries.clear();
     ASSERT_TRUE(loadNameList(dir.path(), "effects.ini", entries));
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0], std::string(258, 'a'));
-    EXPECT_EQ(entries[1], std::string(259, 'b'));
-    EXPECT_EQ(entries[2], std::string(41, 'b'));
-}
-
-TEST(NameListTest, MissingFileAddsNothingAndNamesTheFile)
-{
-    TempDir dir;
-    std::vector<std::string> entries;
-    EXPECT_FALSE(loadNameList(dir.path(), "tokusei.ini", entries));
-    EXPECT_TRUE(entries.empty());
-    EXPECT_EQ(nameListOpenFailedText("tokusei.ini"), "\"tokusei.ini\"ファイルを開けませんでした。");
+    EXPECT_EQ(entries, (std::vector<std::string>{std::string(258, 'a'), std::string(259, 'b'), std::string(41, 'b')}));
 }

@@ -19,42 +19,37 @@ protected:
     TempDir dir;
 };
 
-std::vector<std::uint8_t> withRun(std::size_t size, std::size_t at, std::size_t length)
-{
-    std::vector<std::uint8_t> rom(size, 0x00);
-    std::fill(rom.begin() + static_cast<std::ptrdiff_t>(at), rom.begin() + static_cast<std::ptrdiff_t>(at + length), 0xFF);
-    return rom;
-}
-
 } // namespace
 
-TEST_F(FreeSpaceSearchTest, ARunNeedsTwoBytesMoreThanAsked)
+// 64 bytes of 0x00 but for one run of 0xFF.
+TEST_F(FreeSpaceSearchTest, CandidatesInARunOfTwoBytesMoreThanAskedAndInsideTheRange)
 {
-    EXPECT_TRUE(search(withRun(64, 10, 7), {0, 64, 6, false, 10}).candidates.empty());
-    EXPECT_EQ(search(withRun(64, 10, 8), {0, 64, 6, false, 10}).candidates, (std::vector<std::uint32_t>{12}));
-}
-
-TEST_F(FreeSpaceSearchTest, CandidatesInOneRunFollowEachOther)
-{
-    EXPECT_EQ(search(withRun(64, 10, 20), {0, 64, 6, false, 10}).candidates,
-              (std::vector<std::uint32_t>{12, 18, 24}));
-    EXPECT_EQ(search(withRun(64, 10, 20), {0, 64, 6, true, 10}).candidates, (std::vector<std::uint32_t>{12}));
-    EXPECT_EQ(search(withRun(64, 10, 20), {0, 64, 6, false, 2}).candidates, (std::vector<std::uint32_t>{12, 18}));
-}
-
-TEST_F(FreeSpaceSearchTest, StaysInsideTheRange)
-{
-    // The run continues past the end of the range: only what lies inside counts.
-    EXPECT_EQ(search(withRun(64, 10, 40), {0, 20, 6, false, 10}).candidates, (std::vector<std::uint32_t>{12}));
-    EXPECT_TRUE(search(withRun(64, 10, 40), {14, 14, 6, false, 10}).candidates.empty());
-}
-
-TEST_F(FreeSpaceSearchTest, RangePastTheEndOfTheFileFailsButKeepsWhatWasFound)
-{
-    FreeSpaceResult result = search(withRun(64, 50, 14), {0, 200, 6, false, 10});
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.errorText.empty());
-    EXPECT_EQ(result.candidates, (std::vector<std::uint32_t>{52, 58}));
+    const struct {
+        std::size_t runStart, runLength;
+        FreeSpaceRequest request;
+        std::vector<std::uint32_t> candidates;
+        bool ok = true;
+    } cases[] = {
+        {10, 7, {0, 64, 6, false, 10}, {}},
+        {10, 8, {0, 64, 6, false, 10}, {12}},
+        // Candidates in one run follow each other, up to the first or the maximum.
+        {10, 20, {0, 64, 6, false, 10}, {12, 18, 24}},
+        {10, 20, {0, 64, 6, true, 10}, {12}},
+        {10, 20, {0, 64, 6, false, 2}, {12, 18}},
+        // The run continues past the end of the range: only what lies inside counts.
+        {10, 40, {0, 20, 6, false, 10}, {12}},
+        {10, 40, {14, 14, 6, false, 10}, {}},
+        // A range past the end of the file fails but keeps what was found.
+        {50, 14, {0, 200, 6, false, 10}, {52, 58}, false},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> rom(64, 0x00);
+        std::fill_n(rom.begin() + static_cast<std::ptrdiff_t>(c.runStart), c.runLength, 0xFF);
+        const FreeSpaceResult result = search(rom, c.request);
+        EXPECT_EQ(result.candidates, c.candidates) << c.runStart << " " << c.runLength << " " << c.request.end;
+        EXPECT_EQ(result.ok, c.ok);
+        EXPECT_EQ(result.errorText.empty(), c.ok);
+    }
 }
 
 TEST_F(FreeSpaceSearchTest, AgreesWithTheByteAtATimeRuleOnRandomRoms)

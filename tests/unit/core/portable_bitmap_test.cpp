@@ -11,16 +11,11 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Pixels = std::vector<std::uint32_t>;
 
-void push16(Bytes& out, std::uint32_t v)
+// v as n little-endian bytes.
+void push(Bytes& out, std::uint32_t v, int n)
 {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void push32(Bytes& out, std::uint32_t v)
-{
-    push16(out, v & 0xFFFF);
-    push16(out, v >> 16);
+    for (int i = 0; i < n; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
 struct Header {
@@ -40,19 +35,17 @@ Bytes bitmap(const Header& h, const Bytes& rows)
 {
     Bytes out = {'B', 'M'};
     const std::uint32_t pixels = 14 + h.headerSize + static_cast<std::uint32_t>(h.table.size());
-    push32(out, pixels + static_cast<std::uint32_t>(rows.size()));
-    push32(out, 0);
-    push32(out, h.pixelOffset.value_or(pixels));
-    push32(out, h.headerSize);
-    push32(out, static_cast<std::uint32_t>(h.width));
-    push32(out, static_cast<std::uint32_t>(h.height));
-    push16(out, 1);
-    push16(out, h.bits);
-    push32(out, h.compression);
-    for (int i = 0; i < 3; ++i)
-        push32(out, 0);
-    push32(out, h.coloursUsed);
-    push32(out, 0);
+    push(out, pixels + static_cast<std::uint32_t>(rows.size()), 4);
+    push(out, 0, 4);
+    push(out, h.pixelOffset.value_or(pixels), 4);
+    push(out, h.headerSize, 4);
+    push(out, static_cast<std::uint32_t>(h.width), 4);
+    push(out, static_cast<std::uint32_t>(h.height), 4);
+    push(out, 1, 2);
+    push(out, h.bits, 2);
+    push(out, h.compression, 4);
+    out.resize(out.size() + 12, 0); // image size and resolutions
+    push(out, h.coloursUsed, 4);
     out.resize(14 + h.headerSize, 0);
     out.insert(out.end(), h.table.begin(), h.table.end());
     out.insert(out.end(), rows.begin(), rows.end());
@@ -113,12 +106,10 @@ TEST(PortableBitmap, ReadsEveryUncompressedDepthBottomUpAndTopDown)
     EXPECT_EQ(decoded(bitmap({.bits = 1, .table = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}},
                              {0x40, 0, 0, 0, 0xA0, 0, 0, 0})),
               (Pixels{0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0}));
-}
 
-TEST(PortableBitmap, IndexesBeyondTheColourTableReadAsBlack)
-{
-    const Bytes table = {0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0};
-    EXPECT_EQ(decoded(bitmap({.bits = 8, .coloursUsed = 2, .table = table}, {0, 1, 2, 0, 255, 7, 1, 0})),
+    // Indexes beyond the colour table read as black.
+    EXPECT_EQ(decoded(bitmap({.bits = 8, .coloursUsed = 2, .table = {0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0}},
+                             {0, 1, 2, 0, 255, 7, 1, 0})),
               (Pixels{0x000000, 0x000000, 0x605040, 0x302010, 0x605040, 0x000000}));
 }
 
@@ -134,23 +125,12 @@ TEST(PortableBitmap, RefusesWhatItDoesNotReadAndNeverLooksPastTheFile)
     }
 
     const std::vector<Header> refused = {
-        {.headerSize = 12},
-        {.headerSize = 64},
-        {.compression = 1},
-        {.bits = 4, .compression = 2},
-        {.compression = 4},
-        {.compression = 5},
-        {.bits = 2},
+        {.headerSize = 12}, {.headerSize = 64}, {.compression = 1}, {.bits = 4, .compression = 2},
+        {.compression = 4}, {.compression = 5}, {.bits = 2},
         {.bits = 24, .compression = 3, .table = Bytes(12, 0xFF)},
         {.bits = 32, .compression = 3, .table = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0}},
-        {.width = 0},
-        {.width = -3},
-        {.width = 4097},
-        {.height = 0},
-        {.height = -4097},
-        {.height = INT32_MIN},
-        {.pixelOffset = 0xFFFFFFF0},
-        {.pixelOffset = 20},
+        {.width = 0}, {.width = -3}, {.width = 4097}, {.height = 0}, {.height = -4097}, {.height = INT32_MIN},
+        {.pixelOffset = 0xFFFFFFF0}, {.pixelOffset = 20},
     };
     for (std::size_t i = 0; i < refused.size(); ++i)
         EXPECT_FALSE(decodeBitmapPixels(bitmap(refused[i], Bytes(4096, 0)))) << i;

@@ -11,60 +11,46 @@
 
 namespace {
 
-struct FoundSet {
-    TempDir dir;
-    FinderRun run;
-};
-
-// A fixture set whose section the finder has just looked for.
-void findInFixture(FoundSet& set)
-{
-    ASSERT_TRUE(writeFixtureSet(buildFixtureRom("BPEJ", 4), set.dir.path(), "rom.gba"));
-    set.run = findSettingsFiles(set.dir.path(), set.dir.file("rom.gba"));
-    ASSERT_TRUE(set.run.ran) << set.run.failure;
-}
-
 TEST(FoundSettingsWrite, EveryWriteKeepsACopyAndAFailedOneLeavesSettingIniAlone)
 {
-    FoundSet set;
-    findInFixture(set);
-    writeFile(set.dir.file("Setting.ini"), "[BPEJ]\r\nAttackTable=1\r\n");
-    SettingsWrite first = writeFoundSettings(set.dir.path(), set.run.report);
+    // A fixture set whose section the finder has just looked for.
+    TempDir dir;
+    ASSERT_TRUE(writeFixtureSet(buildFixtureRom("BPEJ", 4), dir.path(), "rom.gba"));
+    const FinderRun run = findSettingsFiles(dir.path(), dir.file("rom.gba"));
+    ASSERT_TRUE(run.ran) << run.failure;
+    // Without a Setting.ini the section is the whole file.
+    std::filesystem::remove(dir.file("Setting.ini"));
+    const SettingsWrite none = writeFoundSettings(dir.path(), run.report);
+    ASSERT_TRUE(none.done) << none.reason;
+    EXPECT_TRUE(none.backupPath.empty());
+    EXPECT_TRUE(readText(dir.file("Setting.ini")).starts_with("[BPEJ]\r\nMonsterBaseStats_Pos="));
+
+    writeFile(dir.file("Setting.ini"), "[BPEJ]\r\nAttackTable=1\r\n");
+    SettingsWrite first = writeFoundSettings(dir.path(), run.report);
     ASSERT_TRUE(first.done) << first.reason;
-    EXPECT_EQ(first.backupPath, set.dir.file("Setting.ini") + ".bak");
-    const std::string written = readText(set.dir.file("Setting.ini"));
+    EXPECT_EQ(first.backupPath, dir.file("Setting.ini") + ".bak");
+    const std::string written = readText(dir.file("Setting.ini"));
     // The key in its place, the others after it.
-    const auto attackTable = std::find_if(set.run.report.findings.begin(), set.run.report.findings.end(),
+    const auto attackTable = std::find_if(run.report.findings.begin(), run.report.findings.end(),
                                           [](const Finding& finding) { return finding.key == "AttackTable"; });
-    ASSERT_NE(attackTable, set.run.report.findings.end());
+    ASSERT_NE(attackTable, run.report.findings.end());
     EXPECT_TRUE(written.starts_with("[BPEJ]\r\nAttackTable=" + std::to_string(attackTable->value) +
                                     "\r\nMonsterBaseStats_Pos="))
         << written;
-    SettingsWrite second = writeFoundSettings(set.dir.path(), set.run.report);
+    SettingsWrite second = writeFoundSettings(dir.path(), run.report);
     ASSERT_TRUE(second.done) << second.reason;
-    EXPECT_EQ(second.backupPath, set.dir.file("Setting.ini") + ".2.bak");
+    EXPECT_EQ(second.backupPath, dir.file("Setting.ini") + ".2.bak");
     EXPECT_EQ(readText(first.backupPath), "[BPEJ]\r\nAttackTable=1\r\n");
     EXPECT_EQ(readText(second.backupPath), written);
-    EXPECT_FALSE(std::filesystem::exists(set.dir.file("Setting.ini.new")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Setting.ini.new")));
 
     // The new file cannot be made: nothing changes.
-    std::filesystem::create_directory(set.dir.file("Setting.ini.new"));
-    const SettingsWrite failed = writeFoundSettings(set.dir.path(), set.run.report);
+    std::filesystem::create_directory(dir.file("Setting.ini.new"));
+    const SettingsWrite failed = writeFoundSettings(dir.path(), run.report);
     EXPECT_FALSE(failed.done);
-    EXPECT_TRUE(failed.reason.starts_with("cannot write " + set.dir.file("Setting.ini"))) << failed.reason;
-    EXPECT_EQ(readText(set.dir.file("Setting.ini")), written);
-    EXPECT_FALSE(std::filesystem::exists(set.dir.file("Setting.ini.3.bak")));
-}
-
-TEST(FoundSettingsWrite, WithoutASettingIniTheSectionIsTheWholeFile)
-{
-    FoundSet set;
-    findInFixture(set);
-    std::filesystem::remove(set.dir.file("Setting.ini"));
-    const SettingsWrite write = writeFoundSettings(set.dir.path(), set.run.report);
-    ASSERT_TRUE(write.done) << write.reason;
-    EXPECT_TRUE(write.backupPath.empty());
-    EXPECT_TRUE(readText(set.dir.file("Setting.ini")).starts_with("[BPEJ]\r\nMonsterBaseStats_Pos="));
+    EXPECT_TRUE(failed.reason.starts_with("cannot write " + dir.file("Setting.ini"))) << failed.reason;
+    EXPECT_EQ(readText(dir.file("Setting.ini")), written);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Setting.ini.3.bak")));
 }
 
 TEST(FinderInput, FilesThatCannotBeSearchedAreSaidSo)

@@ -1,6 +1,8 @@
+#include "core/LittleEndian.h"
 #include "pages/finder/RecordRuns.h"
 #include "pages/finder/SettingsFinder.h"
 #include "pages/finder/TableShapes.h"
+#include "tools/fixture/FixtureRom.h"
 
 #include <gtest/gtest.h>
 
@@ -53,16 +55,16 @@ TEST(RecordRuns, RowsOfEveryPhaseAndTheirEarliestReading)
     for (std::size_t at : {0, 3, 1, 4, 7, 10, 20, 23, 26, 29, 32, 21, 24, 27, 30, 33})
         bytes[at] = 0xAA;
     const auto isRecord = [&](std::size_t at) { return bytes[at] == 0xAA; };
+    using Rows = std::vector<std::pair<std::size_t, std::size_t>>;
+    const auto startsAndCounts = [](const std::vector<RecordRun>& runs) {
+        Rows rows;
+        for (const RecordRun& run : runs)
+            rows.emplace_back(run.start, run.count);
+        return rows;
+    };
     const std::vector<RecordRun> runs = findRecordRuns(bytes.size(), 3, 3, isRecord);
-    ASSERT_EQ(runs.size(), 3u);
-    EXPECT_EQ(runs[0].start, 1u);
-    EXPECT_EQ(runs[0].count, 4u);
-    EXPECT_EQ(runs[1].start, 20u);
-    EXPECT_EQ(runs[1].count, 5u);
-    EXPECT_EQ(runs[2].start, 21u);
-    const std::vector<RecordRun> earliest = earliestReadings(runs);
-    ASSERT_EQ(earliest.size(), 2u);
-    EXPECT_EQ(earliest[1].start, 20u);
+    EXPECT_EQ(startsAndCounts(runs), (Rows{{1, 4}, {20, 5}, {21, 5}}));
+    EXPECT_EQ(startsAndCounts(earliestReadings(runs)), (Rows{{1, 4}, {20, 5}}));
 }
 
 // A ROM of bytes no table accepts, with the game code BPRJ.
@@ -163,6 +165,38 @@ TEST(FinderPlaces, KeysWithoutAShapeAreLeftToTheUserWithAProposalForFreeSpace)
     EXPECT_FALSE(report.allFindablePlaced());
     // The game code of a file that ends right after it.
     EXPECT_EQ(findSettings(blankRom(0xB0), {}).gameCode, "BPRJ");
+}
+
+// The fixture's monster table, at 0x101000, with every first (then every second) ability at
+// the count of the ability list (78 names): no ability of the list, so no monster table.
+TEST(FinderPlaces, MonsterRecordsNeedAbilitiesOfTheList)
+{
+    const FinderInputs inputs{{214, 78, 120}, std::nullopt, {}};
+    const Bytes fixture = buildFixtureRom("BPRJ").bytes;
+    const FinderReport report = findSettings(fixture, inputs);
+    EXPECT_EQ(findingOf(report, "MonsterBaseStats_Pos").status, FindingStatus::Placed);
+    EXPECT_EQ(findingOf(report, "MonsterBaseStats_Pos").value, 0x101000);
+    for (std::size_t ability : {22, 23}) {
+        Bytes rom = fixture;
+        for (std::size_t record = 0; record < 412; ++record)
+            rom[0x101000 + record * 28 + ability] = 78;
+        const FinderReport broken = findSettings(rom, inputs);
+        EXPECT_NE(findingOf(broken, "MonsterBaseStats_Pos").status, FindingStatus::Placed) << ability;
+    }
+}
+
+// The fixture's 412 level-up pointers at 0x10C000 leading to lists whose 200 counted bytes
+// hold moves and no end entry: no level-up pointer table.
+TEST(FinderPlaces, LevelUpListsEndWithinTheBytesThePageCounts)
+{
+    Bytes rom = buildFixtureRom("BPRJ").bytes;
+    EXPECT_EQ(findingOf(findSettings(rom, {}), "Level_Skill").value, 0x10C000);
+    for (std::size_t pointer = 0x10C000; pointer < 0x10C000 + 412 * 4; pointer += 4) {
+        const std::size_t list = little_endian::get24(rom, pointer);
+        std::fill_n(rom.begin() + static_cast<std::ptrdiff_t>(list), 200, 0x01);
+    }
+    const FinderReport report = findSettings(rom, {});
+    EXPECT_NE(findingOf(report, "Level_Skill").status, FindingStatus::Placed);
 }
 
 } // namespace

@@ -1,21 +1,21 @@
 #include "core/TabSystem.h"
 #include "core/ui/DialogControls.h"
 #include "core/ui/WindowMessages.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/support/MemoryPageHost.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Event = MemoryPageHost::Event;
+using Kind = MemoryPageHost::Event::Kind;
 constexpr int kEdit = 1002; // an edit of template 132
 
 // Keeps the text of its edit, as a page keeps what the user typed, and puts it back when its
 // dialog is made again.
-class CEditPage : public CWindowBase {
+class CEditPage : public CBlankPage {
 public:
-    CEditPage(CTabSystem& tabs, int dialogId) : CWindowBase(tabs, "CEditPage"), m_dialogId(dialogId) {}
-    void Reset() override {}
+    CEditPage(CTabSystem& tabs, int dialogId) : CBlankPage(tabs), m_dialogId(dialogId) {}
     void InitDialog(WindowHandle dialog) override
     {
         initHandles.push_back(dialog);
@@ -34,10 +34,6 @@ public:
         typed = controls->text(kEdit, 100);
         return 1;
     }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
     int DialogId() override { return m_dialogId; }
 
     std::vector<WindowHandle> initHandles;
@@ -48,6 +44,7 @@ private:
     int m_dialogId;
 };
 
+// Three pages in the memory host, the third without a dialog template of its own.
 class TabHosting : public ::testing::Test {
 protected:
     void SetUp() override
@@ -65,6 +62,11 @@ protected:
         host.selectTab(host.tabControl(), tab);
         tabs.switchToSelectedTab();
     }
+    Kind lastEvent(WindowHandle dialog) const
+    {
+        EXPECT_EQ(host.events().back().dialog, dialog);
+        return host.events().back().kind;
+    }
 
     CTabSystem tabs;
     MemoryPageHost host{tabs};
@@ -73,52 +75,42 @@ protected:
 
 } // namespace
 
-TEST_F(TabHosting, OnlyTheFirstPageHasADialogAtStart)
+TEST_F(TabHosting, OnlyTheCurrentPageHasADialogAndATabChangeDestroysTheOldBeforeCreatingTheNew)
 {
     EXPECT_EQ(host.tabCaptions(), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_EQ(host.selectedTab(host.tabControl()), 0);
-    ASSERT_NE(tabs.currentPageWindow(), nullptr);
-    EXPECT_EQ(host.dialogCount(), 1u);
-    EXPECT_EQ(pages[0]->initHandles, std::vector<WindowHandle>{tabs.currentPageWindow()});
-    EXPECT_TRUE(pages[1]->initHandles.empty());
-}
-
-TEST_F(TabHosting, ATabChangeDestroysTheOldDialogBeforeCreatingTheNew)
-{
     const WindowHandle first = tabs.currentPageWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(host.dialogCount(), 1u);
+    EXPECT_EQ(pages[0]->initHandles, std::vector<WindowHandle>{first});
+    EXPECT_TRUE(pages[1]->initHandles.empty());
+    tabs.resizeCurrentPage();
+    EXPECT_EQ(lastEvent(first), Kind::Fitted);
+    EXPECT_EQ(host.events().size(), 3u);
+
     choose(1);
     const WindowHandle second = tabs.currentPageWindow();
-    ASSERT_EQ(host.events().size(), 5u);
-    EXPECT_EQ(host.events()[2].kind, Event::Kind::Destroyed);
-    EXPECT_EQ(host.events()[2].dialog, first);
-    EXPECT_EQ(host.events()[3].kind, Event::Kind::Created);
-    EXPECT_EQ(host.events()[3].dialog, second);
-    EXPECT_EQ(host.events()[4].kind, Event::Kind::Fitted);
+    ASSERT_EQ(host.events().size(), 6u);
+    EXPECT_EQ(host.events()[3].kind, Kind::Destroyed);
+    EXPECT_EQ(host.events()[3].dialog, first);
+    EXPECT_EQ(host.events()[4].kind, Kind::Created);
+    EXPECT_EQ(host.events()[4].dialog, second);
+    EXPECT_EQ(lastEvent(second), Kind::Fitted);
     EXPECT_EQ(pages[1]->initHandles, std::vector<WindowHandle>{second});
     EXPECT_EQ(pages[1]->ownControlsAtInit, std::vector<bool>{true});
     EXPECT_EQ(pages[0]->dialog(), nullptr);
     EXPECT_EQ(host.memoryControls(first), nullptr);
     EXPECT_EQ(host.dialogCount(), 1u);
-}
 
-TEST_F(TabHosting, AnOutOfRangeTabKeepsThePageAndMakesItsDialogAgain)
-{
+    // A tab out of range keeps the page and makes its dialog again.
     choose(2);
-    const WindowHandle before = tabs.currentPageWindow();
+    const WindowHandle third = tabs.currentPageWindow();
     choose(3);
     EXPECT_EQ(host.selectedTab(host.tabControl()), 2);
     EXPECT_EQ(tabs.currentPageIndex(), 2u);
-    EXPECT_NE(tabs.currentPageWindow(), before);
+    EXPECT_NE(tabs.currentPageWindow(), third);
     EXPECT_EQ(pages[2]->initHandles.size(), 2u);
     EXPECT_EQ(host.dialogCount(), 1u);
-}
-
-TEST_F(TabHosting, ResizeFitsTheCurrentDialog)
-{
-    tabs.resizeCurrentPage();
-    EXPECT_EQ(host.events().back().kind, Event::Kind::Fitted);
-    EXPECT_EQ(host.events().back().dialog, tabs.currentPageWindow());
-    EXPECT_EQ(host.events().size(), 3u);
 }
 
 TEST_F(TabHosting, WhatWasTypedComesBackWithTheTab)

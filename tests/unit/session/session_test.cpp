@@ -1,45 +1,120 @@
+#include "core/FolderFiles.h"
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
+#include "core/relocation/RelocationWriteOut.h"
 #include "pages/EditorPages.h"
 #include "pages/image/ImagePage.h"
 #include "pages/move/MovePage.h"
+#include "pages/text/TextTransfer.h"
+#include "pages/trainer/TrainerParty.h"
+#include "tests/pages/BlankPage.h"
 #include "tests/support/TestFiles.h"
 #include "tools/fixture/FixtureRom.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <set>
+
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
+
+// The copy a write made at the fixed clock below, beside fixture.gba.
+constexpr const char* kFirstCopy = "fixture.gba.20261207-093005.bak";
+const std::string kCopyMade = "バックアップ「";
+
+std::tm copyTime()
+{
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 7;
+    time.tm_hour = 9;
+    time.tm_min = 30;
+    time.tm_sec = 5;
+    return time;
+}
+
+// Every page, over a folder of its own with a clock for the backups' names.
 class SessionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tabs.setProgramDirectory(dir.path());
         tabs.setStatusLine(&status);
+        tabs.setBackupClock(copyTime);
         tabs.setSaveEnabledHandler([this](bool enabled) { saveEnabled.push_back(enabled); });
         addEditorPages(tabs);
     }
 
-    // Writes the fixture set and returns the ROM's path.
-    std::string writeFixture(const FixtureRom& rom)
+    // Writes the fixture set of the game code and keeps the ROM's path, bytes and settings.
+    void writeFixture(const char* gameCode = "BPRJ")
     {
-        EXPECT_TRUE(writeFixtureSet(rom, dir.path(), "fixture.gba"));
-        return dir.file("fixture.gba");
+        const FixtureRom fixture = buildFixtureRom(gameCode);
+        ASSERT_TRUE(writeFixtureSet(fixture, dir.path(), "fixture.gba"));
+        rom = dir.file("fixture.gba");
+        original = fixture.bytes;
+        settings = fixture.settings;
+    }
+    void openFixture()
+    {
+        writeFixture();
+        ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
+    }
+
+    std::set<std::string> files() const
+    {
+        const std::vector<std::string> names = fileNamesIn(dir.path() + "/");
+        return {names.begin(), names.end()};
+    }
+    std::vector<std::string> copies() const
+    {
+        std::vector<std::string> found;
+        for (const std::string& name : files()) {
+            if (name.ends_with(".bak"))
+                found.push_back(name);
+        }
+        return found;
+    }
+    // Every name a copy could take in the clock's second.
+    void takeEveryCopyName()
+    {
+        writeFile(dir.file(kFirstCopy), "taken");
+        for (int number = 2; number <= 99; ++number)
+            writeFile(dir.file("fixture.gba.20261207-093005-" + std::to_string(number) + ".bak"), "taken");
     }
 
     TempDir dir;
     RecordingStatusLine status;
     std::vector<bool> saveEnabled;
     CTabSystem tabs;
+    std::string rom;
+    Bytes original;
+    std::vector<std::pair<std::string, std::string>> settings;
 };
 
-std::vector<int> range(int from, int to, int step)
+TrainerParty partyOf(std::array<std::uint8_t, 8> bytes)
 {
-    std::vector<int> values;
-    for (int v = from; v <= to; v += step)
-        values.push_back(v);
-    return values;
+    TrainerParty party;
+    std::copy(bytes.begin(), bytes.end(), party.base[0].begin());
+    return party;
 }
+
+class MovedTable : public IRelocationPage {
+public:
+    std::vector<std::uint8_t> relocatedArea(const RelocationChoice&) override { return {0x01, 0x02, 0xFF, 0xFF}; }
+    bool rewritePointer(RomFile&, const RelocationChoice&) override { return true; }
+    void relocated(const RelocationChoice&) override {}
+};
+
+struct CountingPage : CBlankPage {
+    CountingPage(CTabSystem& tabs, int& destroyed) : CBlankPage(tabs), destroyed(destroyed) {}
+    ~CountingPage() override { ++destroyed; }
+    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 7; }
+    int& destroyed;
+};
 
 } // namespace
 
@@ -62,155 +137,6 @@ TEST_F(SessionTest, TenPagesInTabOrder)
     EXPECT_EQ(tabs.currentPageIndex(), 0u);
 }
 
-TEST_F(SessionTest, ReadAndWriteBackLeavesTheWholeFileAsItWas)
-{
-    FixtureRom rom = buildFixtureRom("BPRJ");
-    std::string path = writeFixture(rom);
-
-    ASSERT_EQ(tabs.openRom(path), CTabSystem::kReadDone) << toUtf8(status.last());
-    EXPECT_EQ(status.last(), "読み込み完了。");
-    EXPECT_EQ(tabs.gameCode(), "BPRJ");
-    std::vector<int> expected = range(3, 60, 3);
-    expected.insert(expected.begin(), 0);
-    expected.push_back(63);
-    expected.push_back(100);
-    EXPECT_EQ(status.progress, expected);
-    EXPECT_TRUE(tabs.canSave());
-
-    status.progress.clear();
-    ASSERT_EQ(tabs.RomWrite(), 1) << toUtf8(status.last());
-    EXPECT_EQ(status.last(), "保存しました。");
-    expected = range(0, 100, 10);
-    expected.push_back(100);
-    EXPECT_EQ(status.progress, expected);
-    EXPECT_TRUE(readBytes(path) == rom.bytes);
-}
-
-TEST_F(SessionTest, AnEditReachesOnlyItsOwnBytes)
-{
-    FixtureRom rom = buildFixtureRom("BPRJ");
-    std::string path = writeFixture(rom);
-    ASSERT_EQ(tabs.openRom(path), CTabSystem::kReadDone) << toUtf8(status.last());
-
-    // Move name 0 becomes "ZZ".
-    tabs.tables().moveNames[0] = 0xD4;
-    tabs.tables().moveNames[1] = 0xD4;
-    tabs.tables().moveNames[2] = 0xFF;
-    ASSERT_EQ(tabs.RomWrite(), 1);
-
-    std::vector<std::uint8_t> after = readBytes(path);
-    ASSERT_EQ(after.size(), rom.bytes.size());
-    std::size_t moveNames = 0;
-    for (const auto& [key, value] : rom.settings)
-        if (key == "AttackName")
-            moveNames = std::stoul(value);
-    ASSERT_NE(moveNames, 0u);
-    for (std::size_t i = 0; i < after.size(); ++i) {
-        if (i >= moveNames && i < moveNames + 3)
-            continue;
-        ASSERT_EQ(after[i], rom.bytes[i]) << "offset " << i;
-    }
-    EXPECT_EQ(after[moveNames], 0xD4);
-    EXPECT_EQ(after[moveNames + 1], 0xD4);
-    EXPECT_EQ(after[moveNames + 2], 0xFF);
-}
-
-TEST_F(SessionTest, ATableBeyondTheEndOfTheFileStopsTheRead)
-{
-    std::string path = writeFixture(buildFixtureRom("BPRJ"));
-    // The move table now lies beyond the end of the 16 MiB file.
-    std::string ini = readText(dir.file("Setting.ini"));
-    std::size_t at = ini.find("AttackTable=");
-    ASSERT_NE(at, std::string::npos);
-    ini.replace(at, ini.find("\r\n", at) - at, "AttackTable=16777000");
-    writeFile(dir.file("Setting.ini"), ini);
-
-    ASSERT_EQ(tabs.openRom(path), CTabSystem::kReadFailed);
-    EXPECT_EQ(status.last(), "CAttack_Edit::DataRead を実行中にエラーが発生しました。" + endOfFileErrorText());
-    // Settings 3 to 30, then the monster, egg and trainer pages read; the progress stops there.
-    EXPECT_EQ(status.progress.back(), 39);
-    EXPECT_TRUE(tabs.loaded());
-    EXPECT_FALSE(tabs.canSave());
-
-    // Nothing was read for the failed page and those after it: they hold no tables to show,
-    // write out or point into.
-    auto& moves = static_cast<CAttack_Edit&>(*tabs.pages()[3]);
-    auto& images = static_cast<CImage&>(*tabs.pages()[7]);
-    EXPECT_FALSE(moves.loaded());
-    EXPECT_FALSE(images.hasTables());
-    EXPECT_EQ(images.picsNum(), -1);
-    std::vector<std::uint8_t> before = readBytes(path);
-    images.ReCompress(ImageItem::NormalPalette);
-    EXPECT_TRUE(readBytes(path) == before);
-
-    // Saving must not write their empty tables.
-    EXPECT_EQ(tabs.RomWrite(), 0);
-    EXPECT_EQ(status.last(), "CTabSystem::RomWrite を実行中にエラーが発生しました。ROMを読み込んでいないので保存できません。");
-    EXPECT_TRUE(readBytes(path) == before);
-}
-
-TEST_F(SessionTest, AGameWithoutASectionFailsAtTheTrainerPage)
-{
-    std::string path = writeFixture(buildFixtureRom("ZZZZ"));
-    writeFile(dir.file("Setting.ini"), "[BPRJ]\r\nAttackTable=0\r\n");
-    EXPECT_EQ(tabs.openRom(path), CTabSystem::kReadFailed);
-    EXPECT_EQ(status.last(), std::string("CTrainer_Edit::DataRead を実行中にエラーが発生しました。") + kNoTableText);
-    EXPECT_FALSE(tabs.canSave());
-}
-
-TEST_F(SessionTest, FilesThatCannotBeReadOrWritten)
-{
-    EXPECT_EQ(tabs.openRom(dir.file("missing.gba")), CTabSystem::kReadNoFile);
-    EXPECT_FALSE(status.last().empty());
-
-    writeBytes(dir.file("short.gba"), std::vector<std::uint8_t>(0xAF, 0));
-    EXPECT_EQ(tabs.openRom(dir.file("short.gba")), CTabSystem::kReadNoFile);
-    EXPECT_EQ(status.last(), endOfFileErrorText());
-    EXPECT_FALSE(tabs.loaded());
-    EXPECT_EQ(tabs.RomWrite(), 0);
-
-    std::string path = writeFixture(buildFixtureRom("BPRJ"));
-    ASSERT_EQ(tabs.openRom(path), CTabSystem::kReadDone) << toUtf8(status.last());
-    {
-        ReadOnlyFile readOnly(path);
-        if (readOnly.isReadOnly()) {
-            EXPECT_EQ(tabs.RomWrite(), 0);
-            EXPECT_EQ(status.last().rfind("CTabSystem::RomWrite を実行中にエラーが発生しました。", 0), 0u)
-                << toUtf8(status.last());
-        }
-    }
-
-    // A device that takes no bytes: the first page with a table fails with the system's text.
-    tabs.setRomPath("/dev/full");
-    EXPECT_EQ(tabs.RomWrite(), 0);
-    EXPECT_EQ(status.last(), "CSolid_Value::DataWrite を実行中にエラーが発生しました。" + diskFullErrorText());
-    EXPECT_EQ(tabs.errorText(), diskFullErrorText());
-}
-
-TEST_F(SessionTest, OpeningAnotherRomReleasesThePagesFirst)
-{
-    std::string path = writeFixture(buildFixtureRom("BPRJ"));
-    ASSERT_EQ(tabs.openRom(path), CTabSystem::kReadDone);
-    ASSERT_EQ(tabs.openRom(path), CTabSystem::kReadDone);
-    EXPECT_EQ(saveEnabled, (std::vector<bool>{true, false, true}));
-}
-
-namespace {
-struct CountingPage : CWindowBase {
-    CountingPage(CTabSystem& tabs, int& destroyed) : CWindowBase(tabs, "CountingPage"), destroyed(destroyed) {}
-    ~CountingPage() override { ++destroyed; }
-    void Reset() override {}
-    void InitDialog(WindowHandle) override {}
-    int DialogProc(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 7; }
-    void LoadSettings(const std::string&) override {}
-    bool DataRead(RomFile&) override { return true; }
-    bool DataWrite(RomFile&) override { return true; }
-    void Release() override {}
-    int DialogId() override { return 0; }
-    int& destroyed;
-};
-} // namespace
-
 TEST(PageListTest, PagesAreFreedThroughTheBaseClassAndMessagesReachTheCurrentPage)
 {
     int destroyed = 0;
@@ -224,4 +150,253 @@ TEST(PageListTest, PagesAreFreedThroughTheBaseClassAndMessagesReachTheCurrentPag
         tabs.AddPage(std::make_unique<CountingPage>(tabs, destroyed), "b");
     }
     EXPECT_EQ(destroyed, 2);
+}
+
+// Read and written back, the file keeps every byte but those of the one edit.
+TEST_F(SessionTest, AnEditReachesOnlyItsOwnBytes)
+{
+    openFixture();
+    EXPECT_EQ(status.last(), "読み込み完了。");
+    EXPECT_EQ(tabs.gameCode(), "BPRJ");
+    EXPECT_EQ(status.progress, (std::vector<int>{0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 48,
+                                                 51, 54, 57, 60, 63, 100}));
+    EXPECT_TRUE(tabs.canSave());
+
+    // Move name 0 becomes "ZZ".
+    tabs.tables().moveNames[0] = 0xD4;
+    tabs.tables().moveNames[1] = 0xD4;
+    tabs.tables().moveNames[2] = 0xFF;
+    status.progress.clear();
+    ASSERT_EQ(tabs.RomWrite(), 1) << toUtf8(status.last());
+    EXPECT_EQ(status.last(), "保存しました。");
+    EXPECT_EQ(status.progress, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 100}));
+
+    const Bytes after = readBytes(rom);
+    ASSERT_EQ(after.size(), original.size());
+    std::size_t moveNames = 0;
+    for (const auto& [key, value] : settings) {
+        if (key == "AttackName")
+            moveNames = std::stoul(value);
+    }
+    ASSERT_NE(moveNames, 0u);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i < moveNames || i >= moveNames + 3)
+            ASSERT_EQ(after[i], original[i]) << "offset " << i;
+    }
+    EXPECT_EQ(Bytes(after.begin() + moveNames, after.begin() + moveNames + 3), (Bytes{0xD4, 0xD4, 0xFF}));
+}
+
+TEST_F(SessionTest, ATableBeyondTheEndOfTheFileStopsTheRead)
+{
+    writeFixture();
+    // The move table now lies beyond the end of the 16 MiB file.
+    std::string ini = readText(dir.file("Setting.ini"));
+    const std::size_t at = ini.find("AttackTable=");
+    ASSERT_NE(at, std::string::npos);
+    ini.replace(at, ini.find("\r\n", at) - at, "AttackTable=16777000");
+    writeFile(dir.file("Setting.ini"), ini);
+
+    ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadFailed);
+    EXPECT_EQ(status.last(), "CAttack_Edit::DataRead を実行中にエラーが発生しました。" + endOfFileErrorText());
+    // Settings 3 to 30, then the monster, egg and trainer pages read; the progress stops there.
+    EXPECT_EQ(status.progress.back(), 39);
+    EXPECT_TRUE(tabs.loaded());
+    EXPECT_FALSE(tabs.canSave());
+
+    // Nothing was read for the failed page and those after it: they hold no tables to show,
+    // write out or point into.
+    auto& moves = static_cast<CAttack_Edit&>(*tabs.pages()[3]);
+    auto& images = static_cast<CImage&>(*tabs.pages()[7]);
+    EXPECT_FALSE(moves.loaded());
+    EXPECT_FALSE(images.hasTables());
+    EXPECT_EQ(images.picsNum(), -1);
+    images.ReCompress(ImageItem::NormalPalette);
+    EXPECT_TRUE(readBytes(rom) == original);
+
+    // Saving must not write their empty tables.
+    EXPECT_EQ(tabs.RomWrite(), 0);
+    EXPECT_EQ(status.last(), "CTabSystem::RomWrite を実行中にエラーが発生しました。ROMを読み込んでいないので保存できません。");
+    EXPECT_TRUE(readBytes(rom) == original);
+}
+
+TEST_F(SessionTest, AGameWithoutASectionFailsAtTheTrainerPage)
+{
+    writeFixture("ZZZZ");
+    writeFile(dir.file("Setting.ini"), "[BPRJ]\r\nAttackTable=0\r\n");
+    EXPECT_EQ(tabs.openRom(rom), CTabSystem::kReadFailed);
+    EXPECT_EQ(status.last(), std::string("CTrainer_Edit::DataRead を実行中にエラーが発生しました。") + kNoTableText);
+    EXPECT_FALSE(tabs.canSave());
+}
+
+TEST_F(SessionTest, FilesThatCannotBeReadOrWritten)
+{
+    EXPECT_EQ(tabs.openRom(dir.file("missing.gba")), CTabSystem::kReadNoFile);
+    EXPECT_FALSE(status.last().empty());
+
+    writeBytes(dir.file("short.gba"), Bytes(0xAF, 0));
+    EXPECT_EQ(tabs.openRom(dir.file("short.gba")), CTabSystem::kReadNoFile);
+    EXPECT_EQ(status.last(), endOfFileErrorText());
+    EXPECT_FALSE(tabs.loaded());
+    EXPECT_EQ(tabs.RomWrite(), 0);
+
+    openFixture();
+    {
+        ReadOnlyFile readOnly(rom);
+        if (readOnly.isReadOnly()) {
+            EXPECT_EQ(tabs.RomWrite(), 0);
+            EXPECT_TRUE(status.last().starts_with("CTabSystem::RomWrite を実行中にエラーが発生しました。"))
+                << toUtf8(status.last());
+        }
+    }
+
+    // A device that takes no bytes: the first page with a table fails with the system's text.
+    tabs.setRomPath("/dev/full");
+    EXPECT_EQ(tabs.RomWrite(), 0);
+    EXPECT_EQ(status.last(), "CSolid_Value::DataWrite を実行中にエラーが発生しました。" + diskFullErrorText());
+    EXPECT_EQ(tabs.errorText(), diskFullErrorText());
+}
+
+TEST_F(SessionTest, OpeningAnotherRomReleasesThePagesFirst)
+{
+    openFixture();
+    ASSERT_EQ(tabs.openRom(rom), CTabSystem::kReadDone);
+    EXPECT_EQ(saveEnabled, (std::vector<bool>{true, false, true}));
+}
+
+TEST_F(SessionTest, BackupsAreOffByDefaultAndWriteNoOtherFile)
+{
+    openFixture();
+    const std::set<std::string> before = files();
+    ASSERT_EQ(tabs.RomWrite(), 1);
+    ASSERT_TRUE(keepBackups(dir.path(), 0));
+    ASSERT_EQ(tabs.RomWrite(), 1);
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(status.last(), "保存しました。");
+}
+
+TEST_F(SessionTest, OneBackupPerOpeningAndNoNoticeAfterTheAction)
+{
+    openFixture();
+    ASSERT_TRUE(keepBackups(dir.path(), 5));
+    const TrainerParty party = partyOf({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result, kPartyDone);
+    const std::vector<std::string> first = copies();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(readBytes(dir.file(first[0])), original);
+    const Bytes after = readBytes(rom);
+    EXPECT_EQ(Bytes(after.begin() + 0x100, after.begin() + 0x108),
+              (Bytes{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}));
+    const std::string notice = kCopyMade + dir.file(first[0]) + "」を作成しました。";
+    EXPECT_EQ(status.last(), notice);
+
+    // Later writes of the same opening, of any kind, make no other copy; the notice stays on
+    // the texts of the action that made it, and only there.
+    ASSERT_EQ(tabs.RomWrite(), 1);
+    EXPECT_EQ(status.last(), notice + "保存しました。");
+    tabs.actionEnded();
+    MovedTable table;
+    ASSERT_TRUE(writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok());
+    ASSERT_EQ(tabs.RomWrite(), 1);
+    EXPECT_EQ(status.last(), "保存しました。");
+    EXPECT_EQ(copies(), first);
+}
+
+TEST_F(SessionTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
+{
+    openFixture();
+    ASSERT_TRUE(keepBackups(dir.path(), 20));
+    MovedTable table;
+    const std::uint8_t textBytes[] = {0x51, 0x52, 0xFF};
+    const std::vector<std::pair<const char*, std::function<bool()>>> paths = {
+        {"save", [&] { return tabs.RomWrite() == 1; }},
+        {"party",
+         [&] {
+             const TrainerParty party = partyOf({1, 2, 3, 4, 5, 6, 7, 8});
+             return writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result == kPartyDone;
+         }},
+        {"relocation", [&] { return writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok(); }},
+        {"text", [&] { return writeText(tabs.openRomForWriting(), 0x300, textBytes).ok(); }},
+    };
+    for (const auto& [name, write] : paths) {
+        SCOPED_TRACE(name);
+        tabs.setRomPath(rom);
+        ASSERT_EQ(tabs.ReadAll(), CTabSystem::kReadDone);
+        const Bytes before = readBytes(rom);
+        const std::vector<std::string> earlier = copies();
+        ASSERT_TRUE(write());
+        const std::vector<std::string> now = copies();
+        ASSERT_EQ(now.size(), earlier.size() + 1);
+        for (const std::string& copy : now) {
+            if (std::find(earlier.begin(), earlier.end(), copy) == earlier.end())
+                EXPECT_EQ(readBytes(dir.file(copy)), before);
+        }
+    }
+    EXPECT_EQ(readBytes(rom)[0x300], 0x51);
+}
+
+TEST_F(SessionTest, OnlyThisRomsOwnOlderBackupsBeyondTheCountAreRemoved)
+{
+    openFixture();
+    ASSERT_TRUE(keepBackups(dir.path(), 2));
+    const char* ours[] = {"fixture.gba.20200101-000000.bak", "fixture.gba.20200102-000000.bak",
+                          "fixture.gba.20200102-000000-2.bak"};
+    const char* foreign[] = {"other.gba.20200101-000000.bak", "fixture.gba.bak", "fixture.gba.20200101-000000.bak.txt",
+                             "fixture.gba.2020010-000000.bak", "fixture.gba.20200101-000000-x.bak",
+                             "xfixture.gba.20200101-000000.bak"};
+    for (const char* name : ours)
+        writeFile(dir.file(name), "old");
+    for (const char* name : foreign)
+        writeFile(dir.file(name), "not ours");
+    ASSERT_TRUE(tabs.openRomForWriting().isOpen());
+    EXPECT_EQ(status.last(), kCopyMade + dir.file(kFirstCopy) + "」を作成しました。");
+    std::set<std::string> expected = {"fixture.gba", kFirstCopy, "fixture.gba.20200102-000000-2.bak"};
+    expected.insert(std::begin(foreign), std::end(foreign));
+    std::set<std::string> kept;
+    for (const std::string& name : files()) {
+        if (name.find(".gba") != std::string::npos)
+            kept.insert(name);
+    }
+    EXPECT_EQ(kept, expected);
+    EXPECT_EQ(readBytes(dir.file(kFirstCopy)), original);
+}
+
+TEST_F(SessionTest, AFailedBackupPreventsTheWriteUntilTurnedOffOrRetried)
+{
+    openFixture();
+    ASSERT_TRUE(keepBackups(dir.path(), 3));
+    takeEveryCopyName();
+    const TrainerParty party = partyOf({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+    const PartyTransfer refused = writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party);
+    EXPECT_EQ(refused.result, kPartyOpenFailed);
+    EXPECT_TRUE(refused.errorText.starts_with("バックアップを作成できなかったため、書き込みを中止しました。"));
+    EXPECT_EQ(status.last(), refused.errorText);
+    EXPECT_FALSE(tabs.openRomForWriting().isOpen());
+    EXPECT_EQ(readBytes(rom), original);
+
+    // Turned off, the write goes through without a copy.
+    ASSERT_TRUE(keepBackups(dir.path(), 0));
+    EXPECT_TRUE(tabs.openRomForWriting().isOpen());
+
+    // Turned on again and retried once a name is free: the copy is made, then the write.
+    ASSERT_TRUE(keepBackups(dir.path(), 3));
+    removeFile(dir.file("fixture.gba.20261207-093005-50.bak"));
+    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result, kPartyDone);
+    EXPECT_EQ(readBytes(dir.file("fixture.gba.20261207-093005-50.bak")), original);
+}
+
+TEST_F(SessionTest, AGoneRomOrAnotherFileNeedsNoBackup)
+{
+    openFixture();
+    ASSERT_TRUE(keepBackups(dir.path(), 2));
+    ASSERT_TRUE(RomFile::openForWriting(dir.file("picture.bmp")).isOpen());
+    EXPECT_TRUE(copies().empty());
+
+    ASSERT_TRUE(removeFile(rom));
+    // A write into a table of a ROM that is gone fails rather than making a file of zeros.
+    const std::uint8_t textBytes[] = {0x51, 0xFF};
+    EXPECT_FALSE(writeText(tabs.openRomForWriting(), 0x300, textBytes).ok());
+    EXPECT_FALSE(fileExists(rom));
+    ASSERT_EQ(tabs.RomWrite(), 1);
+    EXPECT_TRUE(copies().empty());
+    EXPECT_TRUE(fileExists(rom));
 }
