@@ -3,18 +3,16 @@
 FreeSpaceResult searchFreeSpaceByteAtATime(RomFile& file, const FreeSpaceRequest& request)
 {
     FreeSpaceResult result;
-    if (!file.seek(request.start)) {
-        result.ok = false;
-        result.errorText = file.errorText();
+    if (Result moved = file.seek(request.start); !moved.ok()) {
+        result.status = moved;
         return result;
     }
     std::int64_t run = -2;
     std::int64_t hits = 0;
     for (std::int64_t p = request.start; p < request.end; ++p) {
         std::uint8_t byte = 0;
-        if (!file.read(std::span<std::uint8_t>(&byte, 1))) {
-            result.ok = false;
-            result.errorText = file.errorText();
+        if (Result read = file.read(std::span<std::uint8_t>(&byte, 1)); !read.ok()) {
+            result.status = read;
             return result;
         }
         if (byte != 0xFF) {

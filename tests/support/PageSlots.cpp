@@ -13,14 +13,14 @@ void writeSettings(const std::string& folder, const std::string& section, const 
 
 bool readPage(CWindowBase& page, const std::string& romPath)
 {
-    RomFile file = RomFile::openForReading(romPath);
-    return file.isOpen() && page.DataRead(file);
+    ResultOf<RomFile> file = RomFile::openForReading(romPath);
+    return file.ok() && page.DataRead(*file);
 }
 
 bool writePage(CWindowBase& page, const std::string& romPath)
 {
-    RomFile file = RomFile::openForWriting(romPath);
-    return file.isOpen() && page.DataWrite(file);
+    ResultOf<RomFile> file = RomFile::openForWriting(romPath);
+    return file.ok() && page.DataWrite(*file);
 }
 
 std::vector<std::uint8_t> patternBytes(std::size_t size, unsigned step, unsigned start)

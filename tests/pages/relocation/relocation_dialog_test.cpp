@@ -23,11 +23,11 @@ public:
         area.push_back(0xEE);
         return area;
     }
-    bool rewritePointer(RomFile& file, const RelocationChoice& choice) override
+    Result rewritePointer(RomFile& file, const RelocationChoice& choice) override
     {
         const std::uint8_t pointer[] = {static_cast<std::uint8_t>(choice.address),
                                         static_cast<std::uint8_t>(choice.address >> 8), 0, 0};
-        return file.seek(pointerAt) && file.write(pointer);
+        return file.writeAt(pointerAt, pointer);
     }
     void relocated(const RelocationChoice& choice) override { moves.push_back(choice); }
 

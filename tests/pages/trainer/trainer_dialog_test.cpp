@@ -492,11 +492,11 @@ TEST_F(TrainerDialog, AFailedRelocationLeavesTheRecordAndTheRom)
     const std::vector<std::uint8_t> record0(kTrainers.begin(), kTrainers.begin() + 32);
     // The record leads to the new area only while the table is written; a failed write
     // (here to a file opened for reading) puts it back.
-    RomFile unwritable = RomFile::openForReading(rom);
-    EXPECT_FALSE(TrainerRelocation(page()).rewritePointer(unwritable, {0x302, 4, 1, true}));
+    ResultOf<RomFile> unwritable = RomFile::openForReading(rom);
+    EXPECT_FALSE(TrainerRelocation(page()).rewritePointer(*unwritable, {0x302, 4, 1, true}).ok());
     const auto record = page().record(0);
     EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.end()), record0);
-    unwritable.close();
+    unwritable->close();
 
     ReadOnlyFile readOnly(rom);
     if (!readOnly.isReadOnly())

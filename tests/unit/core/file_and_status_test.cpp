@@ -9,51 +9,49 @@
 TEST(RomFileTest, ReadingNeedsAnExistingFileAndWholeReadsAndWritingKeepsTheRestAndTheHeader)
 {
     TempDir dir;
-    RomFile missing = RomFile::openForReading(dir.file("missing.gba"));
-    EXPECT_FALSE(missing.isOpen());
+    const ResultOf<RomFile> missing = RomFile::openForReading(dir.file("missing.gba"));
+    EXPECT_FALSE(missing.ok());
     EXPECT_FALSE(missing.errorText().empty());
 
     // A short read fails with an end-of-file text.
     writeBytes(dir.file("short.gba"), {1, 2, 3, 4, 5});
-    RomFile shortFile = RomFile::openForReading(dir.file("short.gba"));
-    ASSERT_TRUE(shortFile.isOpen());
+    ResultOf<RomFile> shortFile = RomFile::openForReading(dir.file("short.gba"));
+    ASSERT_TRUE(shortFile.ok());
     std::uint8_t buffer[4] = {};
-    ASSERT_TRUE(shortFile.seek(3));
-    EXPECT_FALSE(shortFile.read(buffer));
-    EXPECT_EQ(shortFile.errorText(), endOfFileErrorText());
-    EXPECT_NE(shortFile.errorText(), "Success\r\n");
-    ASSERT_TRUE(shortFile.seek(1));
-    ASSERT_TRUE(shortFile.read(buffer));
+    const Result shortRead = shortFile->readAt(3, buffer);
+    EXPECT_FALSE(shortRead.ok());
+    EXPECT_EQ(shortRead.errorText(), endOfFileErrorText());
+    EXPECT_NE(shortRead.errorText(), "Success\r\n");
+    ASSERT_TRUE(shortFile->readAt(1, buffer).ok());
     EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{2, 3, 4, 5}));
+    EXPECT_FALSE(shortFile->readAt(-1, buffer).ok());
 
     std::vector<std::uint8_t> rom(0xC3, 1);
     writeBytes(dir.file("rom.gba"), rom);
     const std::uint8_t patch[] = {9, 9};
     for (auto open : {&RomFile::openForWriting, &RomFile::openForUpdating}) {
-        RomFile file = open(dir.file("rom.gba"));
-        ASSERT_TRUE(file.isOpen());
+        ResultOf<RomFile> file = open(dir.file("rom.gba"));
+        ASSERT_TRUE(file.ok());
         // A write that starts inside the cartridge header is refused whole, even at its last byte.
-        for (std::int64_t at : {0x00, 0x16, 0xBF}) {
-            ASSERT_TRUE(file.seek(at));
-            EXPECT_FALSE(file.write(patch)) << at;
-            EXPECT_EQ(file.errorText(), kHeaderWriteRefusedText);
-        }
-        ASSERT_TRUE(file.seek(0xC0));
-        ASSERT_TRUE(file.write(patch));
+        for (std::int64_t at : {0x00, 0x16, 0xBF})
+            EXPECT_EQ(file->writeAt(at, patch).errorText(), kHeaderWriteRefusedText) << at;
+        ASSERT_TRUE(file->writeAt(0xC0, patch).ok());
     }
     rom[0xC0] = rom[0xC1] = 9;
     EXPECT_EQ(readBytes(dir.file("rom.gba")), rom);
 
-    // A new file (a backup copy) is written from its first byte.
-    RomFile created = RomFile::createNew(dir.file("copy.gba"));
-    ASSERT_TRUE(created.isOpen());
-    EXPECT_TRUE(created.write(patch));
-    RomFile moved = std::move(created);
-    EXPECT_TRUE(moved.write(patch));
+    // A new file (a backup copy) is written from its first byte; a moved-from file is closed.
+    ResultOf<RomFile> created = RomFile::createNew(dir.file("copy.gba"));
+    ASSERT_TRUE(created.ok());
+    EXPECT_TRUE(created->write(patch).ok());
+    RomFile moved = std::move(*created);
+    EXPECT_TRUE(moved.write(patch).ok());
+    EXPECT_FALSE(created->write(patch).ok());
+    EXPECT_FALSE(RomFile::createNew(dir.file("copy.gba")).ok());
     EXPECT_EQ(readBytes(dir.file("copy.gba")), (std::vector<std::uint8_t>{9, 9, 9, 9}));
 
-    RomFile made = RomFile::openForWriting(dir.file("new.gba"));
-    EXPECT_TRUE(made.isOpen());
+    EXPECT_TRUE(RomFile::openForWriting(dir.file("new.gba")).ok());
+    EXPECT_FALSE(RomFile::openForUpdating(dir.file("gone.gba")).ok());
 }
 
 TEST(RomFileTest, ReadOnlyFileCannotBeOpenedForWriting)
@@ -63,8 +61,8 @@ TEST(RomFileTest, ReadOnlyFileCannotBeOpenedForWriting)
     ReadOnlyFile readOnly(dir.file("rom.gba"));
     if (!readOnly.isReadOnly())
         GTEST_SKIP() << "this file system cannot make a file read-only";
-    RomFile file = RomFile::openForWriting(dir.file("rom.gba"));
-    EXPECT_FALSE(file.isOpen());
+    const ResultOf<RomFile> file = RomFile::openForWriting(dir.file("rom.gba"));
+    EXPECT_FALSE(file.ok());
     EXPECT_FALSE(file.errorText().empty());
 }
 

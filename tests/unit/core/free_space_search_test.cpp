@@ -13,8 +13,8 @@ protected:
     FreeSpaceResult search(const std::vector<std::uint8_t>& rom, FreeSpaceRequest request)
     {
         writeBytes(dir.file("rom.gba"), rom);
-        RomFile file = RomFile::openForReading(dir.file("rom.gba"));
-        return searchFreeSpace(file, request);
+        ResultOf<RomFile> file = RomFile::openForReading(dir.file("rom.gba"));
+        return searchFreeSpace(*file, request);
     }
     TempDir dir;
 };
@@ -47,8 +47,8 @@ TEST_F(FreeSpaceSearchTest, CandidatesInARunOfTwoBytesMoreThanAskedAndInsideTheR
         std::fill_n(rom.begin() + static_cast<std::ptrdiff_t>(c.runStart), c.runLength, 0xFF);
         const FreeSpaceResult result = search(rom, c.request);
         EXPECT_EQ(result.candidates, c.candidates) << c.runStart << " " << c.runLength << " " << c.request.end;
-        EXPECT_EQ(result.ok, c.ok);
-        EXPECT_EQ(result.errorText.empty(), c.ok);
+        EXPECT_EQ(result.status.ok(), c.ok);
+        EXPECT_EQ(result.status.errorText().empty(), c.ok);
     }
 }
 
@@ -68,12 +68,12 @@ TEST_F(FreeSpaceSearchTest, AgreesWithTheByteAtATimeRuleOnRandomRoms)
                                  static_cast<std::int64_t>(random() % 90 + 1), round % 7 == 0,
                                  static_cast<std::int64_t>(random() % 3000)};
         writeBytes(dir.file("rom.gba"), rom);
-        RomFile blockFile = RomFile::openForReading(dir.file("rom.gba"));
-        RomFile byteFile = RomFile::openForReading(dir.file("rom.gba"));
-        FreeSpaceResult fast = searchFreeSpace(blockFile, request);
-        FreeSpaceResult reference = searchFreeSpaceByteAtATime(byteFile, request);
+        ResultOf<RomFile> blockFile = RomFile::openForReading(dir.file("rom.gba"));
+        ResultOf<RomFile> byteFile = RomFile::openForReading(dir.file("rom.gba"));
+        FreeSpaceResult fast = searchFreeSpace(*blockFile, request);
+        FreeSpaceResult reference = searchFreeSpaceByteAtATime(*byteFile, request);
         ASSERT_EQ(fast.candidates, reference.candidates) << "round " << round;
-        ASSERT_TRUE(fast.ok);
+        ASSERT_TRUE(fast.status.ok());
     }
 }
 

@@ -16,39 +16,39 @@ TEST(FoundSettingsWrite, EveryWriteKeepsACopyAndAFailedOneLeavesSettingIniAlone)
     // A fixture set whose section the finder has just looked for.
     TempDir dir;
     ASSERT_TRUE(writeFixtureSet(buildFixtureRom("BPEJ", 4), dir.path(), "rom.gba"));
-    const FinderRun run = findSettingsFiles(dir.path(), dir.file("rom.gba"));
-    ASSERT_TRUE(run.ran) << run.failure;
+    const ResultOf<FinderReport> report = findSettingsFiles(dir.path(), dir.file("rom.gba"));
+    ASSERT_TRUE(report.ok()) << report.errorText();
     // Without a Setting.ini the section is the whole file.
     std::filesystem::remove(dir.file("Setting.ini"));
-    const SettingsWrite none = writeFoundSettings(dir.path(), run.report);
-    ASSERT_TRUE(none.done) << none.reason;
-    EXPECT_TRUE(none.backupPath.empty());
+    const ResultOf<std::string> none = writeFoundSettings(dir.path(), *report);
+    ASSERT_TRUE(none.ok()) << none.errorText();
+    EXPECT_TRUE(none->empty());
     EXPECT_TRUE(readText(dir.file("Setting.ini")).starts_with("[BPEJ]\r\nMonsterBaseStats_Pos="));
 
     writeFile(dir.file("Setting.ini"), "[BPEJ]\r\nAttackTable=1\r\n");
-    SettingsWrite first = writeFoundSettings(dir.path(), run.report);
-    ASSERT_TRUE(first.done) << first.reason;
-    EXPECT_EQ(first.backupPath, dir.file("Setting.ini") + ".bak");
+    const ResultOf<std::string> first = writeFoundSettings(dir.path(), *report);
+    ASSERT_TRUE(first.ok()) << first.errorText();
+    EXPECT_EQ(*first, dir.file("Setting.ini") + ".bak");
     const std::string written = readText(dir.file("Setting.ini"));
     // The key in its place, the others after it.
-    const auto attackTable = std::find_if(run.report.findings.begin(), run.report.findings.end(),
+    const auto attackTable = std::find_if(report->findings.begin(), report->findings.end(),
                                           [](const Finding& finding) { return finding.key == "AttackTable"; });
-    ASSERT_NE(attackTable, run.report.findings.end());
+    ASSERT_NE(attackTable, report->findings.end());
     EXPECT_TRUE(written.starts_with("[BPEJ]\r\nAttackTable=" + std::to_string(attackTable->value) +
                                     "\r\nMonsterBaseStats_Pos="))
         << written;
-    SettingsWrite second = writeFoundSettings(dir.path(), run.report);
-    ASSERT_TRUE(second.done) << second.reason;
-    EXPECT_EQ(second.backupPath, dir.file("Setting.ini") + ".2.bak");
-    EXPECT_EQ(readText(first.backupPath), "[BPEJ]\r\nAttackTable=1\r\n");
-    EXPECT_EQ(readText(second.backupPath), written);
+    const ResultOf<std::string> second = writeFoundSettings(dir.path(), *report);
+    ASSERT_TRUE(second.ok()) << second.errorText();
+    EXPECT_EQ(*second, dir.file("Setting.ini") + ".2.bak");
+    EXPECT_EQ(readText(*first), "[BPEJ]\r\nAttackTable=1\r\n");
+    EXPECT_EQ(readText(*second), written);
     EXPECT_FALSE(std::filesystem::exists(dir.file("Setting.ini.new")));
 
     // The new file cannot be made: nothing changes.
     std::filesystem::create_directory(dir.file("Setting.ini.new"));
-    const SettingsWrite failed = writeFoundSettings(dir.path(), run.report);
-    EXPECT_FALSE(failed.done);
-    EXPECT_TRUE(failed.reason.starts_with("cannot write " + dir.file("Setting.ini"))) << failed.reason;
+    const ResultOf<std::string> failed = writeFoundSettings(dir.path(), *report);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.errorText().starts_with("cannot write " + dir.file("Setting.ini"))) << failed.errorText();
     EXPECT_EQ(readText(dir.file("Setting.ini")), written);
     EXPECT_FALSE(std::filesystem::exists(dir.file("Setting.ini.3.bak")));
 }
@@ -56,19 +56,17 @@ TEST(FoundSettingsWrite, EveryWriteKeepsACopyAndAFailedOneLeavesSettingIniAlone)
 TEST(FinderInput, FilesThatCannotBeSearchedAreSaidSo)
 {
     TempDir dir;
-    EXPECT_FALSE(findSettingsFiles(dir.path(), dir.file("missing.gba")).ran);
+    EXPECT_FALSE(findSettingsFiles(dir.path(), dir.file("missing.gba")).ok());
     writeBytes(dir.file("short.gba"), std::vector<std::uint8_t>(0xAF, 0x41));
-    const FinderRun shortRom = findSettingsFiles(dir.path(), dir.file("short.gba"));
-    EXPECT_FALSE(shortRom.ran);
-    EXPECT_NE(shortRom.failure.find("no game code"), std::string::npos) << shortRom.failure;
+    const ResultOf<FinderReport> shortRom = findSettingsFiles(dir.path(), dir.file("short.gba"));
+    EXPECT_NE(shortRom.errorText().find("no game code"), std::string::npos) << shortRom.errorText();
     // A code that would break the section header out of its line writes nothing anywhere.
     for (const char* code : {"\0\0\0\0", "A]\nB", "X=1;", "AB\x7F" "C"}) {
         std::vector<std::uint8_t> rom(0x200, 0x41);
         std::copy_n(code, 4, rom.begin() + 0xAC);
         writeBytes(dir.file("odd.gba"), rom);
-        const FinderRun odd = findSettingsFiles(dir.path(), dir.file("odd.gba"));
-        EXPECT_FALSE(odd.ran) << code;
-        EXPECT_NE(odd.failure.find("no game code"), std::string::npos) << odd.failure;
+        const ResultOf<FinderReport> odd = findSettingsFiles(dir.path(), dir.file("odd.gba"));
+        EXPECT_NE(odd.errorText().find("no game code"), std::string::npos) << code;
     }
 }
 

@@ -41,16 +41,16 @@ TEST_P(FinderOnSeededFixtures, WritesTheFixtureSectionThatTheSettingsCheckPasses
     const std::string before = sectionByHand(rom);
     writeFile(dir.file("Setting.ini"), before);
 
-    const FinderRun run = findSettingsFiles(dir.path(), dir.file("fixture.gba"));
-    ASSERT_TRUE(run.ran) << run.failure;
+    const ResultOf<FinderReport> report = findSettingsFiles(dir.path(), dir.file("fixture.gba"));
+    ASSERT_TRUE(report.ok()) << report.errorText();
     std::string lines;
-    for (const std::string& line : run.report.lines())
+    for (const std::string& line : report->lines())
         lines += line + "\n";
-    EXPECT_TRUE(run.report.allFindablePlaced()) << lines;
-    const SettingsWrite written = writeFoundSettings(dir.path(), run.report);
-    ASSERT_TRUE(written.done) << written.reason;
+    EXPECT_TRUE(report->allFindablePlaced()) << lines;
+    const ResultOf<std::string> backupPath = writeFoundSettings(dir.path(), *report);
+    ASSERT_TRUE(backupPath.ok()) << backupPath.errorText();
 
-    EXPECT_EQ(readText(written.backupPath), before);
+    EXPECT_EQ(readText(*backupPath), before);
     const ProfileFile profile = ProfileFile::load(dir.file("Setting.ini"));
     for (const auto& [key, value] : rom.settings)
         EXPECT_EQ(profile.readString(gameCode, key, "", 30), value) << key << "\n" << lines;

@@ -58,7 +58,7 @@ TEST(BitmapFile, ReadsForeignFilesAndCutsColours)
     for (std::uint8_t used : {16, 0, 2}) {
         SCOPED_TRACE(used);
         BitmapImport import = decodeBitmap(foreignBitmap(used), 1);
-        ASSERT_EQ(import.error, BitmapError::None);
+        ASSERT_TRUE(import.status.ok());
         EXPECT_EQ(import.palette[0], 0x0810F8u);
         // With two colours the rest stay black and the rows follow the short table.
         EXPECT_EQ(import.palette[15], used == 2 ? 0u : 0x000008u);
@@ -74,30 +74,31 @@ TEST(BitmapFile, RefusesMalformedFiles)
     struct Case {
         Bytes file;
         int frames;
-        BitmapError error;
+        std::string message;
     };
+    const std::string unreadable = "CImage::ReadBitMap() 読み込めないビットマップです。\n";
     const std::vector<Case> cases = {
-        {patched(14, {108}), 1, BitmapError::Unreadable},
-        {patched(46, {0xFF, 0xFF, 0xFF, 0xFF}), 1, BitmapError::Unreadable},
-        {patched(18, {0x41}), 1, BitmapError::WrongSize},
-        {patched(22, {0xC0, 0xFF, 0xFF, 0xFF}), 1, BitmapError::WrongSize}, // top-down
-        {foreignBitmap(), 2, BitmapError::WrongSize},
-        {foreignBitmap(), 5, BitmapError::WrongSize},
+        {patched(14, {108}), 1, unreadable},
+        {patched(46, {0xFF, 0xFF, 0xFF, 0xFF}), 1, unreadable},
+        {patched(18, {0x41}), 1, "CImage::ReadBipMap() サイズが64x64ピクセルではありません。\n"},
+        {patched(22, {0xC0, 0xFF, 0xFF, 0xFF}), 1, "CImage::ReadBipMap() サイズが64x64ピクセルではありません。\n"}, // top-down
+        {foreignBitmap(), 2, "CImage::ReadBipMap() サイズが64x128ピクセルではありません。\n"},
+        {foreignBitmap(), 5, "CImage::ReadBipMap() サイズが64x320ピクセルではありません。\n"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(decodeBitmap(c.file, c.frames).error, c.error) << &c - cases.data();
+        EXPECT_EQ(decodeBitmap(c.file, c.frames).status.errorText(), c.message) << &c - cases.data();
 
     // A palette-only import skips the size check.
     BitmapImport paletteOnly = decodeBitmap(patched(18, {0x41}), std::nullopt);
-    EXPECT_EQ(paletteOnly.error, BitmapError::None);
+    EXPECT_TRUE(paletteOnly.status.ok());
     EXPECT_TRUE(paletteOnly.hasPalette);
     EXPECT_FALSE(paletteOnly.hasPicture);
 
     const Bytes whole = foreignBitmap();
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         BitmapImport cutShort = decodeBitmap(std::span(whole).first(cut), 1);
-        ASSERT_EQ(cutShort.error, BitmapError::File) << cut;
-        EXPECT_FALSE(cutShort.systemText.empty());
+        ASSERT_EQ(cutShort.status.errorText().rfind("CImage::ReadBitMap を実行中にエラーが発生しました。", 0), 0u) << cut;
+        EXPECT_GT(cutShort.status.errorText().size(), std::string("CImage::ReadBitMap を実行中にエラーが発生しました。").size());
     }
 }
 
@@ -112,24 +113,23 @@ TEST(BitmapFile, SavesTwoFramesOverALongerFileAndReadsThemBack)
             picture.at(x, y) = static_cast<std::uint8_t>((x + 3 * y) & 15);
     Palette palette = greyRamp();
     palette[3] = 0xF8F8F8;
-    std::string error;
-    ASSERT_TRUE(saveBitmapFile(path, picture, 2, palette, error));
+    ASSERT_TRUE(saveBitmapFile(path, picture, 2, palette).ok());
     const Bytes file = readBytes(path);
     ASSERT_EQ(file.size(), 4214u);
     EXPECT_EQ(Bytes(file.begin() + 2, file.begin() + 6), (Bytes{0x76, 0x10, 0x00, 0x00}));
     EXPECT_EQ(Bytes(file.begin() + 22, file.begin() + 26), (Bytes{0x80, 0x00, 0x00, 0x00}));
 
     BitmapImport import = readBitmapFile(path, 2);
-    ASSERT_EQ(import.error, BitmapError::None);
+    ASSERT_TRUE(import.status.ok());
     EXPECT_EQ(import.picture.pixels, picture.pixels);
     EXPECT_EQ(import.palette[3], 0xF8F8F8u);
     EXPECT_EQ(import.palette[15], 0xF8F8F8u); // 0xFF cut to 0xF8
 
     BitmapImport missing = readBitmapFile(dir.file("none.bmp"), 1);
-    EXPECT_EQ(missing.error, BitmapError::File);
-    EXPECT_FALSE(missing.systemText.empty());
-    EXPECT_FALSE(saveBitmapFile(dir.file("no/such/folder.bmp"), picture, 1, palette, error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(missing.status.errorText().rfind("CImage::ReadBitMap を実行中にエラーが発生しました。", 0), 0u);
+    const Result unsaved = saveBitmapFile(dir.file("no/such/folder.bmp"), picture, 1, palette);
+    EXPECT_FALSE(unsaved.ok());
+    EXPECT_FALSE(unsaved.errorText().empty());
 }
 
 // The bitmaps the page writes open in ImageMagick, and the ones ImageMagick writes open in the
@@ -145,8 +145,8 @@ TEST(BitmapFile, ImageMagickOpensExportsAndWritesBitmapsThatImport)
         palette[i] = (i * 16) | (248 - i * 8) << 8 | (i * 40 % 256 & 0xF8) << 16;
     TempDir dir;
     const std::string ours = dir.file("ours.bmp");
-    std::string error;
-    ASSERT_TRUE(saveBitmapFile(ours, picture, 2, palette, error)) << error;
+    const Result saved = saveBitmapFile(ours, picture, 2, palette);
+    ASSERT_TRUE(saved.ok()) << saved.errorText();
     ASSERT_EQ(std::system("identify -version >/dev/null 2>&1"), 0) << "ImageMagick is missing: run scripts/setup.sh";
     EXPECT_EQ(output("identify -format '%w %h %k %m' '" + ours + "'"), "64 128 16 BMP3");
 
@@ -158,7 +158,7 @@ TEST(BitmapFile, ImageMagickOpensExportsAndWritesBitmapsThatImport)
     ASSERT_GT(file.size(), 30u);
     EXPECT_EQ(file[28], 4) << "not a 16-colour bitmap";
     const BitmapImport import = readBitmapFile(theirs, 2);
-    ASSERT_EQ(import.error, BitmapError::None);
+    ASSERT_TRUE(import.status.ok());
     for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 64; ++x)
             ASSERT_EQ(import.palette[import.picture.at(x, y)], palette[picture.at(x, y)]) << x << "," << y;

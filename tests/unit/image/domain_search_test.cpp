@@ -17,9 +17,10 @@ struct DomainSearchTest : ::testing::Test {
 
     std::optional<std::uint32_t> search(WriteArea domain, std::size_t size, const std::vector<UsedBytes>& used = {})
     {
-        RomFile file = RomFile::openForReading(path);
-        errorText.clear();
-        return searchDomain(file, domain, size, used, errorText);
+        ResultOf<RomFile> file = RomFile::openForReading(path);
+        const ResultOf<std::optional<std::uint32_t>> found = searchDomain(*file, domain, size, used);
+        errorText = found.errorText();
+        return found.ok() ? *found : std::nullopt;
     }
 };
 

@@ -35,8 +35,8 @@ TEST_F(MoveSlots, ReleaseForgetsTheTableButKeepsTheOffset)
     EXPECT_TRUE(page.record(355).empty());
 
     // A write the file refuses reports the system's text.
-    RomFile readOnly = RomFile::openForReading(rom);
-    EXPECT_FALSE(page.DataWrite(readOnly));
+    ResultOf<RomFile> readOnly = RomFile::openForReading(rom);
+    EXPECT_FALSE(page.DataWrite(*readOnly));
     EXPECT_FALSE(tabs.errorText().empty());
 
     page.Release();

@@ -15,7 +15,7 @@ namespace {
 class UntouchedTable : public IRelocationPage {
 public:
     std::vector<std::uint8_t> relocatedArea(const RelocationChoice&) override { return {}; }
-    bool rewritePointer(RomFile&, const RelocationChoice&) override { return false; }
+    Result rewritePointer(RomFile&, const RelocationChoice&) override { return Result::failed("unused"); }
     void relocated(const RelocationChoice&) override {}
 };
 

@@ -105,7 +105,7 @@ TrainerParty partyOf(std::array<std::uint8_t, 8> bytes)
 class MovedTable : public IRelocationPage {
 public:
     std::vector<std::uint8_t> relocatedArea(const RelocationChoice&) override { return {0x01, 0x02, 0xFF, 0xFF}; }
-    bool rewritePointer(RomFile&, const RelocationChoice&) override { return true; }
+    Result rewritePointer(RomFile&, const RelocationChoice&) override { return {}; }
     void relocated(const RelocationChoice&) override {}
 };
 
@@ -279,7 +279,7 @@ TEST_F(SessionTest, OneBackupPerOpeningAndNoNoticeAfterTheAction)
     openFixture();
     ASSERT_TRUE(keepBackups(dir.path(), 5));
     const TrainerParty party = partyOf({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
-    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).code(), kPartyDone);
     const std::vector<std::string> first = copies();
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(readBytes(dir.file(first[0])), original);
@@ -295,7 +295,7 @@ TEST_F(SessionTest, OneBackupPerOpeningAndNoNoticeAfterTheAction)
     EXPECT_EQ(status.last(), notice + "保存しました。");
     tabs.actionEnded();
     MovedTable table;
-    ASSERT_TRUE(writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok());
+    ASSERT_TRUE(writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).status.ok());
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_EQ(status.last(), "保存しました。");
     EXPECT_EQ(copies(), first);
@@ -312,9 +312,9 @@ TEST_F(SessionTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
         {"party",
          [&] {
              const TrainerParty party = partyOf({1, 2, 3, 4, 5, 6, 7, 8});
-             return writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result == kPartyDone;
+             return writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).code() == kPartyDone;
          }},
-        {"relocation", [&] { return writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).ok(); }},
+        {"relocation", [&] { return writeRelocatedTable(tabs.openRomForWriting(), table, {0x200, 1, 0, false}).status.ok(); }},
         {"text", [&] { return writeText(tabs.openRomForWriting(), 0x300, textBytes).ok(); }},
     };
     for (const auto& [name, write] : paths) {
@@ -347,7 +347,7 @@ TEST_F(SessionTest, OnlyThisRomsOwnOlderBackupsBeyondTheCountAreRemoved)
         writeFile(dir.file(name), "old");
     for (const char* name : foreign)
         writeFile(dir.file(name), "not ours");
-    ASSERT_TRUE(tabs.openRomForWriting().isOpen());
+    ASSERT_TRUE(tabs.openRomForWriting().ok());
     EXPECT_EQ(status.last(), kCopyMade + dir.file(kFirstCopy) + "」を作成しました。");
     std::set<std::string> expected = {"fixture.gba", kFirstCopy, "fixture.gba.20200102-000000-2.bak"};
     expected.insert(std::begin(foreign), std::end(foreign));
@@ -367,20 +367,20 @@ TEST_F(SessionTest, AFailedBackupPreventsTheWriteUntilTurnedOffOrRetried)
     takeEveryCopyName();
     const TrainerParty party = partyOf({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
     const PartyTransfer refused = writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party);
-    EXPECT_EQ(refused.result, kPartyOpenFailed);
-    EXPECT_TRUE(refused.errorText.starts_with("バックアップを作成できなかったため、書き込みを中止しました。"));
-    EXPECT_EQ(status.last(), refused.errorText);
-    EXPECT_FALSE(tabs.openRomForWriting().isOpen());
+    EXPECT_EQ(refused.code(), kPartyOpenFailed);
+    EXPECT_TRUE(refused.status.errorText().starts_with("バックアップを作成できなかったため、書き込みを中止しました。"));
+    EXPECT_EQ(status.last(), refused.status.errorText());
+    EXPECT_FALSE(tabs.openRomForWriting().ok());
     EXPECT_EQ(readBytes(rom), original);
 
     // Turned off, the write goes through without a copy.
     ASSERT_TRUE(keepBackups(dir.path(), 0));
-    EXPECT_TRUE(tabs.openRomForWriting().isOpen());
+    EXPECT_TRUE(tabs.openRomForWriting().ok());
 
     // Turned on again and retried once a name is free: the copy is made, then the write.
     ASSERT_TRUE(keepBackups(dir.path(), 3));
     removeFile(dir.file("fixture.gba.20261207-093005-50.bak"));
-    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).result, kPartyDone);
+    ASSERT_EQ(writeParty(tabs.openRomForWriting(), 0x100, 1, 0, party).code(), kPartyDone);
     EXPECT_EQ(readBytes(dir.file("fixture.gba.20261207-093005-50.bak")), original);
 }
 
@@ -388,7 +388,7 @@ TEST_F(SessionTest, AGoneRomOrAnotherFileNeedsNoBackup)
 {
     openFixture();
     ASSERT_TRUE(keepBackups(dir.path(), 2));
-    ASSERT_TRUE(RomFile::openForWriting(dir.file("picture.bmp")).isOpen());
+    ASSERT_TRUE(RomFile::openForWriting(dir.file("picture.bmp")).ok());
     EXPECT_TRUE(copies().empty());
 
     ASSERT_TRUE(removeFile(rom));

@@ -51,11 +51,11 @@ TEST(TextPageSlots, TheSessionPassesNeitherReadNorWriteTheRom)
 
     page.Reset();
     page.LoadSettings("BPRJ");
-    RomFile closed;
-    EXPECT_TRUE(page.DataRead(closed));
     {
-        RomFile file = RomFile::openForWriting(rom);
-        EXPECT_TRUE(page.DataWrite(file));
+        ResultOf<RomFile> file = RomFile::openForWriting(rom);
+        file->close();
+        EXPECT_TRUE(page.DataRead(*file));
+        EXPECT_TRUE(page.DataWrite(*file));
     }
     page.Release();
     EXPECT_TRUE(tabs.errorText().empty());

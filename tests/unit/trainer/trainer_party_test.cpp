@@ -25,10 +25,10 @@ protected:
         std::copy(party.begin(), party.end(), bytes.begin() + kAt);
         writeBytes(path, bytes);
     }
-    int read(std::uint8_t count, std::uint8_t dataType) { return readParty(path, kAt, count, dataType, party).result; }
+    int read(std::uint8_t count, std::uint8_t dataType) { return readParty(path, kAt, count, dataType, party).code(); }
     int write(std::uint8_t count, std::uint8_t dataType)
     {
-        return writeParty(RomFile::openForUpdating(path), kAt, count, dataType, party).result;
+        return writeParty(RomFile::openForUpdating(path), kAt, count, dataType, party).code();
     }
     Bytes written(std::size_t size) const
     {
@@ -111,17 +111,17 @@ TEST_F(Party, WritesBasePartsAndMovePartsByDataTypeAndAtMostSix)
 TEST_F(Party, FailuresAreReportedNotCarriedOut)
 {
     rom({});
-    EXPECT_EQ(readParty(dir.file("missing.gba"), kAt, 1, 0, party).result, kPartyOpenFailed);
+    EXPECT_EQ(readParty(dir.file("missing.gba"), kAt, 1, 0, party).code(), kPartyOpenFailed);
 
     PartyTransfer shortRead = readParty(path, 0x1F8, 2, party_entry::kPlain, party);
-    EXPECT_EQ(shortRead.result, kPartyTransferFailed);
-    EXPECT_EQ(shortRead.errorText, endOfFileErrorText());
+    EXPECT_EQ(shortRead.code(), kPartyTransferFailed);
+    EXPECT_EQ(shortRead.status.errorText(), endOfFileErrorText());
 
     // A party that would run past the end must not grow the ROM.
-    EXPECT_EQ(writeParty(RomFile::openForUpdating(path), 0x1F8, 2, party_entry::kPlain, party).result,
+    EXPECT_EQ(writeParty(RomFile::openForUpdating(path), 0x1F8, 2, party_entry::kPlain, party).code(),
               kPartyTransferFailed);
     EXPECT_EQ(readBytes(path), bytes);
-    EXPECT_EQ(writeParty(RomFile::openForUpdating(path), 0xFFFFFF, 1, party_entry::kPlain, party).result,
+    EXPECT_EQ(writeParty(RomFile::openForUpdating(path), 0xFFFFFF, 1, party_entry::kPlain, party).code(),
               kPartyTransferFailed);
     EXPECT_EQ(readBytes(path).size(), 0x200u);
 }
