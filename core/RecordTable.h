@@ -42,8 +42,9 @@ public:
     std::span<std::uint8_t> record(std::int64_t index);
     std::span<const std::uint8_t> record(std::int64_t index) const;
 
-    // For DataRead and DataWrite, whose failWith takes the failure. A table that is not configured is neither read nor written; a
-    // configured one without records fails to read with kNoTableText and writes nothing.
+    // For DataRead and DataWrite, whose failWith takes the failure. A table that is not
+    // configured is neither read nor written; a configured one without records fails to read
+    // with kNoTableText and writes nothing.
     Result read(RomFile& file);
     Result write(RomFile& file) const;
 

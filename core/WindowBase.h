@@ -47,7 +47,7 @@ protected:
     // The controls of the page's own dialog, kept from windowCreated to windowDestroyed; null
     // while the page is not shown.
     IDialogControls* controls() const { return m_controls; }
-    // For DataRead/DataWrite: hands the file's error text to the session and fails.
+    // For DataRead/DataWrite: hands the failure's text to the session and fails.
     bool failWith(const Result& failure);
     bool failWith(const std::string& text);
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/CartridgePointer.h"
-#include "core/LittleEndian.h"
 #include "core/SharedTables.h"
 
 #include <cstddef>
@@ -20,17 +19,6 @@ inline constexpr std::size_t kParameter = 0x0F;
 inline constexpr std::size_t kDescription = 0x10;    // 32-bit cartridge pointer
 inline constexpr std::size_t kPocket = 0x16;         // 1 to 5
 inline constexpr std::size_t kBattleUsage = 0x1C;
-
-inline std::uint16_t price(std::span<const std::uint8_t> record)
-{
-    return little_endian::get16(record, kPrice);
-}
-
-// A typed price keeps its low 16 bits, as the field does.
-inline void setPrice(std::span<std::uint8_t> record, std::int32_t typed)
-{
-    little_endian::set16(record, kPrice, static_cast<std::uint16_t>(typed));
-}
 
 // Where the item's description lies, as the page shows it: the pointer less the cartridge
 // base, wrapping for a pointer below the base. Shown only, never used to read the file.

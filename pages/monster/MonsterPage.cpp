@@ -216,9 +216,11 @@ Result CSolid_Value::writeEvolutions(RomFile& file) const
         const std::int64_t start =
             m_evolutionOffset + static_cast<std::int64_t>(monster * evolution_record::kMonsterSize);
         for (std::size_t slot = 0; slot < evolution_record::kSlotCount; ++slot) {
-            if (Result written = writeRuns(file, start + static_cast<std::int64_t>(slot * evolution_record::kSize),
-                           std::span(records).subspan(slot * evolution_record::kSize, evolution_record::kSize),
-                           evolution_record::kWrittenRuns); !written.ok())
+            const std::int64_t slotStart = start + static_cast<std::int64_t>(slot * evolution_record::kSize);
+            Result written = writeRuns(file, slotStart,
+                                       std::span(records).subspan(slot * evolution_record::kSize, evolution_record::kSize),
+                                       evolution_record::kWrittenRuns);
+            if (!written.ok())
                 return written;
         }
     }
@@ -232,8 +234,8 @@ Result CSolid_Value::writeDex(RomFile& file) const
     std::array<std::uint8_t, dex_record::kSize> record{};
     for (std::size_t number = 0; number < dex_record::kCount; ++number) {
         dex_record::encode(m_dex[number], record);
-        if (Result written = writeRuns(file, m_dexOffset + static_cast<std::int64_t>(number * dex_record::kSize), record,
-                       dex_record::kWrittenRuns); !written.ok())
+        const std::int64_t recordStart = m_dexOffset + static_cast<std::int64_t>(number * dex_record::kSize);
+        if (Result written = writeRuns(file, recordStart, record, dex_record::kWrittenRuns); !written.ok())
             return written;
     }
     return {};

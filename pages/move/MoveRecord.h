@@ -16,5 +16,4 @@ inline constexpr std::size_t kPp = 0x04;
 inline constexpr std::size_t kEffectChance = 0x05;
 // Six bytes the editor shows and stores raw, without a meaning of their own.
 inline constexpr std::size_t kRawBytes = 0x06;
-inline constexpr std::size_t kRawByteCount = 6;
 } // namespace move_record

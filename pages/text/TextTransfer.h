@@ -22,8 +22,7 @@ struct LoadedText {
     std::int32_t allowedBytes = 0;
 };
 
-// Fails when the file cannot be read, or ends before the text's
-// end byte and the read limit.
+// Fails when the file cannot be read, or ends before the text's end byte and the read limit.
 ResultOf<LoadedText> loadText(const std::string& romPath, std::uint32_t offset, const GameCodec& codec);
 
 // Into the ROM opened for writing; a file that did not open fails as it did. Bytes that would run

@@ -43,11 +43,4 @@ inline constexpr std::uint16_t plainParentId(std::uint32_t pv)
     return static_cast<std::uint16_t>((~pv ^ (pv >> 16)) & 0xFFFF);
 }
 
-// A typed individual value as stored: 32 or more becomes 31, below 0 becomes 0.
-inline constexpr std::uint8_t storedIndividualValue(std::int32_t typed)
-{
-    if (typed < 0)
-        return 0;
-    return typed > kHighestIndividualValue ? kHighestIndividualValue : static_cast<std::uint8_t>(typed);
-}
 } // namespace trade_values

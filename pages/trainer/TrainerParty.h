@@ -41,7 +41,7 @@ struct PartyTransfer {
 PartyTransfer readParty(const std::string& romPath, std::uint32_t offset, std::uint8_t count,
                         std::uint8_t dataType, TrainerParty& party);
 // Writes count entries (at most six) into the ROM opened for writing; a file that did not open
-// fails at Open. A party that would run past the end of the file is refused,
-// so a stray pointer cannot grow the cartridge.
+// fails at Open. A party that would run past the end of the file is refused, so a stray
+// pointer cannot grow the cartridge.
 PartyTransfer writeParty(ResultOf<RomFile> file, std::uint32_t offset, std::uint8_t count, std::uint8_t dataType,
                          const TrainerParty& party);

@@ -5,7 +5,6 @@
 #include "core/TableBuffer.h"
 
 #include <new>
-#include <optional>
 
 namespace {
 
@@ -26,30 +25,27 @@ CheckReport cannotRun(std::string reason)
     return report;
 }
 
-// The whole file, or the reason it could not be read.
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::string& reason)
+Result cannot(const char* action, const std::string& path, const Result& failure)
+{
+    return Result::failed(std::string("cannot ") + action + " " + path + ": " + systemText(failure));
+}
+
+// The whole file.
+ResultOf<std::vector<std::uint8_t>> readWholeFile(const std::string& path)
 {
     ResultOf<RomFile> file = RomFile::openForReading(path);
-    if (!file.ok()) {
-        reason = "cannot open " + path + ": " + systemText(file.failure());
-        return std::nullopt;
-    }
+    if (!file.ok())
+        return cannot("open", path, file.failure());
     const ResultOf<std::int64_t> size = file->size();
-    if (!size.ok()) {
-        reason = "cannot read " + path + ": " + systemText(size.failure());
-        return std::nullopt;
-    }
+    if (!size.ok())
+        return cannot("read", path, size.failure());
     // No cartridge is larger; a bigger file is not a ROM and would only cost memory.
-    if (static_cast<std::uint64_t>(*size) > kLargestTableBytes) {
-        reason = path + " has " + std::to_string(*size) + " bytes, more than the largest cartridge (" +
-                 std::to_string(kLargestTableBytes) + " bytes)";
-        return std::nullopt;
-    }
+    if (static_cast<std::uint64_t>(*size) > kLargestTableBytes)
+        return Result::failed(path + " has " + std::to_string(*size) + " bytes, more than the largest cartridge (" +
+                              std::to_string(kLargestTableBytes) + " bytes)");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*size));
-    if (Result read = file->readAt(0, bytes); !read.ok()) {
-        reason = "cannot read " + path + ": " + systemText(read);
-        return std::nullopt;
-    }
+    if (Result read = file->readAt(0, bytes); !read.ok())
+        return cannot("read", path, read);
     return bytes;
 }
 
@@ -57,15 +53,14 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, 
 
 CheckReport checkSettingsFiles(const std::string& folder, const std::string& romPath)
 {
-    std::string reason;
     const std::string settingsFile = settingsPath(folder);
     // Read here rather than by the profile reader, which takes a missing file for an empty one.
-    const std::optional<std::vector<std::uint8_t>> settings = readWholeFile(settingsFile, reason);
-    if (!settings)
-        return cannotRun(reason);
-    const std::optional<std::vector<std::uint8_t>> rom = readWholeFile(romPath, reason);
-    if (!rom)
-        return cannotRun(reason);
+    const ResultOf<std::vector<std::uint8_t>> settings = readWholeFile(settingsFile);
+    if (!settings.ok())
+        return cannotRun(settings.errorText());
+    const ResultOf<std::vector<std::uint8_t>> rom = readWholeFile(romPath);
+    if (!rom.ok())
+        return cannotRun(rom.errorText());
     const std::string_view text(reinterpret_cast<const char*>(settings->data()), settings->size());
     return checkConfiguration(*rom, std::make_shared<const ProfileFile>(ProfileFile::parse(text)));
 }

@@ -170,10 +170,11 @@ TEST_F(TradeDialog, CombosWithoutASelectionKeepTheirFields)
     EXPECT_EQ(dialog().selection(kHeldItem), IDialogControls::kNoItem);
     EXPECT_FALSE(dialog().isChecked(kAbility));
     EXPECT_EQ(text(kIndividualValues[0]), "40");
+    dialog().setText(kIndividualValues[1], "-5");
     press(kStore);
     EXPECT_EQ(status.last(), "正しい値を取得できなかったので、0を設定しました。");
 
-    // Only the individual value of 40 changes; the ability byte 2 stays.
+    // Only the individual value of 40 changes (to 31; -5 stays 0); the ability byte 2 stays.
     std::vector<std::uint8_t> expected = bytes;
     putBytes(expected, kSecondTradeAt + 0x0E, {0x1F});
     saveAndExpect(expected);

@@ -180,8 +180,9 @@ TEST_F(SessionTest, AnEditReachesOnlyItsOwnBytes)
     }
     ASSERT_NE(moveNames, 0u);
     for (std::size_t i = 0; i < after.size(); ++i) {
-        if (i < moveNames || i >= moveNames + 3)
+        if (i < moveNames || i >= moveNames + 3) {
             ASSERT_EQ(after[i], original[i]) << "offset " << i;
+        }
     }
     EXPECT_EQ(Bytes(after.begin() + moveNames, after.begin() + moveNames + 3), (Bytes{0xD4, 0xD4, 0xFF}));
 }
@@ -327,8 +328,9 @@ TEST_F(SessionTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
         const std::vector<std::string> now = copies();
         ASSERT_EQ(now.size(), earlier.size() + 1);
         for (const std::string& copy : now) {
-            if (std::find(earlier.begin(), earlier.end(), copy) == earlier.end())
+            if (std::find(earlier.begin(), earlier.end(), copy) == earlier.end()) {
                 EXPECT_EQ(readBytes(dir.file(copy)), before);
+            }
         }
     }
     EXPECT_EQ(readBytes(rom)[0x300], 0x51);

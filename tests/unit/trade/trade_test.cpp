@@ -42,15 +42,6 @@ TEST(TradeValues, ShinyFollowsTheParentId)
     EXPECT_FALSE(isShiny(pv, plainParentId(pv)));
 }
 
-TEST(TradeValues, IndividualValuesStayInRange)
-{
-    EXPECT_EQ(storedIndividualValue(40), 31);
-    EXPECT_EQ(storedIndividualValue(32), 31);
-    EXPECT_EQ(storedIndividualValue(31), 31);
-    EXPECT_EQ(storedIndividualValue(0), 0);
-    EXPECT_EQ(storedIndividualValue(-5), 0);
-}
-
 // The page's ROM slots outside its dialog, on a ROM of 0x160 bytes of 0xEE; the dialog cases
 // check what the page reads, edits and saves.
 TEST(TradeSlots, BadSettingsReadNothingAndWriteNothing)
