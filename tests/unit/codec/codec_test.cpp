@@ -161,6 +161,11 @@ TEST(NameEncoder, FieldsEndWithTheTerminatorAndTheBytesBetweenAreTheCallers)
     EXPECT_EQ(field[0], 0xFF);
     EXPECT_FALSE(GameCodec::encodeName(field, "\x84\x40\x85\x41"));
     EXPECT_FALSE(GameCodec::encodeName({}, "A"));
+
+    // A text longer than its field stops before the field's last byte, which ends it.
+    Bytes wide(7, 0x77);
+    EXPECT_TRUE(GameCodec::encodeName(std::span(wide).first(5), "ABCDEFG"));
+    EXPECT_EQ(wide, (Bytes{0xBB, 0xBC, 0xBD, 0xBE, 0xFF, 0x77, 0x77}));
 }
 
 TEST(TextEncoder, WrittenBytesFollowTheLimit)

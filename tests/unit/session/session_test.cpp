@@ -1,4 +1,5 @@
 #include "core/FolderFiles.h"
+#include "core/RomBackup.h"
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "core/relocation/RelocationWriteOut.h"
@@ -334,6 +335,16 @@ TEST_F(SessionTest, EachWritePathCopiesTheFileBeforeItsFirstWrite)
         }
     }
     EXPECT_EQ(readBytes(rom)[0x300], 0x51);
+}
+
+TEST(BackupNames, CopiesSortByStampThenCounter)
+{
+    const char* inOrder[] = {"r.gba.20200101-000000.bak", "r.gba.20200101-000000-2.bak",
+                             "r.gba.20200101-000000-10.bak", "r.gba.20200102-000000.bak"};
+    for (std::size_t i = 0; i < std::size(inOrder); ++i) {
+        for (std::size_t j = 0; j < std::size(inOrder); ++j)
+            EXPECT_EQ(RomBackup::isOlder(inOrder[i], inOrder[j]), i < j) << inOrder[i] << " " << inOrder[j];
+    }
 }
 
 TEST_F(SessionTest, OnlyThisRomsOwnOlderBackupsBeyondTheCountAreRemoved)
