@@ -31,14 +31,15 @@ std::string noGameCodeText(std::int64_t fileSize)
            "バイトのファイルですが、0xACにゲームコード(英数字4文字)がありません。" + kOpenARom;
 }
 
+// The path goes last: a status line shows what to do before a long path.
 std::string missingSettingsText(const std::string& settingsPath)
 {
-    return "Setting.iniが見つかりません(探した場所: " + settingsPath + ")。そこにSetting.iniを置くか、" +
-           kFindSettingsCommand + "で作ってください。";
+    return std::string("Setting.iniが見つかりません。") + kFindSettingsCommand +
+           "で作るか、Setting.iniを置いてください(探した場所: " + settingsPath + ")。";
 }
 
 std::string missingSectionText(const std::string& gameCode, const std::string& settingsPath)
 {
-    return "Setting.ini(" + settingsPath + ")にゲームコード[" + gameCode + "]の節がありません。" +
-           kFindSettingsCommand + "で節を作り、check_settingsで確かめてください。";
+    return "ゲームコード[" + gameCode + "]の節がSetting.iniにありません。" + kFindSettingsCommand +
+           "で作り、check_settingsで確かめてください(" + settingsPath + ")。";
 }

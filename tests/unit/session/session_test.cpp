@@ -263,15 +263,16 @@ TEST_F(SessionTest, AFileThatIsNoRomOrHasNoSettingsSaysWhatToDo)
     writeFixture("ZZZZ");
     writeFile(dir.file("Setting.ini"), "[BPRJ]\r\nAttackTable=0\r\n");
     EXPECT_EQ(tabs.openRom(rom), CTabSystem::kReadFailed);
-    EXPECT_EQ(toUtf8(status.last()), toUtf8("Setting.ini(" + dir.file("Setting.ini") + ")にゲームコード[ZZZZ]の節がありません。" +
-                                            findSettings + "で節を作り、check_settingsで確かめてください。" + trainerFailed));
+    EXPECT_EQ(toUtf8(status.last()), toUtf8("ゲームコード[ZZZZ]の節がSetting.iniにありません。" + findSettings +
+                                            "で作り、check_settingsで確かめてください(" + dir.file("Setting.ini") + ")。" +
+                                            trainerFailed));
     EXPECT_FALSE(tabs.canSave());
 
     std::filesystem::remove(dir.file("Setting.ini"));
     EXPECT_EQ(tabs.openRom(rom), CTabSystem::kReadFailed);
-    EXPECT_EQ(toUtf8(status.last()), toUtf8("Setting.iniが見つかりません(探した場所: " + dir.file("Setting.ini") +
-                                            ")。そこにSetting.iniを置くか、" + findSettings + "で作ってください。" +
-                                            trainerFailed));
+    EXPECT_EQ(toUtf8(status.last()), toUtf8("Setting.iniが見つかりません。" + findSettings +
+                                            "で作るか、Setting.iniを置いてください(探した場所: " + dir.file("Setting.ini") +
+                                            ")。" + trainerFailed));
 
     // Bytes that are no game code still name a section the user wrote for them.
     writeFixture("AB-1");
