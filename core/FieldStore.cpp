@@ -16,7 +16,7 @@ std::int32_t FieldStore::decimal(int id, std::size_t maxLength) const
 
 std::int32_t FieldStore::decimal(int id, std::size_t maxLength, const FieldRange& range)
 {
-    return static_cast<std::int32_t>(checked(decimal(id, maxLength), range));
+    return static_cast<std::int32_t>(checked(id, FieldKind::Decimal, decimal(id, maxLength), range));
 }
 
 std::uint32_t FieldStore::hex(int id, std::size_t maxLength) const
@@ -26,12 +26,12 @@ std::uint32_t FieldStore::hex(int id, std::size_t maxLength) const
 
 std::uint32_t FieldStore::hex(int id, std::size_t maxLength, const FieldRange& range)
 {
-    return static_cast<std::uint32_t>(checked(hex(id, maxLength), range));
+    return static_cast<std::uint32_t>(checked(id, FieldKind::Hex, hex(id, maxLength), range));
 }
 
 int FieldStore::selection(int id, const FieldRange& range)
 {
-    return static_cast<int>(checked(m_controls.selection(id), range));
+    return static_cast<int>(checked(id, FieldKind::Selection, m_controls.selection(id), range));
 }
 
 std::int64_t FieldStore::checked(std::int64_t value, const FieldRange& range)
@@ -39,6 +39,15 @@ std::int64_t FieldStore::checked(std::int64_t value, const FieldRange& range)
     if (value >= range.lowest && value <= range.highest)
         return value;
     m_usedFallback = true;
+    return range.fallback;
+}
+
+std::int64_t FieldStore::checked(int id, FieldKind kind, std::int64_t value, const FieldRange& range)
+{
+    if (value >= range.lowest && value <= range.highest)
+        return value;
+    markFallback(id);
+    showStored(id, kind, range.fallback);
     return range.fallback;
 }
 
@@ -50,9 +59,60 @@ std::int64_t FieldStore::clamped(std::int64_t value, std::int64_t lowest, std::i
     return kept;
 }
 
+std::int64_t FieldStore::clamped(int id, std::int64_t value, std::int64_t lowest, std::int64_t highest)
+{
+    const std::int64_t kept = std::clamp(value, lowest, highest);
+    if (kept != value)
+        markFallback(id);
+    return kept;
+}
+
+void FieldStore::markFallback(int id)
+{
+    m_usedFallback = true;
+    if (std::find(m_fallbackIds.begin(), m_fallbackIds.end(), id) == m_fallbackIds.end())
+        m_fallbackIds.push_back(id);
+}
+
 void FieldStore::report(IStatusLine* status, const char* fallbackText) const
 {
-    statusShow(status, m_usedFallback ? fallbackText : kStoredText);
+    if (!m_usedFallback) {
+        statusShow(status, kStoredText);
+        return;
+    }
+    std::string names;
+    for (int id : m_fallbackIds) {
+        for (const FieldCaption& caption : m_captions) {
+            if (caption.controlId == id)
+                names += (names.empty() ? "" : "、") + std::string(caption.caption);
+        }
+    }
+    statusShow(status, names.empty() ? std::string(fallbackText) : names + ": " + fallbackText);
+}
+
+void showFieldValue(IDialogControls& controls, int id, FieldKind kind, std::int64_t value)
+{
+    switch (kind) {
+    case FieldKind::Selection:
+        selectListed(controls, id, value);
+        return;
+    case FieldKind::Check:
+        controls.setChecked(id, value != 0);
+        return;
+    case FieldKind::Hex:
+        controls.setText(id, hexText(static_cast<std::uint32_t>(value)));
+        return;
+    case FieldKind::Decimal:
+    case FieldKind::Decimal16:
+        controls.setText(id, std::to_string(value));
+        return;
+    }
+}
+
+void selectListed(IDialogControls& controls, int id, std::int64_t value)
+{
+    const bool listed = value >= 0 && value < controls.itemCount(id);
+    controls.setSelection(id, listed ? static_cast<int>(value) : IDialogControls::kNoItem);
 }
 
 NameStoreResult storeName(const IDialogControls& controls, IStatusLine* status, int editId, std::size_t maxLength,

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class IDialogControls;
 class IStatusLine;
@@ -22,19 +23,44 @@ struct FieldRange {
     std::int64_t fallback;
 };
 
+// How a control shows a record field and reads it back:
+// - Decimal: an edit with the value in decimal;
+// - Decimal16: the same, the typed number taken as an unsigned 16-bit value before the range check;
+// - Hex: an edit with the value as "0x%X";
+// - Selection: a combo or list box whose entry n is the value n; a value beyond the list shows
+//   no selection, and no selection reads as -1;
+// - Check: a check box; checked stores 1, unchecked 0, and any value but 0 shows checked.
+enum class FieldKind : std::uint8_t { Decimal, Decimal16, Hex, Selection, Check };
+
+// Shows a value in a control as a field of that kind shows it.
+void showFieldValue(IDialogControls& controls, int id, FieldKind kind, std::int64_t value);
+// Selects entry value of a combo or list box. A value outside the list clears the selection
+// outright: not every system clears it for an index beyond the list.
+void selectListed(IDialogControls& controls, int id, std::int64_t value);
+
+// The name a store's message gives a field: the caption beside its control in the dialog.
+struct FieldCaption {
+    int controlId;
+    const char* caption;
+};
+
 // One press of a store button. Every field is read and stored even when another is bad; a
-// bad value takes its field's fallback and marks the store, and report() then shows the
-// page's fallback message instead of "正常終了。".
+// bad value takes its field's fallback, which its control then shows, and marks the store;
+// report() then shows the page's fallback message instead of "正常終了。", after the
+// captions of the fields that took one.
 //
-//     FieldStore store(controls);
+//     FieldStore store(controls, kCaptions);
 //     record[kPower] = static_cast<std::uint8_t>(store.decimal(kPowerEdit, 9, {0, 255, 255}));
 //     record[kType] = static_cast<std::uint8_t>(store.selection(kTypeCombo, {0, 17, 0}));
 //     store.report(status, kSuitableValueText);
 class FieldStore {
 public:
-    explicit FieldStore(const IDialogControls& controls) : m_controls(controls) {}
+    explicit FieldStore(IDialogControls& controls, std::span<const FieldCaption> captions = {})
+        : m_controls(controls), m_captions(captions)
+    {
+    }
 
-    const IDialogControls& controls() const { return m_controls; }
+    IDialogControls& controls() const { return m_controls; }
 
     // The edit's text (at most maxLength characters) as a decimal number (parseDecimal):
     // an empty or non-numeric text gives 0, unchecked.
@@ -47,20 +73,31 @@ public:
     // A combo box or list box selection, checked against the range; no selection is -1.
     int selection(int id, const FieldRange& range);
 
-    // A value the page worked out itself, checked against the range.
+    // A value the page worked out itself, checked against the range; with the control it
+    // came from, a fallback is named and shown there as a field of that kind.
     std::int64_t checked(std::int64_t value, const FieldRange& range);
-    // A value kept within lowest and highest; a value that had to move marks the store.
+    std::int64_t checked(int id, FieldKind kind, std::int64_t value, const FieldRange& range);
+    // A value kept within lowest and highest; a value that had to move marks the store, and
+    // with the control it came from is named (the page shows the value kept itself).
     std::int64_t clamped(std::int64_t value, std::int64_t lowest, std::int64_t highest);
-    // For a fallback the page decided on by a rule of its own.
+    std::int64_t clamped(int id, std::int64_t value, std::int64_t lowest, std::int64_t highest);
+    // For a fallback the page decided on by a rule of its own; with the control's id the
+    // message names the field.
     void markFallback() { m_usedFallback = true; }
+    void markFallback(int id);
     bool usedFallback() const { return m_usedFallback; }
+    // A control that was read shows what was stored instead of what was typed.
+    void showStored(int id, FieldKind kind, std::int64_t value) { showFieldValue(m_controls, id, kind, value); }
 
-    // "正常終了。", or fallbackText (kSuitableValueText or kZeroValueText) after a fallback.
+    // "正常終了。", or fallbackText (kSuitableValueText or kZeroValueText) after the captions
+    // of the fields named by their fallback ("体力、攻撃: ...").
     void report(IStatusLine* status, const char* fallbackText) const;
 
 private:
-    const IDialogControls& m_controls;
+    IDialogControls& m_controls;
+    std::span<const FieldCaption> m_captions;
     bool m_usedFallback = false;
+    std::vector<int> m_fallbackIds;
 };
 
 enum class NameStoreResult {

@@ -9,15 +9,6 @@
 
 class IDialogControls;
 
-// How a control shows a record field and reads it back:
-// - Decimal: an edit with the value in decimal;
-// - Decimal16: the same, the typed number taken as an unsigned 16-bit value before the range check;
-// - Hex: an edit with the value as "0x%X";
-// - Selection: a combo or list box whose entry n is the value n; a value beyond the list shows
-//   no selection, and no selection reads as -1;
-// - Check: a check box; checked stores 1, unchecked 0, and any value but 0 shows checked.
-enum class FieldKind : std::uint8_t { Decimal, Decimal16, Hex, Selection, Check };
-
 // What a value outside the field's range does: the range's fallback is stored and the store
 // reports it; the nearer end of the range is stored, unreported; the field keeps its bytes,
 // unreported or reported.
@@ -54,6 +45,3 @@ struct RecordField {
 void showFields(IDialogControls& controls, std::span<const RecordField> fields, std::span<const std::uint8_t> record);
 void storeFields(FieldStore& store, std::span<const RecordField> fields, std::span<std::uint8_t> record);
 
-// Selects entry value of a combo or list box. A value outside the list clears the selection
-// outright: not every system clears it for an index beyond the list.
-void selectListed(IDialogControls& controls, int id, std::int64_t value);

@@ -256,3 +256,8 @@ std::string ProfileFile::readString(std::string_view section, std::string_view k
     }
     return cutToBuffer(std::string(result), bufferSize);
 }
+
+bool ProfileFile::hasSection(std::string_view section) const
+{
+    return m_sections.contains(folded(section));
+}

@@ -39,6 +39,8 @@ public:
 
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback,
                            std::size_t bufferSize) const;
+    // Whether the section holds a key.
+    bool hasSection(std::string_view section) const;
 
 private:
     // By section and key with ASCII letters folded to lower case; the first value of a key.

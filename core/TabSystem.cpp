@@ -1,13 +1,38 @@
 #include "core/TabSystem.h"
 
+#include "core/FolderFiles.h"
 #include "core/GameFamily.h"
 #include "core/GameSettings.h"
 #include "core/Profile.h"
+#include "core/ReadMessages.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr const char* kNothingToSaveText = "ROMを読み込んでいないので保存できません。";
+
+// The four bytes at 0xAC of a file long enough for a cartridge header, and the file's size;
+// otherwise the status line says why there is no game code.
+bool readGameCode(RomFile& file, std::span<std::uint8_t, kGameCodeLength> code, std::int64_t& fileSize,
+                  IStatusLine* status)
+{
+    const Result codeRead = file.readAt(kGameCodeOffset, code);
+    const ResultOf<std::int64_t> size = file.size();
+    if (!size.ok()) {
+        statusShow(status, size.errorText());
+        return false;
+    }
+    fileSize = *size;
+    if (fileSize < kCartridgeHeaderSize) {
+        // Where even the game code could not be read, the system's text for that follows.
+        statusShow(status, tooShortForRomText(fileSize) + (codeRead.ok() ? "" : codeRead.errorText()));
+        return false;
+    }
+    if (!codeRead.ok())
+        statusShow(status, codeRead.errorText());
+    return codeRead.ok();
+}
 } // namespace
 
 void CTabSystem::setStatusLine(IStatusLine* status)
@@ -69,11 +94,27 @@ int CTabSystem::ReadAll()
     m_errorText.clear();
     m_backup.startOpening(m_romPath, settingsFile());
     ResultOf<RomFile> file = RomFile::openForReading(m_romPath);
-    std::uint8_t code[kGameCodeLength] = {};
-    const Result codeRead = file.ok() ? file->readAt(kGameCodeOffset, code) : file.failure();
-    if (!codeRead.ok()) {
-        statusShow(m_status, codeRead.errorText());
+    if (!file.ok()) {
+        statusShow(m_status, file.errorText());
         return kReadNoFile;
+    }
+    std::array<std::uint8_t, kGameCodeLength> code{};
+    std::int64_t fileSize = 0;
+    if (!readGameCode(*file, code, fileSize, m_status))
+        return kReadNoFile;
+    // Every page's keys come from one reading of Setting.ini.
+    m_settings = std::make_shared<const ProfileFile>(ProfileFile::load(settingsFile()));
+    // Said before the read's own last message: why the pages found no tables.
+    std::string advice;
+    if (!m_settings->hasSection(gameCodeText(code))) {
+        // A section named by odd bytes still lets the file be read as the user configured it.
+        if (!looksLikeGameCode(code)) {
+            m_settings.reset();
+            statusShow(m_status, noGameCodeText(fileSize));
+            return kReadNoFile;
+        }
+        advice = fileExists(settingsFile()) ? missingSectionText(gameCodeText(code), settingsFile())
+                                            : missingSettingsText(settingsFile());
     }
     m_gameCode = gameCodeText(code);
 
@@ -81,8 +122,6 @@ int CTabSystem::ReadAll()
     const int step = (100 / pageCount) / 3;
     int progress = 0;
     statusProgress(m_status, 0);
-    // Every page's keys come from one reading of Setting.ini.
-    m_settings = std::make_shared<const ProfileFile>(ProfileFile::load(settingsFile()));
     for (auto& page : m_pages) {
         if (!page)
             continue;
@@ -98,8 +137,8 @@ int CTabSystem::ReadAll()
         if (!page->DataRead(*file)) {
             file->close();
             forgetPagesFrom(i);
-            statusPrint(m_status, "%s::DataRead を実行中にエラーが発生しました。%s", page->className(),
-                        m_errorText.c_str());
+            statusPrint(m_status, "%s%s::DataRead を実行中にエラーが発生しました。%s", advice.c_str(),
+                        page->className(), m_errorText.c_str());
             m_loaded = true;
             setSaveEnabled(false);
             return kReadFailed;
@@ -117,7 +156,7 @@ int CTabSystem::ReadAll()
     m_loaded = true;
     statusProgress(m_status, 100);
     setSaveEnabled(true);
-    statusShow(m_status, "読み込み完了。");
+    statusShow(m_status, advice + "読み込み完了。");
     return kReadDone;
 }
 

@@ -48,7 +48,8 @@ public:
 
     // Releases what an earlier ROM left, then reads the file at path.
     int openRom(std::string path);
-    // 1 read, 0 a page failed (its message is on the status line), 2 no file or game code.
+    // 1 read, 0 a page failed (its message is on the status line), 2 no file or no ROM: shorter
+    // than a cartridge header, or bytes at 0xAC that are no game code and name no section.
     int ReadAll();
     // 1 saved, 0 failed or refused (nothing read to save).
     int RomWrite();

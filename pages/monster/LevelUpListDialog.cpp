@@ -106,11 +106,14 @@ void CSolid_Value::storeLevelUpEntry(IDialogControls& controls)
     const int line = controls.selection(kLevelList);
     if (line < 0 || static_cast<std::size_t>(line) >= m_levelUpList.size() / list::kEntrySize)
         return;
-    FieldStore store(controls);
+    constexpr FieldCaption kCaptions[] = {{kLevel, "レベル"}, {kLevelMove, "技"}};
+    FieldStore store(controls, kCaptions);
     const auto move = static_cast<std::uint16_t>(store.selection(kLevelMove, {0, 999, 0}));
-    const auto level = static_cast<int>(store.clamped(store.decimal(kLevel, kNumberInputLength), 1, list::kHighestLevel));
+    const auto level =
+        static_cast<int>(store.clamped(kLevel, store.decimal(kLevel, kNumberInputLength), 1, list::kHighestLevel));
     list::setEntry(m_levelUpList, static_cast<std::size_t>(line), {move, level});
     fillLevelUpLines(controls, line);
+    selectLevelUpLine(controls);
     store.report(context().statusLine(), kSuitableValueText);
 }
 

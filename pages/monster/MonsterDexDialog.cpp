@@ -35,6 +35,8 @@ std::string tenthsText(std::uint16_t tenths)
     return text;
 }
 
+constexpr FieldCaption kCaptions[] = {{kHeight, "高さ"}, {kWeight, "重さ"}};
+
 // A typed height or weight in tenths, kept within 0 to 9999.
 std::uint16_t tenthsField(FieldStore& store, const IDialogControls& controls, int id)
 {
@@ -43,7 +45,7 @@ std::uint16_t tenthsField(FieldStore& store, const IDialogControls& controls, in
     // Out of range is reported and kept within it, never wrapped into another value.
     const std::int64_t value =
         std::isnan(tenths) ? -1 : static_cast<std::int64_t>(std::clamp(tenths, -1.0, static_cast<double>(kHighestTenths + 1)));
-    return static_cast<std::uint16_t>(store.clamped(value, 0, kHighestTenths));
+    return static_cast<std::uint16_t>(store.clamped(id, value, 0, kHighestTenths));
 }
 
 // The description's length in bytes by measuring it in the ROM: 0 when nothing could be read.
@@ -117,7 +119,7 @@ void CSolid_Value::storeHeightAndWeight(IDialogControls& controls)
         return;
     }
     DexEntry& entry = m_dex[static_cast<std::size_t>(selected)];
-    FieldStore store(controls);
+    FieldStore store(controls, kCaptions);
     entry.height = tenthsField(store, controls, kHeight);
     entry.weight = tenthsField(store, controls, kWeight);
     controls.setText(kHeight, tenthsText(entry.height));

@@ -106,6 +106,38 @@ constexpr RecordField kFields[] = {
     byteCombo(kAbility1, stats::kAbility1),
     byteCombo(kAbility2, stats::kAbility2)};
 
+// What the store's message calls a field that took a fallback: its caption in the dialog.
+constexpr FieldCaption kCaptions[] = {
+    {kHp, "体力"},
+    {kAttack, "攻撃"},
+    {kDefence, "防御"},
+    {kSpeed, "速さ"},
+    {kSpecialAttack, "特攻"},
+    {kSpecialDefence, "特防"},
+    {kGender, "性別判定"},
+    {kCatchRate, "被捕獲率"},
+    {kBaseExperience, "基礎経験値"},
+    {kFriendship, "初期なつき度"},
+    {kCommonItem, "ときどき(50%)"},
+    {kRareItem, "たまに(5%)"},
+    {kGrowthRate, "経験値タイプ"},
+    {kEggGroup1, "タマゴグループ1"},
+    {kEggGroup2, "タマゴグループ2"},
+    {kType1, "タイプ1"},
+    {kType2, "タイプ2"},
+    {kAbility1, "特性"},
+    {kAbility2, "特性2"},
+    {kEffortEdits[0], "努力値の体力"},
+    {kEffortEdits[1], "努力値の攻撃"},
+    {kEffortEdits[2], "努力値の防御"},
+    {kEffortEdits[3], "努力値の速さ"},
+    {kEffortEdits[4], "努力値の特攻"},
+    {kEffortEdits[5], "努力値の特防"},
+    {kEvolutionMethod, "進化タイプ"},
+    {kEvolutionLevel, "レベル"},
+    {kEvolutionItem, "アイテム"},
+    {kEvolutionTarget, "進化後"}};
+
 void showTotal(IDialogControls& controls, stats::ConstRecord record)
 {
     int total = 0;
@@ -347,7 +379,7 @@ void CSolid_Value::storeName(IDialogControls& controls)
 void CSolid_Value::storeRecord(IDialogControls& controls)
 {
     const stats::Record record = baseStats(static_cast<std::size_t>(m_currentMonster));
-    FieldStore store(controls);
+    FieldStore store(controls, kCaptions);
     storeFields(store, kFields, record);
     showTotal(controls, record);
     const auto steps = static_cast<std::uint16_t>(store.decimal(kEggSteps, kNumberInputLength));
@@ -356,7 +388,7 @@ void CSolid_Value::storeRecord(IDialogControls& controls)
         record[stats::kFleeRate] = static_cast<std::uint8_t>(store.decimal(kFleeRate, kNumberInputLength));
     stats::EffortYield effort{};
     for (std::size_t i = 0; i < effort.size(); ++i)
-        effort[i] = static_cast<std::uint8_t>(store.checked(store.decimal(kEffortEdits[i], kNumberInputLength), {0, 3, 3}));
+        effort[i] = static_cast<std::uint8_t>(store.decimal(kEffortEdits[i], kNumberInputLength, {0, 3, 3}));
     stats::setEffortYield(record, effort);
     storeEvolution(controls, store);
     store.report(context().statusLine(), kSuitableValueText);
@@ -373,7 +405,8 @@ void CSolid_Value::storeEvolution(IDialogControls& controls, FieldStore& store)
         return;
     if (uses.level) {
         const auto level = static_cast<std::uint16_t>(store.decimal(kEvolutionLevel, kNumberInputLength));
-        entry.parameters[slot] = static_cast<std::uint16_t>(store.checked(level, {0, 254, 254}));
+        entry.parameters[slot] =
+            static_cast<std::uint16_t>(store.checked(kEvolutionLevel, FieldKind::Decimal, level, {0, 254, 254}));
     } else if (uses.item) {
         entry.parameters[slot] = static_cast<std::uint16_t>(store.selection(kEvolutionItem, {0, 999, 0}));
     } else {

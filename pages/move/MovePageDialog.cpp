@@ -24,6 +24,7 @@ constexpr RecordField kFields[] = {
     {kAccuracy, move_record::kAccuracy, 1, FieldKind::Decimal},
     {kPp, move_record::kPp, 1, FieldKind::Decimal},
     {kEffectChance, move_record::kEffectChance, 1, FieldKind::Decimal}};
+constexpr FieldCaption kCaptions[] = {{kEffect, "技タイプ"}};
 constexpr RecordField rawByte(std::size_t i)
 {
     return {kRawByteEdits[i], move_record::kRawBytes + i, 1, FieldKind::Decimal};
@@ -92,7 +93,7 @@ void CAttack_Edit::showRecord(IDialogControls& controls) const
 void CAttack_Edit::storeRecord(IDialogControls& controls)
 {
     const std::span<std::uint8_t> current = record(m_currentMove);
-    FieldStore store(controls);
+    FieldStore store(controls, kCaptions);
     storeFields(store, kFields, current);
     if (controls.isChecked(kStoreRawBytes))
         storeFields(store, kRawFields, current);

@@ -49,6 +49,9 @@ constexpr RecordField kFields[] = {
     {kHeldItem, trade_record::kHeldItem, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
     individualValue(0), individualValue(1), individualValue(2), individualValue(3), individualValue(4), individualValue(5)};
 
+constexpr FieldCaption kCaptions[] = {
+    {kOffered, "交換に出されるザルバト"}, {kWanted, "交換に出すザルバト"}, {kHeldItem, "持っている道具"}};
+
 std::string shownName(std::span<const std::uint8_t> field)
 {
     return gameCodec().decodeField(field.first(kShownNameBytes));
@@ -251,7 +254,7 @@ void CTamblor_Communication_Change::storeTrade(IDialogControls& controls)
     const std::span<std::uint8_t> trade = record(m_currentTrade);
     if (trade.empty())
         return;
-    FieldStore store(controls);
+    FieldStore store(controls, kCaptions);
     storeFields(store, kFields, trade);
     trade_record::set16(trade, trade_record::kParentId, m_workingParentId);
     trade_record::set32(trade, trade_record::kPersonality, m_workingPersonality);

@@ -52,6 +52,14 @@ constexpr RecordField kFields[] = {
     itemCombo(0), itemCombo(1), itemCombo(2), itemCombo(3),
     {kDoubleBattle, trainer_record::kDoubleBattle, 1, FieldKind::Check}};
 
+// What the store's message calls a field that took a fallback: its caption in the dialog.
+constexpr FieldCaption kCaptions[] = {{kDataType, "データタイプ"},
+                                      {kItems[0], "持っているアイテム1"},
+                                      {kItems[1], "持っているアイテム2"},
+                                      {kItems[2], "持っているアイテム3"},
+                                      {kItems[3], "持っているアイテム4"},
+                                      {kClass, "トレーナの種類"}};
+
 std::string monsterName(const SharedTables& tables, std::size_t monster)
 {
     const std::span<const std::uint8_t> names(tables.monsterNames);
@@ -421,7 +429,7 @@ void CTrainer_Edit::storeTrainer(IDialogControls& controls)
     if (m_currentTrainer >= recordCount())
         return;
     const auto current = record(m_currentTrainer);
-    FieldStore store(controls);
+    FieldStore store(controls, kCaptions);
     storeFields(store, kFields, current);
     if (m_pictures.trainerPicture >= 0)
         current[trainer_record::kPicture] = static_cast<std::uint8_t>(m_pictures.trainerPicture);

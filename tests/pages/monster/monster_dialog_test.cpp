@@ -170,8 +170,9 @@ TEST_F(MonsterDialog, ShowsAMonsterAndStoresEveryFieldWithItsFallbacks)
     dialog().setSelection(kType2, 17);
     dialog().setSelection(kAbility2, 4);
     press(kStoreRecord);
-    EXPECT_EQ(status.last(), kSuitableValueText);
-    EXPECT_EQ(dialog().text(kTotal, 9), "486");
+    EXPECT_EQ(status.last(), "体力、努力値の体力: 正しい値を取得できなかったので、適当な値を設定しました。");
+    // The fields show what was stored.
+    expectTexts({{kHp, "255"}, {kSpeed, "1"}, {kEffortEdits[0], "3"}, {kTotal, "486"}});
     saveAndExpect(patched({{kStatsAt + 28, {255, 49, 50, 1, 65, 66, 12, 17, 45, 64, 0x3B, 0x04, 0, 0, 0, 0, 31, 20,
                                             70, 3, 1, 7, 2, 4, 9, 0xAA, 0xBB, 0xCC}},
                            {kEvolutionsAt + 40 + 2, {30, 0}}}));
@@ -192,7 +193,8 @@ TEST_F(MonsterDialog, AMethodTakesEffectAtOnceAndItsParameterFollows)
     type(kEvolutionLevel, "300");
     press(kStoreRecord);
     EXPECT_EQ(page().evolution(1).parameters[0], 254);
-    EXPECT_EQ(status.last(), kSuitableValueText);
+    EXPECT_EQ(status.last(), "レベル: 正しい値を取得できなかったので、適当な値を設定しました。");
+    EXPECT_EQ(dialog().text(kEvolutionLevel, 9), "254");
     select(kEvolutionSlot, 1);
     expectSelections({{kEvolutionMethod, 7}, {kEvolutionTarget, 5}});
     expectEnabled({{kEvolutionItem, true}, {kEvolutionLevel, false}});
@@ -233,13 +235,13 @@ TEST_F(MonsterDialog, TheDexEntryFollowsTheMonsterAndStoresHeightAndWeight)
     EXPECT_EQ(page().dex(1).height, 17);
     EXPECT_EQ(page().dex(1).weight, 0);
     EXPECT_EQ(dialog().text(kHeight, 9), "1.7");
-    EXPECT_EQ(status.last(), kSuitableValueText);
+    EXPECT_EQ(status.last(), "重さ: 正しい値を取得できなかったので、適当な値を設定しました。");
     // Beyond 16 bits the value is still kept at the highest, never wrapped.
     type({{kWeight, "1000"}, {kHeight, "7000"}});
     press(kStoreDex);
     EXPECT_EQ(page().dex(1).weight, 9999);
     EXPECT_EQ(page().dex(1).height, 9999);
-    EXPECT_EQ(status.last(), kSuitableValueText);
+    EXPECT_EQ(status.last(), "高さ、重さ: 正しい値を取得できなかったので、適当な値を設定しました。");
 }
 
 TEST_F(MonsterDialog, DescriptionsAreSavedInPlaceWithinTheirText)
@@ -299,7 +301,8 @@ TEST_F(MonsterDialog, ALevelUpListIsCountedEditedSwappedAndSavedInPlace)
     select(kLevelList, 0);
     type(kLevel, "0");
     press(kLevelStore);
-    EXPECT_EQ(status.last(), kSuitableValueText);
+    EXPECT_EQ(status.last(), "レベル: 正しい値を取得できなかったので、適当な値を設定しました。");
+    EXPECT_EQ(dialog().text(kLevel, 9), "1");
     press(kLevelDown);
     EXPECT_EQ(dialog().selection(kLevelList), 1);
     press(kLevelSave);

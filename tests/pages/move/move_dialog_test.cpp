@@ -126,6 +126,8 @@ TEST_F(MoveDialog, ShowsTheChosenMoveAndStoresItsFields)
         dialog().setText(kRawByteEdits[i], raw[i]);
     press(kStore);
     expectSaved(1, {0x02, 0x2C, 0x0D, 0x5A, 0xE7, 0x00, 0xFF, 0x00, 0x07, 0x00, 0x80, 0x41});
+    // A number cut to its byte shows what was stored.
+    EXPECT_EQ(dialog().text(kRawByteEdits[1], 9), "0");
 }
 
 TEST_F(MoveDialog, ATypeTheListCannotShowIsKeptAndAMissingEffectBecomesZero)
@@ -135,7 +137,8 @@ TEST_F(MoveDialog, ATypeTheListCannotShowIsKeptAndAMissingEffectBecomesZero)
     EXPECT_EQ(dialog().selection(kEffect), IDialogControls::kNoItem);
     EXPECT_EQ(dialog().selection(kType), IDialogControls::kNoItem);
     press(kStore);
-    EXPECT_EQ(status.last(), "正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(status.last(), "技タイプ: 正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(dialog().selection(kEffect), 0);
     expectSaved(354, {0x00, 0xC8, 0x12, 0x5A, 0x05, 0x1E, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5});
 
     selectMove(0);
@@ -155,7 +158,7 @@ TEST_F(MoveDialog, WithoutEffectsIniTheEffectListIsEmptyAndStoresZero)
     EXPECT_EQ(dialog().itemCount(kEffect), 0);
     selectMove(1);
     press(kStore);
-    EXPECT_EQ(status.last(), "正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(status.last(), "技タイプ: 正しい値を取得できなかったので、0を設定しました。");
     EXPECT_EQ(page().record(1)[0], 0);
 }
 

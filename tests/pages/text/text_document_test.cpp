@@ -14,10 +14,11 @@ using namespace text_document;
 namespace {
 
 // あい then the end byte at 0x110; five codes あいうえお and the end byte at 0x120; 0x140
-// bytes, the cartridge header below 0xC0 included.
+// bytes, the cartridge header below 0xC0 with its game code included.
 std::vector<std::uint8_t> smallRom()
 {
     std::vector<std::uint8_t> rom(0x140, 0xEE);
+    putBytes(rom, 0xAC, {'B', 'P', 'R', 'J'});
     putBytes(rom, 0x110, {0x01, 0x02, 0xFF});
     putBytes(rom, 0x120, {0x01, 0x02, 0x03, 0x04, 0x05, 0xFF});
     return rom;

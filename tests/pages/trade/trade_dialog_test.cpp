@@ -172,7 +172,8 @@ TEST_F(TradeDialog, CombosWithoutASelectionKeepTheirFields)
     EXPECT_EQ(text(kIndividualValues[0]), "40");
     dialog().setText(kIndividualValues[1], "-5");
     press(kStore);
-    EXPECT_EQ(status.last(), "正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(status.last(), "交換に出されるザルバト、持っている道具: 正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(text(kIndividualValues[0]), "31");
 
     // Only the individual value of 40 changes (to 31; -5 stays 0); the ability byte 2 stays.
     std::vector<std::uint8_t> expected = bytes;

@@ -216,7 +216,7 @@ TEST_F(TrainerDialog, StoresTheTrainerWithTheFallbacksAndClampsTheCount)
     dialog().setChecked(kBattleChecks[0], false);
     dialog().setChecked(kBattleChecks[3], true);
     press(kStore);
-    EXPECT_EQ(status.last(), "正しい値を取得できなかったので、0を設定しました。");
+    EXPECT_EQ(status.last(), "トレーナの種類: 正しい値を取得できなかったので、0を設定しました。");
     EXPECT_EQ(dialog().itemText(kTrainerList, 0), "000: BA終　　");
     EXPECT_EQ(dialog().itemCount(kMembers), 6);
     EXPECT_EQ(dialog().selection(kTrainerList), 0);

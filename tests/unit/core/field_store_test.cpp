@@ -42,27 +42,32 @@ TEST_F(FieldStoreTest, ValuesInRangeReportSuccess)
     EXPECT_EQ(status.texts, std::vector<std::string>{kStoredText});
 }
 
-TEST_F(FieldStoreTest, BadValuesTakeTheirFallbacksAndTheStoreSaysSo)
+TEST_F(FieldStoreTest, BadValuesTakeTheirFallbacksShowThemAndTheStoreNamesThem)
 {
     // The edit is read with the page's buffer: "1234" through 3 characters is 123.
     controls.setText(kEdit, "1234");
     controls.setText(kSecondEdit, "1000000");
-    FieldStore store(controls);
-    EXPECT_EQ(store.decimal(kEdit, 3, {0, 100, 9}), 9);
+    const FieldCaption captions[] = {{kEdit, "体力"}, {kSecondEdit, "位置"}, {kCombo, "技"}};
+    FieldStore store(controls, captions);
     EXPECT_EQ(store.decimal(kEdit, 3), 123);
+    EXPECT_EQ(store.decimal(kEdit, 3, {0, 100, 9}), 9);
     EXPECT_EQ(store.hex(kSecondEdit, 9, {0, 0xFFFFFF, 0}), 0u);
     EXPECT_EQ(store.selection(kCombo, {0, 999, 0}), 0);
+    EXPECT_EQ(store.decimal(kEdit, 3, {0, 8, 1}), 1);
     EXPECT_EQ(store.checked(-1, {0, 10, 4}), 4);
     EXPECT_EQ(store.clamped(0, 1, 127), 1);
     EXPECT_EQ(store.clamped(200, 1, 127), 127);
     EXPECT_TRUE(store.usedFallback());
+    EXPECT_EQ(controls.text(kEdit, 9), "1");
+    EXPECT_EQ(controls.text(kSecondEdit, 9), "0x0");
     store.report(&status, kSuitableValueText);
-    store.report(&status, kZeroValueText);
-    EXPECT_EQ(status.texts, (std::vector<std::string>{kSuitableValueText, kZeroValueText}));
+    EXPECT_EQ(status.last(), "体力、位置、技: 正しい値を取得できなかったので、適当な値を設定しました。");
 
     FieldStore other(controls);
     other.markFallback();
     EXPECT_TRUE(other.usedFallback());
+    other.report(&status, kZeroValueText);
+    EXPECT_EQ(status.last(), kZeroValueText);
     other.report(nullptr, kZeroValueText);
 }
 

@@ -1,5 +1,6 @@
 #include "core/FieldTable.h"
 #include "tests/support/MemoryControls.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -29,40 +30,42 @@ struct StoreCase {
     const char* input;
     Bytes expected;
     bool reported;
+    // What the control shows afterwards, in the form of input.
+    const char* shown;
 };
 
 const Bytes kRecord = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
 
 const StoreCase kStoreCases[] = {
     {"a decimal keeps its low bytes", {kEdit, 1, 2, FieldKind::Decimal}, "70000",
-     {0x11, 0x70, 0x11, 0x44, 0x55, 0x66}, false},
+     {0x11, 0x70, 0x11, 0x44, 0x55, 0x66}, false, "4464"},
     {"the edit is read through its buffer", {kEdit, 0, 1, FieldKind::Decimal, kAnyValue, OutOfRange::Fallback, 2},
-     "1234", {12, 0x22, 0x33, 0x44, 0x55, 0x66}, false},
+     "1234", {12, 0x22, 0x33, 0x44, 0x55, 0x66}, false, "1234"},
     {"beyond the range takes the fallback", {kEdit, 5, 1, FieldKind::Decimal, {0, 3, 3}}, "5",
-     {0x11, 0x22, 0x33, 0x44, 0x55, 3}, true},
+     {0x11, 0x22, 0x33, 0x44, 0x55, 3}, true, "3"},
     {"a 16-bit number beyond a byte", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "300",
-     {255, 0x22, 0x33, 0x44, 0x55, 0x66}, true},
+     {255, 0x22, 0x33, 0x44, 0x55, 0x66}, true, "255"},
     {"255 fits a byte", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "255", {255, 0x22, 0x33, 0x44, 0x55, 0x66},
-     false},
+     false, "255"},
     {"a 16-bit number wraps first", {kEdit, 0, 1, FieldKind::Decimal16, kByte}, "65537",
-     {1, 0x22, 0x33, 0x44, 0x55, 0x66}, false},
+     {1, 0x22, 0x33, 0x44, 0x55, 0x66}, false, "1"},
     {"clamped, unreported", {kEdit, 2, 1, FieldKind::Decimal, {0, 31, 0}, OutOfRange::Clamp}, "40",
-     {0x11, 0x22, 31, 0x44, 0x55, 0x66}, false},
+     {0x11, 0x22, 31, 0x44, 0x55, 0x66}, false, "31"},
     {"three hex bytes keep the fourth", {kEdit, 1, 3, FieldKind::Hex}, "0x6C8000",
-     {0x11, 0x00, 0x80, 0x6C, 0x55, 0x66}, false},
+     {0x11, 0x00, 0x80, 0x6C, 0x55, 0x66}, false, "0x6C8000"},
     {"an entry is its value", {kCombo, 3, 2, FieldKind::Selection, {0, 2, 0}, OutOfRange::Keep}, "2",
-     {0x11, 0x22, 0x33, 2, 0, 0x66}, false},
+     {0x11, 0x22, 0x33, 2, 0, 0x66}, false, "2"},
     {"the first entry is 0", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::Keep}, "0",
-     {0x11, 0x22, 0x33, 0, 0, 0x66}, false},
+     {0x11, 0x22, 0x33, 0, 0, 0x66}, false, "0"},
     {"no entry keeps the value", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::Keep}, "-1", kRecord,
-     false},
+     false, "-1"},
     {"no entry keeps it and says so", {kCombo, 3, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
-     "-1", kRecord, true},
+     "-1", kRecord, true, "-1"},
     {"no entry takes the fallback", {kCombo, 3, 2, FieldKind::Selection, {0, 999, 0}}, "-1",
-     {0x11, 0x22, 0x33, 0, 0, 0x66}, true},
-    {"checked is 1", {kCheck, 4, 1, FieldKind::Check}, "1", {0x11, 0x22, 0x33, 0x44, 1, 0x66}, false},
-    {"unchecked is 0", {kCheck, 4, 1, FieldKind::Check}, "0", {0x11, 0x22, 0x33, 0x44, 0, 0x66}, false},
-    {"a field past the record is skipped", {kEdit, 5, 2, FieldKind::Decimal}, "7", kRecord, false},
+     {0x11, 0x22, 0x33, 0, 0, 0x66}, true, "0"},
+    {"checked is 1", {kCheck, 4, 1, FieldKind::Check}, "1", {0x11, 0x22, 0x33, 0x44, 1, 0x66}, false, "1"},
+    {"unchecked is 0", {kCheck, 4, 1, FieldKind::Check}, "0", {0x11, 0x22, 0x33, 0x44, 0, 0x66}, false, "0"},
+    {"a field past the record is skipped", {kEdit, 5, 2, FieldKind::Decimal}, "7", kRecord, false, "7"},
 };
 
 class FieldTableTest : public ::testing::Test {
@@ -114,20 +117,31 @@ TEST_F(FieldTableTest, StoresOnlyTheFieldsBytesWithTheirFallbacks)
         storeFields(store, std::span(&c.field, 1), record);
         EXPECT_EQ(record, c.expected);
         EXPECT_EQ(store.usedFallback(), c.reported);
+        const int id = c.field.controlId;
+        const std::string shown = id == kEdit    ? controls.text(kEdit, 255)
+                                  : id == kCombo ? std::to_string(controls.selection(kCombo))
+                                                 : std::string(controls.isChecked(kCheck) ? "1" : "0");
+        EXPECT_EQ(shown, c.shown);
     }
 }
 
-TEST_F(FieldTableTest, OneBadFieldDoesNotStopTheOthers)
+TEST_F(FieldTableTest, OneBadFieldDoesNotStopTheOthersAndTheMessageNamesTheBadOnes)
 {
     const RecordField fields[] = {{kEdit, 0, 1, FieldKind::Decimal, {0, 3, 3}},
-                                  {kCombo, 1, 2, FieldKind::Selection, kAnyEntry, OutOfRange::Keep},
-                                  {kSecondEdit, 4, 1, FieldKind::Decimal}};
+                                  {kCombo, 1, 2, FieldKind::Selection, kAnyEntry, OutOfRange::KeepReported},
+                                  {kSecondEdit, 4, 1, FieldKind::Decimal, {0, 3, 3}},
+                                  {kCheck, 5, 1, FieldKind::Check}};
+    const FieldCaption captions[] = {{kCheck, "チェック"}, {kCombo, "タイプ"}, {kEdit, "体力"}};
     controls.setText(kEdit, "9");
-    controls.setSelection(kCombo, 1);
-    controls.setText(kSecondEdit, "258");
+    controls.setSelection(kCombo, IDialogControls::kNoItem);
+    controls.setText(kSecondEdit, "-1");
+    controls.setChecked(kCheck, true);
     Bytes record(6, 0xEE);
-    FieldStore store(controls);
+    FieldStore store(controls, captions);
     storeFields(store, fields, record);
-    EXPECT_EQ(record, (Bytes{3, 1, 0, 0xEE, 2, 0xEE}));
-    EXPECT_TRUE(store.usedFallback());
+    EXPECT_EQ(record, (Bytes{3, 0xEE, 0xEE, 0xEE, 3, 1}));
+    RecordingStatusLine status;
+    store.report(&status, kZeroValueText);
+    // In the order of the fields; one without a caption goes unnamed.
+    EXPECT_EQ(status.last(), "体力、タイプ: 正しい値を取得できなかったので、0を設定しました。");
 }

@@ -169,7 +169,7 @@ TEST(ParsedProfile, LooksUpEveryKeyAsTheFileReaderDoes)
 TEST(ParsedProfile, TheSessionReadsSettingsOncePerRomAndPagesOnTheirOwnReadTheFile)
 {
     TempDir dir;
-    std::vector<std::uint8_t> rom(0xB0, 0);
+    std::vector<std::uint8_t> rom(0xC0, 0);
     std::copy_n("BPRJ", 4, rom.begin() + 0xAC);
     writeBytes(dir.file("rom.gba"), rom);
     writeFile(dir.file("Setting.ini"), "[BPRJ]\r\nFirst=1\r\nSecond=2\r\n");

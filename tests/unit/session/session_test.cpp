@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <set>
 
@@ -221,13 +222,63 @@ TEST_F(SessionTest, ATableBeyondTheEndOfTheFileStopsTheRead)
     EXPECT_TRUE(readBytes(rom) == original);
 }
 
-TEST_F(SessionTest, AGameWithoutASectionFailsAtTheTrainerPage)
+// What is wrong comes first, then the system's text or the failing page's message.
+TEST_F(SessionTest, AFileThatIsNoRomOrHasNoSettingsSaysWhatToDo)
 {
+    const std::string noRom = "GBAのROMではありません。";
+    const std::string openARom = "GBAのROMファイル(*.gba)を開いてください。";
+    const std::string findSettings = "「ファイル」→「ROMの表を探してSetting.iniを作成...」";
+    const std::string trainerFailed = std::string("CTrainer_Edit::DataRead を実行中にエラーが発生しました。") + kNoTableText;
+    struct Case {
+        const char* what;
+        Bytes file;
+        int result;
+        std::string text;
+    };
+    const std::string text = "これはテキストファイルです。\r\n";
+    std::string lines;
+    while (lines.size() < 300)
+        lines += text;
+    Bytes header(0xB0, 0);
+    std::copy_n("BPRJ", 4, header.begin() + 0xAC);
+    const Case cases[] = {
+        {"empty", {}, CTabSystem::kReadNoFile,
+         noRom + "ファイルが0バイトしかなく、カートリッジヘッダー(192バイト)に足りません。" + openARom + endOfFileErrorText()},
+        {"100 bytes", Bytes(100, 0x41), CTabSystem::kReadNoFile,
+         noRom + "ファイルが100バイトしかなく、カートリッジヘッダー(192バイト)に足りません。" + openARom + endOfFileErrorText()},
+        {"a game code but no whole header", header, CTabSystem::kReadNoFile,
+         noRom + "ファイルが176バイトしかなく、カートリッジヘッダー(192バイト)に足りません。" + openARom},
+        {"text", Bytes(lines.begin(), lines.end()), CTabSystem::kReadNoFile,
+         noRom + std::to_string(lines.size()) + "バイトのファイルですが、0xACにゲームコード(英数字4文字)がありません。" +
+             openARom},
+    };
+    writeFixture();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(dir.file("other.gba"), c.file);
+        EXPECT_EQ(tabs.openRom(dir.file("other.gba")), c.result);
+        EXPECT_EQ(toUtf8(status.last()), toUtf8(c.text));
+        EXPECT_FALSE(tabs.loaded());
+    }
+
+    // A code without a section: the trainer page still fails as it would.
     writeFixture("ZZZZ");
     writeFile(dir.file("Setting.ini"), "[BPRJ]\r\nAttackTable=0\r\n");
     EXPECT_EQ(tabs.openRom(rom), CTabSystem::kReadFailed);
-    EXPECT_EQ(status.last(), std::string("CTrainer_Edit::DataRead を実行中にエラーが発生しました。") + kNoTableText);
+    EXPECT_EQ(toUtf8(status.last()), toUtf8("ゲームコード[ZZZZ]の節がSetting.iniにありません。" + findSettings +
+                                            "で作り、check_settingsで確かめてください(" + dir.file("Setting.ini") + ")。" +
+                                            trainerFailed));
     EXPECT_FALSE(tabs.canSave());
+
+    std::filesystem::remove(dir.file("Setting.ini"));
+    EXPECT_EQ(tabs.openRom(rom), CTabSystem::kReadFailed);
+    EXPECT_EQ(toUtf8(status.last()), toUtf8("Setting.iniが見つかりません。" + findSettings +
+                                            "で作るか、Setting.iniを置いてください(探した場所: " + dir.file("Setting.ini") +
+                                            ")。" + trainerFailed));
+
+    // Bytes that are no game code still name a section the user wrote for them.
+    writeFixture("AB-1");
+    EXPECT_EQ(tabs.openRom(rom), CTabSystem::kReadDone) << toUtf8(status.last());
 }
 
 TEST_F(SessionTest, FilesThatCannotBeReadOrWritten)
@@ -237,7 +288,6 @@ TEST_F(SessionTest, FilesThatCannotBeReadOrWritten)
 
     writeBytes(dir.file("short.gba"), Bytes(0xAF, 0));
     EXPECT_EQ(tabs.openRom(dir.file("short.gba")), CTabSystem::kReadNoFile);
-    EXPECT_EQ(status.last(), endOfFileErrorText());
     EXPECT_FALSE(tabs.loaded());
     EXPECT_EQ(tabs.RomWrite(), 0);
 

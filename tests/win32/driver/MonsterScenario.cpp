@@ -55,6 +55,15 @@ void editRecord(Session& session, const PageDialog& page, const Offsets& at)
     page.choose(monster::kEvolutionTarget, 20);
     page.click(monster::kStoreRecord);
     session.statusIs("正常終了。", "monster: storing the record (1091) stores every field", 0);
+    // A bad value: the message names the field, which then shows what was stored.
+    page.type(monster::kHp, "300");
+    page.click(monster::kStoreRecord);
+    session.statusIs("体力: 正しい値を取得できなかったので、適当な値を設定しました。",
+                     "monster: a fallback names the field by its caption", 0);
+    session.report.text(page.text(monster::kHp), "255", "monster: the field shows the fallback stored");
+    session.photograph("monster-fallback");
+    page.type(monster::kHp, "100");
+    page.click(monster::kStoreRecord);
     page.type(monster::kName, "アカネ");
     page.click(monster::kStoreName);
     session.report.text(comboItem(page.control(monster::kMonster), kEdited), "010:アカネ",

@@ -204,6 +204,14 @@ void editOtherPage(Session& session, const Bytes& original)
     session.saveAndCompare(expected, "rom", "rom: exactly the edited class name, move name and starter bytes changed");
 }
 
+// Chooses the file through "ROMの読み込み" and its file dialog.
+bool openFile(Report& report, HWND frame, const std::string& path, const std::string& what)
+{
+    PostMessageA(frame, WM_COMMAND, IDM_OPEN_ROM, 0);
+    HWND dialog = waitForFileDialog(frame, kDialogTimeout);
+    return report.check(dialog && chooseFile(dialog, path, kDialogTimeout), what, path);
+}
+
 void closeProgram(Report& report, Program& program, HWND frame, const std::string& what)
 {
     PostMessageA(frame, WM_CLOSE, 0, 0);
@@ -286,15 +294,27 @@ void checkFindSettings(Report& report, const std::string& exe, const std::string
     if (!report.check(frame != nullptr, "find: frame TAMBLOR_CALVANTER appears"))
         return;
     HWND status = GetDlgItem(frame, kStatusBarId);
-    PostMessageA(frame, WM_COMMAND, IDM_OPEN_ROM, 0);
-    HWND dialog = waitForFileDialog(frame, kDialogTimeout);
-    if (!report.check(dialog && chooseFile(dialog, romPath, kDialogTimeout), "find: the ROM chosen", romPath))
+    const std::string shortFile = folder + "\\short.gba";
+    std::ofstream(shortFile, std::ios::binary | std::ios::trunc) << std::string(100, 'A');
+    const std::string notARom = "GBAのROMではありません。ファイルが100バイトしかなく、カートリッジヘッダー(192バイト)に"
+                                "足りません。GBAのROMファイル(*.gba)を開いてください。";
+    if (!openFile(report, frame, shortFile, "find: a 100-byte file chosen"))
         return;
-    const bool failed =
-        waitUntil(kWriteTimeout, [&] { return windowText(status).find("DataRead") != std::string::npos; });
-    report.check(failed, "find: without its section the ROM does not read", quoted(windowText(status)));
+    waitUntil(kWriteTimeout, [&] { return windowText(status).rfind(notARom, 0) == 0; });
+    report.text(windowText(status), notARom, "find: a 100-byte file is no ROM, says the status line", true);
 
+    if (!openFile(report, frame, romPath, "find: the ROM chosen"))
+        return;
+    const Bytes rom = readFile(romPath);
+    const std::string code = rom.size() > 0xB0 ? std::string(rom.begin() + 0xAC, rom.begin() + 0xB0) : "";
+    const std::string noSection = "ゲームコード[" + code + "]の節がSetting.iniにありません。「ファイル」→「ROMの表を"
+                                  "探してSetting.iniを作成...」で作り、check_settingsで確かめてください(" + settings +
+                                  ")。CTrainer_Edit::DataRead を実行中にエラーが発生しました。設定を読み込めていないか、"
+                                  "メモリ確保に失敗しました。";
+    report.text(waitForText(status, noSection, kWriteTimeout), noSection,
+                "find: without its section the ROM does not read, and the status line says what to do");
     const Session session(report, frame, romPath, screenshotFolder);
+    session.photograph("find-no-section");
     PostMessageA(frame, WM_COMMAND, IDM_FIND_SETTINGS, 0);
     if (!session.answerYes("Setting.iniの作成", kWriteTimeout, "find",
                            "find: the command shows what it found in a message box", "find-settings"))
