@@ -11,6 +11,7 @@
 #include "app/Win32Shell.h"
 #include "app/WindowPlacement.h"
 #include "core/GameSettings.h"
+#include "core/PendingEdits.h"
 #include "core/TabSystem.h"
 #include "core/FolderFiles.h"
 #include "core/codec/GameCodec.h"
@@ -63,6 +64,13 @@ CGotyaWnd g_tabControl;
 CGotyaWnd g_saveButton;
 std::array<CGotyaWnd, 1 + kTextButtons.size()> g_toolButtons;
 HINSTANCE g_instance = nullptr;
+// The caption the program starts with, and the one the frame shows now.
+std::string g_programCaption;
+std::string g_caption;
+// Frame messages being handled (a modal loop inside one keeps it above 0), and whether the
+// caption waits for the outermost one to end.
+int g_frameDepth = 0;
+bool g_captionStale = false;
 
 // The width of the caption's widest line (its lines end at its line breaks) in the button's font.
 int captionWidth(HWND button, const char* text)
@@ -100,6 +108,46 @@ void enableSaving(bool enabled)
     g_shell->setMenuItemEnabled(IDM_SAVE_ROM, enabled);
 }
 
+// Names the ROM and marks pending edits. Working out what is pending reads the ROM, so it
+// is done once, when the outermost frame message that may have changed it is done.
+void refreshCaption(HWND frame)
+{
+    g_captionStale = false;
+    const std::string caption =
+        frameCaption(g_programCaption, g_tabs.loaded() ? g_tabs.romPath() : std::string(), g_tabs.pendingEdits());
+    if (caption != g_caption && SetWindowTextA(frame, caption.c_str()))
+        g_caption = caption;
+}
+
+void captionMayChange(HWND frame)
+{
+    g_captionStale = true;
+    if (g_frameDepth == 0)
+        refreshCaption(frame);
+}
+
+// Before the ROM is closed or replaced: asks about pending edits. A second close or open
+// while the question shows is refused.
+bool mayLeaveRom(HWND frame)
+{
+    static bool asking = false;
+    if (asking)
+        return false;
+    asking = true;
+    struct Asked {
+        ~Asked() { asking = false; }
+    } asked;
+    return settlePendingEdits(g_tabs, *g_shell, frame, frameCaption(g_programCaption, g_tabs.romPath(), false));
+}
+
+void closeFrame(HWND frame)
+{
+    if (mayLeaveRom(frame))
+        DestroyWindow(frame);
+    else
+        captionMayChange(frame);
+}
+
 void onCreate(HWND frame)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -130,6 +178,7 @@ void onCreate(HWND frame)
 
     g_tabs.setSaveEnabledHandler(enableSaving);
     enableSaving(false);
+    g_tabs.setPageCommandHandler([frame] { captionMayChange(frame); });
 
     buttonsRight = std::max(buttonsRight, kTextButtonsLeft);
     for (std::size_t i = 0; i < kTextButtons.size(); ++i)
@@ -183,7 +232,7 @@ void openRom(HWND frame)
 {
     std::string path = g_tabs.romPath();
     if (chooseRomFile(frame, path))
-        g_tabs.openRom(path);
+        openRomFile(frame, path);
 }
 
 // The ROM opened last (its read may have failed for want of its section), else one chosen
@@ -194,7 +243,7 @@ void findSettings(HWND frame)
     if ((path.empty() || !fileExists(path)) && !chooseRomFile(frame, path))
         return;
     if (findAndWriteSettings(*g_shell, g_status, g_tabs.programDirectory(), path))
-        g_tabs.openRom(path);
+        openRomFile(frame, path);
 }
 
 LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
@@ -204,7 +253,7 @@ LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         showAboutBox(g_instance, frame);
         return 0;
     case IDM_EXIT:
-        DestroyWindow(frame);
+        closeFrame(frame);
         return 0;
     case IDM_OPEN_ROM:
         openRom(frame);
@@ -238,7 +287,13 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
         onCreate(frame);
         return 0;
     case WM_COMMAND:
+        captionMayChange(frame);
         return onCommand(frame, wParam, lParam);
+    case WM_CLOSE:
+        closeFrame(frame);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return mayLeaveRom(frame);
     case window_message::kSelectTab:
         selectTab(wParam);
         return 0;
@@ -270,6 +325,14 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
+void openRomFile(HWND frame, const std::string& path)
+{
+    if (!mayLeaveRom(frame))
+        return;
+    g_tabs.openRom(path);
+    captionMayChange(frame);
+}
+
 void frameActionEnded()
 {
     g_tabs.actionEnded();
@@ -277,12 +340,21 @@ void frameActionEnded()
 
 LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return guardedCall<LRESULT>(&g_status, 0, [&] { return handleFrameMessage(frame, message, wParam, lParam); });
+    ++g_frameDepth;
+    const LRESULT result =
+        guardedCall<LRESULT>(&g_status, 0, [&] { return handleFrameMessage(frame, message, wParam, lParam); });
+    if (--g_frameDepth == 0 && g_captionStale && IsWindow(frame))
+        guardedCall<int>(&g_status, 0, [&] {
+            refreshCaption(frame);
+            return 0;
+        });
+    return result;
 }
 
 HWND createFrame(HINSTANCE instance, const char* className, const char* caption, int showCommand)
 {
     g_instance = instance;
+    g_programCaption = g_caption = caption;
     HWND frame = CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
                                  nullptr, nullptr, instance, nullptr);
     if (!frame)

@@ -2,9 +2,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Creates the frame (its controls and the ten pages come with WM_CREATE), places it as
 // Setting.ini says and shows it. Null when the window cannot be created.
 HWND createFrame(HINSTANCE instance, const char* className, const char* caption, int showCommand);
+
+// Opens the ROM at path, the one way every opening goes: pending edits are asked about
+// first, and a Cancel keeps the ROM that is open.
+void openRomFile(HWND frame, const std::string& path);
 
 // After each message the loop dispatched: the end of one user action for the status line.
 void frameActionEnded();

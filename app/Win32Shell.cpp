@@ -64,7 +64,10 @@ MessageAnswer Win32Shell::messageBox(WindowHandle owner, std::string_view text, 
 {
     const std::string body(text);
     const std::string title(caption);
-    const UINT type = (buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK) | iconFlags(icon);
+    const UINT type = (buttons == MessageButtons::YesNo         ? MB_YESNO
+                       : buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL
+                                                                : MB_OK)
+                      | iconFlags(icon);
     switch (MessageBoxA(ownerOrFrame(owner), body.c_str(), title.c_str(), type)) {
     case IDOK:
         return MessageAnswer::Ok;

@@ -10,6 +10,7 @@
 #include "core/ui/StatusLine.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,6 +62,14 @@ public:
     IPageHost* pageHost() const { return m_pageHost; }
     WindowHandle frame() const { return m_frame; }
 
+    // After a page's dialog handled a command: what the page stored may have changed what
+    // saving would write.
+    void pageCommandDone() const
+    {
+        if (m_onPageCommand)
+            m_onPageCommand();
+    }
+
 protected:
     ~PageContext() = default;
 
@@ -80,6 +89,7 @@ protected:
     IShell* m_shell = nullptr;
     IPageHost* m_pageHost = nullptr;
     WindowHandle m_frame = nullptr;
+    std::function<void()> m_onPageCommand;
     // In front of the window's status line: carries the backup's notice through an action.
     NoticeStatusLine m_noticeLine;
     RomBackup m_backup{m_noticeLine};

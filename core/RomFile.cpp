@@ -90,6 +90,8 @@ RomFile& RomFile::operator=(RomFile&& other) noexcept
 #else
         m_fd = std::exchange(other.m_fd, -1);
 #endif
+        m_inMemory = std::exchange(other.m_inMemory, false);
+        m_memory = std::exchange(other.m_memory, {});
         m_keepsHeader = std::exchange(other.m_keepsHeader, false);
         m_position = std::exchange(other.m_position, 0);
     }
@@ -124,6 +126,15 @@ ResultOf<RomFile> RomFile::createNew(const std::string& path)
     return openWith(path, Creation::NewOnly);
 }
 
+RomFile RomFile::inMemory(std::span<std::uint8_t> bytes)
+{
+    RomFile file;
+    file.m_inMemory = true;
+    file.m_memory = bytes;
+    file.m_keepsHeader = true;
+    return file;
+}
+
 #ifdef _WIN32
 
 ResultOf<RomFile> RomFile::openForReading(const std::string& path)
@@ -151,12 +162,12 @@ ResultOf<RomFile> RomFile::openWith(const std::string& path, Creation creation)
     return file;
 }
 
-bool RomFile::isOpen() const
+bool RomFile::hasFile() const
 {
     return m_handle != nullptr;
 }
 
-void RomFile::close()
+void RomFile::closeFile()
 {
     if (m_handle) {
         CloseHandle(m_handle);
@@ -164,7 +175,7 @@ void RomFile::close()
     }
 }
 
-Result RomFile::seek(std::int64_t offset)
+Result RomFile::seekFile(std::int64_t offset)
 {
     if (!m_handle || offset < 0)
         return endOfFile();
@@ -206,7 +217,7 @@ Result RomFile::writeBytes(std::span<const std::uint8_t> data)
     return {};
 }
 
-ResultOf<std::int64_t> RomFile::size()
+ResultOf<std::int64_t> RomFile::fileSize()
 {
     LARGE_INTEGER result;
     if (!m_handle || !GetFileSizeEx(m_handle, &result))
@@ -239,12 +250,12 @@ ResultOf<RomFile> RomFile::openWith(const std::string& path, Creation creation)
     return file;
 }
 
-bool RomFile::isOpen() const
+bool RomFile::hasFile() const
 {
     return m_fd >= 0;
 }
 
-void RomFile::close()
+void RomFile::closeFile()
 {
     if (m_fd >= 0) {
         ::close(m_fd);
@@ -252,7 +263,7 @@ void RomFile::close()
     }
 }
 
-Result RomFile::seek(std::int64_t offset)
+Result RomFile::seekFile(std::int64_t offset)
 {
     if (m_fd < 0 || offset < 0)
         return endOfFile();
@@ -296,7 +307,7 @@ Result RomFile::writeBytes(std::span<const std::uint8_t> data)
     return {};
 }
 
-ResultOf<std::int64_t> RomFile::size()
+ResultOf<std::int64_t> RomFile::fileSize()
 {
     struct stat info;
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0)
@@ -306,11 +317,57 @@ ResultOf<std::int64_t> RomFile::size()
 
 #endif
 
+bool RomFile::isOpen() const
+{
+    return m_inMemory || hasFile();
+}
+
+void RomFile::close()
+{
+    m_inMemory = false;
+    m_memory = {};
+    closeFile();
+}
+
+Result RomFile::seek(std::int64_t offset)
+{
+    if (!m_inMemory)
+        return seekFile(offset);
+    if (offset < 0)
+        return endOfFile();
+    m_position = offset;
+    return {};
+}
+
+ResultOf<std::int64_t> RomFile::size()
+{
+    return m_inMemory ? static_cast<std::int64_t>(m_memory.size()) : fileSize();
+}
+
+ResultOf<std::int64_t> RomFile::readMemory(std::span<std::uint8_t> out)
+{
+    const auto size = static_cast<std::int64_t>(m_memory.size());
+    if (m_position < 0 || m_position >= size)
+        return std::int64_t{0};
+    const std::int64_t count = std::min(size - m_position, static_cast<std::int64_t>(out.size()));
+    std::copy_n(m_memory.begin() + m_position, count, out.begin());
+    return count;
+}
+
+Result RomFile::writeMemory(std::span<const std::uint8_t> data)
+{
+    const auto room = static_cast<std::int64_t>(m_memory.size()) - m_position;
+    if (m_position < 0 || static_cast<std::int64_t>(data.size()) > room)
+        return Result::failed(diskFullErrorText());
+    std::copy(data.begin(), data.end(), m_memory.begin() + m_position);
+    return {};
+}
+
 ResultOf<std::int64_t> RomFile::readSome(std::span<std::uint8_t> out)
 {
     if (!isOpen())
         return endOfFile();
-    ResultOf<std::int64_t> got = readBytes(out);
+    ResultOf<std::int64_t> got = m_inMemory ? readMemory(out) : readBytes(out);
     m_position = got.ok() ? m_position + *got : kUnknownPosition;
     return got;
 }
@@ -321,7 +378,7 @@ Result RomFile::write(std::span<const std::uint8_t> data)
         return endOfFile();
     if (m_keepsHeader && !data.empty() && m_position < kCartridgeHeaderSize)
         return Result::failed(kHeaderWriteRefusedText);
-    Result written = writeBytes(data);
+    Result written = m_inMemory ? writeMemory(data) : writeBytes(data);
     m_position = written.ok() ? m_position + static_cast<std::int64_t>(data.size()) : kUnknownPosition;
     return written;
 }

@@ -12,7 +12,8 @@
 // Windows, open/read/write elsewhere. Never shared, never truncated. Every failure carries
 // the system's text for it, so the caller can hand it to the shared error text. A ROM opened
 // for writing refuses every write that would touch its cartridge header. A moved-from file is
-// closed, and every transfer on it fails.
+// closed, and every transfer on it fails. A ROM can also be held in memory, to see what a
+// write-out would change before the file is touched.
 class RomFile {
 public:
     // Existing file only.
@@ -23,6 +24,9 @@ public:
     static ResultOf<RomFile> openForUpdating(const std::string& path);
     // A new file only: fails when the path exists. Not a ROM: its header may be written.
     static ResultOf<RomFile> createNew(const std::string& path);
+    // The bytes, which the caller keeps, as a ROM opened for writing: the header refused,
+    // and a write past their end fails as on a full disk (the file is not made longer).
+    static RomFile inMemory(std::span<std::uint8_t> bytes);
 
     RomFile(RomFile&& other) noexcept;
     RomFile& operator=(RomFile&& other) noexcept;
@@ -51,8 +55,15 @@ private:
     static ResultOf<RomFile> openKeepingHeader(const std::string& path, Creation creation);
     static ResultOf<RomFile> openWith(const std::string& path, Creation creation);
     bool isOpen() const;
+    // The platform's file behind seek, size and close.
+    bool hasFile() const;
+    Result seekFile(std::int64_t offset);
+    ResultOf<std::int64_t> fileSize();
+    void closeFile();
     ResultOf<std::int64_t> readBytes(std::span<std::uint8_t> out);
     Result writeBytes(std::span<const std::uint8_t> data);
+    ResultOf<std::int64_t> readMemory(std::span<std::uint8_t> out);
+    Result writeMemory(std::span<const std::uint8_t> data);
     // After a failed transfer, until the next seek: no write counts as past the header.
     static constexpr std::int64_t kUnknownPosition = -1;
 
@@ -61,6 +72,8 @@ private:
 #else
     int m_fd = -1;
 #endif
+    bool m_inMemory = false;
+    std::span<std::uint8_t> m_memory;
     bool m_keepsHeader = false;
     // Where the next read or write begins, as this object moved it.
     std::int64_t m_position = 0;

@@ -219,6 +219,8 @@ void CTabSystem::ReleaseAll()
     }
     m_loaded = false;
     setSaveEnabled(false);
+    m_romImage = {};
+    m_writtenImage = {};
 }
 
 void CTabSystem::releaseAndFreePages()
@@ -230,4 +232,6 @@ void CTabSystem::releaseAndFreePages()
     m_pages.clear();
     m_captions.clear();
     m_currentPage = 0;
+    m_loaded = false;
+    m_canSave = false;
 }

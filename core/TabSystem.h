@@ -59,6 +59,11 @@ public:
 
     bool loaded() const { return m_loaded; }
     bool canSave() const { return m_canSave; }
+    // Whether saving would change the ROM file: every page writes into a copy of the file's
+    // bytes in memory, which is then compared with the file. Nothing is pending while nothing
+    // can be saved. A file that cannot be read, and a write-out that fails, count as pending:
+    // saving would change the file, or say why it cannot.
+    bool pendingEdits();
 
     void setProgramDirectory(std::string directory) { m_programDirectory = std::move(directory); }
     void setRomPath(std::string path) { m_romPath = std::move(path); }
@@ -75,6 +80,8 @@ public:
     void setFrame(WindowHandle frame) { m_frame = frame; }
     // Called with the new state whenever saving becomes possible or impossible.
     void setSaveEnabledHandler(std::function<void(bool)> handler) { m_onSaveEnabled = std::move(handler); }
+    // Called after each command that a page's dialog handled.
+    void setPageCommandHandler(std::function<void()> handler) { m_onPageCommand = std::move(handler); }
 
 private:
     void setSaveEnabled(bool enabled);
@@ -89,4 +96,8 @@ private:
     bool m_canSave = false;
 
     std::function<void(bool)> m_onSaveEnabled;
+    // The ROM file's bytes and the pages' write-out over them, kept between checks of what
+    // is pending so that their memory is made once per ROM.
+    std::vector<std::uint8_t> m_romImage;
+    std::vector<std::uint8_t> m_writtenImage;
 };

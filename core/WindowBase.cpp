@@ -1,5 +1,7 @@
 #include "core/WindowBase.h"
 
+#include "core/ui/WindowMessages.h"
+
 CWindowBase::CWindowBase(PageContext& context, const char* className) : m_context(context), m_className(className)
 {
 }
@@ -38,7 +40,11 @@ void CWindowBase::windowCreated(WindowHandle window, IDialogControls& controls)
 
 int CWindowBase::windowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
 {
-    return DialogProc(message, wParam, lParam);
+    const int result = DialogProc(message, wParam, lParam);
+    // Edit controls notify (0x100 and up) while the user types, before anything is stored.
+    if (const auto command = window_message::asCommand(message, wParam); command && command->code < 0x100)
+        m_context.pageCommandDone();
+    return result;
 }
 
 void CWindowBase::windowDestroyed()

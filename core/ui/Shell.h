@@ -15,7 +15,7 @@
 // their own. The program's implementation is in app/; tests use one in memory that takes
 // scripted answers and records what was shown.
 
-enum class MessageButtons { Ok, YesNo };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Error, Warning, Information, Question };
 // The button pressed, with the Win32 numbers (IDOK, IDCANCEL, IDYES, IDNO).
 enum class MessageAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };

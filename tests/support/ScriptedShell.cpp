@@ -54,7 +54,7 @@ MessageAnswer ScriptedShell::messageBox(WindowHandle owner, std::string_view tex
         m_answers.pop_front();
         return answer;
     }
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
 std::optional<std::string> ScriptedShell::chooseBitmapFile(const FileChooserRequest& request)

@@ -54,6 +54,33 @@ TEST(RomFileTest, ReadingNeedsAnExistingFileAndWholeReadsAndWritingKeepsTheRestA
     EXPECT_FALSE(RomFile::openForUpdating(dir.file("gone.gba")).ok());
 }
 
+// A ROM in memory keeps the header as the file does, and never grows: a write-out that would
+// make the file longer fails.
+TEST(RomFileTest, ARomInMemoryKeepsItsHeaderAndItsSize)
+{
+    using Bytes = std::vector<std::uint8_t>;
+    Bytes bytes(0xC4, 1);
+    RomFile rom = RomFile::inMemory(bytes);
+    const std::uint8_t patch[] = {9, 9};
+    EXPECT_EQ(rom.writeAt(0xBF, patch).errorText(), kHeaderWriteRefusedText);
+    ASSERT_TRUE(rom.writeAt(0xC0, patch).ok());
+    ASSERT_TRUE(rom.write(patch).ok());
+    EXPECT_EQ(rom.write(patch).errorText(), diskFullErrorText());
+    EXPECT_EQ(rom.writeAt(0xC3, patch).errorText(), diskFullErrorText());
+    std::uint8_t buffer[3] = {};
+    ASSERT_TRUE(rom.readAt(0xC1, buffer).ok());
+    EXPECT_EQ(Bytes(buffer, buffer + 3), (Bytes{9, 9, 9}));
+    EXPECT_EQ(rom.readAt(0xC2, buffer).errorText(), endOfFileErrorText());
+    EXPECT_EQ(*rom.size(), 0xC4);
+    Bytes expected(0xC4, 1);
+    std::fill(expected.begin() + 0xC0, expected.end(), 9);
+    EXPECT_EQ(bytes, expected);
+
+    RomFile moved = std::move(rom);
+    EXPECT_FALSE(rom.readAt(0, buffer).ok());
+    EXPECT_TRUE(moved.readAt(0xC1, buffer).ok());
+}
+
 TEST(RomFileTest, ReadOnlyFileCannotBeOpenedForWriting)
 {
     TempDir dir;

@@ -1,14 +1,17 @@
 #include "core/FolderFiles.h"
+#include "core/PendingEdits.h"
 #include "core/RomBackup.h"
 #include "core/TabSystem.h"
 #include "core/TableBuffer.h"
 #include "core/relocation/RelocationWriteOut.h"
+#include "core/ui/WindowMessages.h"
 #include "pages/EditorPages.h"
 #include "pages/image/ImagePage.h"
 #include "pages/move/MovePage.h"
 #include "pages/text/TextTransfer.h"
 #include "pages/trainer/TrainerParty.h"
 #include "tests/pages/BlankPage.h"
+#include "tests/support/MemoryShell.h"
 #include "tests/support/TestFiles.h"
 #include "tools/fixture/FixtureRom.h"
 
@@ -462,4 +465,91 @@ TEST_F(SessionTest, AGoneRomOrAnotherFileNeedsNoBackup)
     ASSERT_EQ(tabs.RomWrite(), 1);
     EXPECT_TRUE(copies().empty());
     EXPECT_TRUE(fileExists(rom));
+}
+
+// Pending is what saving would change: a store that changes bytes, until it is saved or
+// stored back; never a write straight into the file.
+TEST_F(SessionTest, PendingEditsAreWhatSavingWouldChange)
+{
+    EXPECT_FALSE(tabs.pendingEdits());
+    openFixture();
+    EXPECT_FALSE(tabs.pendingEdits());
+    std::uint8_t& letter = tabs.tables().moveNames[0];
+    const std::uint8_t old = letter;
+    letter = old ^ 1;
+    EXPECT_TRUE(tabs.pendingEdits());
+    letter = old;
+    EXPECT_FALSE(tabs.pendingEdits());
+    letter = old ^ 1;
+    ASSERT_EQ(tabs.RomWrite(), 1);
+    EXPECT_FALSE(tabs.pendingEdits());
+
+    const std::uint8_t textBytes[] = {0x51, 0xFF};
+    ASSERT_TRUE(writeText(tabs.openRomForWriting(), 0x300, textBytes).ok());
+    EXPECT_FALSE(tabs.pendingEdits());
+    // Saving would make a ROM that is gone anew.
+    ASSERT_TRUE(removeFile(rom));
+    EXPECT_TRUE(tabs.pendingEdits());
+    tabs.ReleaseAll();
+    EXPECT_FALSE(tabs.pendingEdits());
+}
+
+TEST_F(SessionTest, LeavingARomWithPendingEditsAsksFirst)
+{
+    MemoryShell shell;
+    openFixture();
+    EXPECT_TRUE(settlePendingEdits(tabs, shell, nullptr, "?"));
+    EXPECT_TRUE(shell.messages().empty());
+
+    tabs.tables().moveNames[0] ^= 1;
+    struct Case {
+        MessageAnswer answer;
+        bool goesOn;
+        bool saved;
+    };
+    for (const Case& step : {Case{MessageAnswer::Cancel, false, false}, Case{MessageAnswer::No, true, false},
+                             Case{MessageAnswer::Yes, true, true}}) {
+        SCOPED_TRACE(static_cast<int>(step.answer));
+        shell.answerMessages({step.answer});
+        EXPECT_EQ(settlePendingEdits(tabs, shell, nullptr, "tamblor_Calvanter - fixture.gba"), step.goesOn);
+        EXPECT_EQ(readBytes(rom) != original, step.saved);
+        EXPECT_EQ(tabs.pendingEdits(), !step.saved);
+    }
+    ASSERT_EQ(shell.messages().size(), 3u);
+    EXPECT_EQ(shell.messages()[0].text, "変更をROMに保存しますか？");
+    EXPECT_EQ(shell.messages()[0].caption, "tamblor_Calvanter - fixture.gba");
+    EXPECT_EQ(shell.messages()[0].buttons, MessageButtons::YesNoCancel);
+
+    // A save that fails keeps the program where it was; the status line says why. Working
+    // out what is pending left the shared error text alone.
+    tabs.tables().moveNames[0] ^= 1;
+    tabs.setRomPath("/dev/full");
+    EXPECT_TRUE(tabs.pendingEdits());
+    EXPECT_EQ(tabs.errorText(), "");
+    shell.answerMessages({MessageAnswer::Yes});
+    EXPECT_FALSE(settlePendingEdits(tabs, shell, nullptr, "?"));
+    EXPECT_EQ(status.last(), "CSolid_Value::DataWrite を実行中にエラーが発生しました。" + diskFullErrorText());
+}
+
+TEST(FrameCaptionTest, NamesTheRomAndMarksPendingEdits)
+{
+    EXPECT_EQ(frameCaption("tamblor_Calvanter", "", true), "tamblor_Calvanter");
+    EXPECT_EQ(frameCaption("tamblor_Calvanter", "/roms/a b.gba", false), "tamblor_Calvanter - a b.gba");
+    EXPECT_EQ(frameCaption("tamblor_Calvanter", "rom.gba", true), "tamblor_Calvanter - rom.gba *");
+}
+
+// Commands of a page's dialog (buttons, lists, menus) may have stored something; what edit
+// controls say while the user types has not.
+TEST(PageListTest, APagesCommandsButNotItsTypingTellTheSession)
+{
+    namespace message = window_message;
+    CTabSystem tabs;
+    int told = 0;
+    tabs.setPageCommandHandler([&] { ++told; });
+    tabs.AddPage(std::make_unique<CBlankPage>(tabs), "a");
+    CWindowBase& page = *tabs.pages()[0];
+    for (std::uint16_t code : {message::kButtonClicked, message::kComboSelChange, message::kEditChange})
+        page.windowMessage(message::kCommand, message::makeCommand(1, code), 0);
+    page.windowMessage(message::kNotify, 0, 0);
+    EXPECT_EQ(told, 2);
 }

@@ -215,6 +215,11 @@ void checkRomSession(Report& report, const std::string& exe, const std::string& 
 // with every page's controls enabled.
 void checkFindSettings(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
                        const std::string& screenshotFolder);
+// Edits a starter of the ROM of the folder and checks the caption's mark; closes the program
+// (close box, exit command, WM_CLOSE) and opens the ROM with the edit pending, answering
+// Cancel, No and Yes, and checks the file after each.
+void checkPendingEdits(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
+                       const std::string& screenshotFolder);
 // Opens the ROM of the folder, photographs every tab and closes the program without saving.
 void showRom(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
              const std::string& screenshotFolder);
