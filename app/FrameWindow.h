@@ -6,6 +6,10 @@
 // Setting.ini says and shows it. Null when the window cannot be created.
 HWND createFrame(HINSTANCE instance, const char* className, const char* caption, int showCommand);
 
+// The ROM named on the program's command line (its arguments, in the system's code page), if
+// any, opened as the menu opens one.
+void openRomAtStart(HWND frame, const char* commandLine);
+
 // After each message the loop dispatched: the end of one user action for the status line.
 void frameActionEnded();
 
