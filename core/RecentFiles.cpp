@@ -86,7 +86,9 @@ void RecentFiles::remove(const std::string& path)
 
 std::string recentMenuText(std::size_t index, std::string_view path)
 {
-    std::string text = "&" + std::to_string(index + 1) + " ";
+    std::string text = "&";
+    text += std::to_string(index + 1);
+    text += ' ';
     for (char c : path) {
         text += c;
         // '&' (0x26) is never the trail byte of a double-byte character.
