@@ -113,6 +113,9 @@ void checkOpening(Report& report, const std::string& exe, const std::string& fol
     const std::string dropped = romFolder + "\\dropped.gba";
     CreateDirectoryA(romFolder.c_str(), nullptr);
     CreateDirectoryA(startIn.c_str(), nullptr);
+    // The ROMs of earlier scenarios leave the list.
+    for (int number = 1; number <= 4; ++number)
+        WritePrivateProfileStringA("Calvanter", ("Recent" + std::to_string(number)).c_str(), nullptr, settings.c_str());
     const std::string source = folder + "\\" + romName;
     if (!report.check(CopyFileA(source.c_str(), romPath.c_str(), FALSE) &&
                           CopyFileA(source.c_str(), dropped.c_str(), FALSE),
