@@ -3,6 +3,7 @@
 #include "tests/win32/driver/Driver.h"
 
 #include "pages/other/OtherDialog.h"
+#include "pages/text/TextDocumentWindow.h"
 
 #include <shlobj.h>
 
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr int kOtherTab = 9;
+constexpr int kTextTab = 6;
+constexpr int kMdiClientId = 0x122;
 constexpr UINT kRecentFirst = IDM_RECENT_FIRST;
 // "my roms ソフト" and "ロム 1.gba" in code page 932: blanks, and a trail byte 0x5C.
 const std::string kFolderName = "my roms \x83\x5C\x83\x74\x83\x67";
@@ -102,6 +105,33 @@ void checkTabOrder(Report& report, HWND frame, const std::string& romPath)
     report.check(readFile(romPath) == before, "keys: the ROM file is unchanged");
 }
 
+// In a text document Tab goes round the address, Load, Rom Save and the text; from the text
+// it moves on instead of typing a tab, and Enter there breaks the line.
+void checkDocumentTabOrder(Report& report, HWND frame)
+{
+    selectPage(frame, kTextTab);
+    PageDialog(frame).click(IDM_TEXT_NEW_WINDOW);
+    LRESULT active = 0;
+    sendWithin(GetDlgItem(frame, kMdiClientId), WM_MDIGETACTIVE, 0, 0, &active);
+    const PageDialog document(reinterpret_cast<HWND>(active));
+    if (!report.check(document.window() != nullptr, "keys: a text document opens"))
+        return;
+    HWND address = document.control(text_document::kAddressEdit);
+    PostMessageA(address, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(address, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    report.check(hasFocus(frame, address), "keys: the address edit takes the focus");
+    for (int id : {text_document::kLoadButton, text_document::kSaveButton, text_document::kTextEdit,
+                   text_document::kAddressEdit}) {
+        // Enter in the text breaks the line.
+        if (id == text_document::kAddressEdit)
+            pressKey(frame, VK_RETURN);
+        pressKey(frame, VK_TAB);
+        report.check(hasFocus(frame, document.control(id)), "keys: Tab in the document moves on to " + std::to_string(id));
+    }
+    report.check(document.text(text_document::kTextEdit) == "\r\n", "keys: Enter broke the line, Tab typed nothing",
+                 quoted(document.text(text_document::kTextEdit)));
+}
+
 } // namespace
 
 void checkOpening(Report& report, const std::string& exe, const std::string& folder, const std::string& romName)
@@ -150,6 +180,7 @@ void checkOpening(Report& report, const std::string& exe, const std::string& fol
     report.check(recentAre(settings, romPath, ""), "open: the missing ROM left the list");
 
     checkTabOrder(report, frame, romPath);
+    checkDocumentTabOrder(report, frame);
     PostMessageA(frame, WM_CLOSE, 0, 0);
     report.check(program.waitForExit(kExitTimeout), "open: the program ends after WM_CLOSE");
     report.check(GetFileAttributesA((startIn + "\\Setting.ini").c_str()) == INVALID_FILE_ATTRIBUTES,
