@@ -226,11 +226,11 @@ void openRecent(HWND frame, std::size_t index)
 // The first file of a drop; the others are left alone, as only one ROM is open at a time.
 void openDroppedFile(HWND frame, HDROP drop)
 {
-    std::array<char, MAX_PATH> path{};
-    const UINT length = DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size()));
+    std::string path(DragQueryFileA(drop, 0, nullptr, 0), '\0');
+    const UINT length = path.empty() ? 0 : DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size() + 1));
     DragFinish(drop);
-    if (length > 0 && length < path.size())
-        openRomAt(frame, std::string(path.data(), length));
+    if (length == path.size() && length > 0)
+        openRomAt(frame, path);
 }
 
 // The ROM opened last (its read may have failed for want of its section), else one chosen
@@ -355,6 +355,13 @@ HWND createFrame(HINSTANCE instance, const char* className, const char* caption,
 
 void openRomAtStart(HWND frame, const char* commandLine)
 {
-    if (const std::string path = romPathFromCommandLine(commandLine ? commandLine : ""); !path.empty())
+    const std::string path = romPathFromCommandLine(commandLine ? commandLine : "");
+    if (path.empty())
+        return;
+    // Outside the frame's messages: its guard is needed here too.
+    guardedCall<int>(&g_status, 0, [&] {
         openRomAt(frame, path);
+        return 0;
+    });
+    frameActionEnded();
 }
