@@ -2,6 +2,8 @@
 
 #include "app/AboutBox.h"
 #include "app/GotyaWnd.h"
+#include "app/ProgramDirectory.h"
+#include "app/RecentMenu.h"
 #include "core/ui/ExceptionGuard.h"
 #include "app/RomFileDialog.h"
 #include "app/StatusWindow.h"
@@ -14,6 +16,7 @@
 #include "core/PendingEdits.h"
 #include "core/TabSystem.h"
 #include "core/FolderFiles.h"
+#include "core/RecentFiles.h"
 #include "core/codec/GameCodec.h"
 #include "core/ui/WindowMessages.h"
 #include "pages/EditorPages.h"
@@ -21,6 +24,7 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -39,7 +43,6 @@ constexpr int kInitialTabWidth = 400;
 constexpr int kInitialTabHeight = 450;
 constexpr int kTabFontHeight = 12;
 constexpr const char* kTabFontFace = "ＭＳ Ｐゴシック";
-constexpr std::size_t kDirectorySize = 260;
 
 struct ToolButton {
     int id;
@@ -71,6 +74,7 @@ std::string g_caption;
 // caption waits for the outermost one to end.
 int g_frameDepth = 0;
 bool g_captionStale = false;
+RecentFiles g_recent;
 
 // The width of the caption's widest line (its lines end at its line breaks) in the button's font.
 int captionWidth(HWND button, const char* text)
@@ -171,10 +175,11 @@ void onCreate(HWND frame)
 
     buttonsRight = createButton(frame, kSaveButton, g_saveButton, buttonsRight);
 
-    std::array<char, kDirectorySize> directory{};
-    GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
-    g_tabs.setProgramDirectory(directory.data());
+    g_tabs.setProgramDirectory(programDirectory());
     g_tabs.setFrame(frame);
+    g_recent = RecentFiles::load(settingsPath(g_tabs.programDirectory()));
+    showRecentFiles(frame, g_recent.paths());
+    DragAcceptFiles(frame, TRUE);
 
     g_tabs.setSaveEnabledHandler(enableSaving);
     enableSaving(false);
@@ -228,10 +233,41 @@ void toggleTerminatorDisplay()
     g_shell->setMenuItemChecked(IDM_SHOW_TERMINATOR, !codec.terminatorHidden());
 }
 
+void rememberRecent(HWND frame)
+{
+    g_recent.save(settingsPath(g_tabs.programDirectory()));
+    showRecentFiles(frame, g_recent.paths());
+}
+
 void openRom(HWND frame)
 {
     std::string path = g_tabs.romPath();
     if (chooseRomFile(frame, path))
+        openRomFile(frame, path);
+}
+
+void openRecent(HWND frame, std::size_t index)
+{
+    if (index >= g_recent.paths().size())
+        return;
+    const std::string path = g_recent.paths()[index];
+    if (!fileExists(path)) {
+        g_recent.remove(path);
+        rememberRecent(frame);
+        MessageBoxA(frame, ("「" + path + "」が見つかりません。最近使ったROMの一覧から外しました。").c_str(), "Error",
+                    MB_OK | MB_ICONWARNING);
+        return;
+    }
+    openRomFile(frame, path);
+}
+
+// The first file of a drop; the others are left alone, as only one ROM is open at a time.
+void openDroppedFile(HWND frame, HDROP drop)
+{
+    std::string path(DragQueryFileA(drop, 0, nullptr, 0), '\0');
+    const UINT length = path.empty() ? 0 : DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size() + 1));
+    DragFinish(drop);
+    if (length == path.size() && length > 0)
         openRomFile(frame, path);
 }
 
@@ -262,10 +298,16 @@ LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         toggleTerminatorDisplay();
         return 0;
     case IDM_SAVE_ROM:
-        g_tabs.RomWrite();
+        // Ctrl+S arrives even while the greyed menu item would refuse it.
+        if (g_tabs.canSave())
+            g_tabs.RomWrite();
         return 0;
     case IDM_FIND_SETTINGS:
         findSettings(frame);
+        return 0;
+    }
+    if (const WORD id = LOWORD(wParam); id >= IDM_RECENT_FIRST && id < IDM_RECENT_FIRST + RecentFiles::kCapacity) {
+        openRecent(frame, id - IDM_RECENT_FIRST);
         return 0;
     }
     if (int result = g_tabs.forwardToCurrentPage(WM_COMMAND, wParam, lParam))
@@ -310,6 +352,9 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SIZE:
         onSize(lParam);
         return 0;
+    case WM_DROPFILES:
+        openDroppedFile(frame, reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         BeginPaint(frame, &paint);
@@ -325,12 +370,19 @@ LRESULT handleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
+// Every way of opening a ROM ends here: the file dialog, the command line, a dropped file, the
+// recent list and the re-read after the table finder.
 void openRomFile(HWND frame, const std::string& path)
 {
     if (!mayLeaveRom(frame))
         return;
-    g_tabs.openRom(path);
+    const int read = g_tabs.openRom(path);
     captionMayChange(frame);
+    // A file that could not be read or holds no game code is not worth offering again.
+    if (read == CTabSystem::kReadNoFile)
+        return;
+    g_recent.add(path);
+    rememberRecent(frame);
 }
 
 void frameActionEnded()
@@ -359,9 +411,7 @@ HWND createFrame(HINSTANCE instance, const char* className, const char* caption,
                                  nullptr, nullptr, instance, nullptr);
     if (!frame)
         return nullptr;
-    std::array<char, kDirectorySize> directory{};
-    GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
-    if (auto saved = readWindowPlacement(settingsPath(directory.data()))) {
+    if (auto saved = readWindowPlacement(settingsPath(programDirectory()))) {
         SetWindowPos(frame, nullptr, saved->x, saved->y, saved->width, saved->height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         showCommand = saved->showCommand;
@@ -369,4 +419,17 @@ HWND createFrame(HINSTANCE instance, const char* className, const char* caption,
     ShowWindow(frame, showCommand);
     UpdateWindow(frame);
     return frame;
+}
+
+void openRomAtStart(HWND frame, const char* commandLine)
+{
+    const std::string path = romPathFromCommandLine(commandLine ? commandLine : "");
+    if (path.empty())
+        return;
+    // Outside the frame's messages: its guard is needed here too.
+    guardedCall<int>(&g_status, 0, [&] {
+        openRomFile(frame, path);
+        return 0;
+    });
+    frameActionEnded();
 }

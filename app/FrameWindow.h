@@ -11,6 +11,9 @@ HWND createFrame(HINSTANCE instance, const char* className, const char* caption,
 // Opens the ROM at path, the one way every opening goes: pending edits are asked about
 // first, and a Cancel keeps the ROM that is open.
 void openRomFile(HWND frame, const std::string& path);
+// The ROM named on the program's command line (its arguments, in the system's code page), if
+// any, opened as the menu opens one.
+void openRomAtStart(HWND frame, const char* commandLine);
 
 // After each message the loop dispatched: the end of one user action for the status line.
 void frameActionEnded();

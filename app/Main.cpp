@@ -1,4 +1,5 @@
 // The program's entry point: the frame's class, the frame, and the message loop.
+#include "app/DialogKeys.h"
 #include "app/FrameWindow.h"
 #include "app/Win32MdiClient.h"
 #include "res/resource.h"
@@ -9,7 +10,7 @@ namespace {
 constexpr int kStringSize = 100;
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
     char caption[kStringSize] = {};
     char className[kStringSize] = {};
@@ -29,17 +30,24 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     windowClass.lpszClassName = className;
     RegisterClassExA(&windowClass);
 
-    if (!createFrame(instance, className, caption, showCommand))
+    HWND frame = createFrame(instance, className, caption, showCommand);
+    if (!frame)
         return 0;
+    openRomAtStart(frame, commandLine);
 
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDC_CALVANTER));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
+        // The frame's keys (Ctrl+O, Ctrl+S) work from any control inside it.
+        if (TranslateAcceleratorA(frame, accelerators, &message))
             continue;
         // The text documents' own keys (Ctrl+F4, Ctrl+F6) while their client is shown.
         if (HWND client = win32_mdi::frameClient(); client && TranslateMDISysAccel(client, &message))
             continue;
+        if (translateDialogKeys(message)) {
+            frameActionEnded();
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
         frameActionEnded();

@@ -16,13 +16,15 @@ ControlClass controlClass(ChildControl::Kind kind)
 {
     switch (kind) {
     case ChildControl::Kind::PushButton:
-        return {"BUTTON", BS_PUSHBUTTON, 0};
+        return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ChildControl::Kind::CheckBox:
-        return {"BUTTON", BS_AUTOCHECKBOX, 0};
+        return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ChildControl::Kind::Edit:
-        return {"EDIT", ES_LEFT, WS_EX_CLIENTEDGE};
+        return {"EDIT", ES_LEFT | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ChildControl::Kind::MultiLineEdit:
-        return {"EDIT", ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
+        // Enter breaks the line even where the keyboard works as in a dialog.
+        return {"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE};
     case ChildControl::Kind::Static:
         break;
     }

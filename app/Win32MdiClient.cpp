@@ -224,6 +224,12 @@ LRESULT CALLBACK Win32MdiClient::documentProc(HWND window, UINT message, WPARAM 
         win32_binding::release(window, Slot::Window);
         return DefMDIChildProcA(window, message, wParam, lParam);
     }
+    // Tab in the multi-line text asks its parent for the next control, as in a dialog.
+    if (message == WM_NEXTDLGCTL && !LOWORD(lParam)) {
+        if (HWND next = GetNextDlgTabItem(window, GetFocus(), wParam != 0))
+            SetFocus(next);
+        return 0;
+    }
     if (const int result = win32_binding::dispatch(*binding, message, wParam, lParam, 1))
         return result;
     return DefMDIChildProcA(window, message, wParam, lParam);

@@ -17,6 +17,9 @@
 #define IDM_SHOW_TERMINATOR 32773
 #define IDM_SAVE_ROM 32774
 #define IDM_FIND_SETTINGS 32791
+// The recent ROMs of the file menu, newest first, and the separator below them.
+#define IDM_RECENT_FIRST 32800
+#define IDM_RECENT_SEPARATOR 32804
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -164,16 +164,17 @@ bool Report::text(const std::string& actual, const std::string& expected, const 
     return check(prefix ? actual.rfind(expected, 0) == 0 : actual == expected, what, quoted(actual));
 }
 
-Program::Program(const std::string& exe, const std::string& folder)
+Program::Program(const std::string& exe, const std::string& folder, const std::string& arguments,
+                 const std::string& startIn)
 {
     // A program already in its folder (the demo) runs where it is.
     const std::string copy = folder + "\\Calvanter.exe";
     if (lstrcmpiA(exe.c_str(), copy.c_str()) != 0 && !CopyFileA(exe.c_str(), copy.c_str(), FALSE))
         return;
-    std::string commandLine = "\"" + copy + "\"";
+    std::string commandLine = "\"" + copy + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+    if (!CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, (startIn.empty() ? folder : startIn).c_str(), &startup,
                         &m_process))
         m_process = {};
 }

@@ -46,7 +46,10 @@ private:
 // destructor ends it.
 class Program {
 public:
-    Program(const std::string& exe, const std::string& folder);
+    // The arguments follow the program's name on its command line; a current folder other than
+    // its own is given as startIn.
+    Program(const std::string& exe, const std::string& folder, const std::string& arguments = {},
+            const std::string& startIn = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -220,6 +223,11 @@ void checkFindSettings(Report& report, const std::string& exe, const std::string
 // Cancel, No and Yes, and checks the file after each.
 void checkPendingEdits(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
                        const std::string& screenshotFolder);
+// Started from another folder with a copy of the folder's ROM (its path holding blanks and
+// Japanese) on the command line, the program opens it with its own Setting.ini; a file dropped
+// on the frame opens, each goes to the recent list, a missing one leaves it when chosen; Tab
+// moves through a page, Enter stores nothing.
+void checkOpening(Report& report, const std::string& exe, const std::string& folder, const std::string& romName);
 // Opens the ROM of the folder, photographs every tab and closes the program without saving.
 void showRom(Report& report, const std::string& exe, const std::string& folder, const std::string& romName,
              const std::string& screenshotFolder);

@@ -313,6 +313,10 @@ void checkFindSettings(Report& report, const std::string& exe, const std::string
                                   "メモリ確保に失敗しました。";
     report.text(waitForText(status, noSection, kWriteTimeout), noSection,
                 "find: without its section the ROM does not read, and the status line says what to do");
+
+    // The open put the ROM on the recent list in Setting.ini.
+    const std::string beforeFind = fileText(settings);
+    report.check(beforeFind.rfind(withoutSection, 0) == 0, "find: the open kept the rest of Setting.ini");
     const Session session(report, frame, romPath, screenshotFolder);
     session.photograph("find-no-section");
     PostMessageA(frame, WM_COMMAND, IDM_FIND_SETTINGS, 0);
@@ -323,7 +327,7 @@ void checkFindSettings(Report& report, const std::string& exe, const std::string
     const std::string written = fileText(settings);
     report.check(written.find("TrainerData=") != std::string::npos && written.find("Backup=0") != std::string::npos,
                  "find: Setting.ini holds the section and keeps the rest", written.substr(0, 200));
-    report.check(fileText(settings + ".bak") == withoutSection, "find: the old Setting.ini kept beside");
+    report.check(fileText(settings + ".bak") == beforeFind, "find: the old Setting.ini kept beside");
     for (const PageControl& control : kPageControls) {
         HWND page = selectPage(frame, control.tab);
         HWND item = page ? GetDlgItem(page, control.id) : nullptr;

@@ -38,6 +38,7 @@ int main(int argc, char** argv)
         checkPlacement(report, exe, fullPath(argv[2]));
         checkRomSession(report, exe, fullPath(argv[3]), argv[4], fullPath(argv[5]));
         checkPendingEdits(report, exe, fullPath(argv[3]), argv[4], fullPath(argv[5]));
+        checkOpening(report, exe, fullPath(argv[3]), argv[4]);
         if (argc == 7)
             checkFindSettings(report, exe, fullPath(argv[6]), argv[4], fullPath(argv[5]));
     }
