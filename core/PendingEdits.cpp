@@ -3,31 +3,70 @@
 #include "core/FolderFiles.h"
 #include "core/TabSystem.h"
 
+#include <algorithm>
+
 namespace {
 
 // The cartridge address space: no ROM is larger, and no larger file is held in memory.
 constexpr std::int64_t kLargestRom = 32 * 1024 * 1024;
+// Written stretches closer than this are read from the file in one piece.
+constexpr std::int64_t kReadGap = 64 * 1024;
 
-// The whole file into bytes; false when it cannot be read, or is larger than any ROM.
-bool readWholeRom(const std::string& path, std::vector<std::uint8_t>& bytes)
+using Stretch = RomFile::Stretch;
+
+// The bytes the stretches cover, each once, in address order.
+std::vector<Stretch> unionOf(std::vector<Stretch> stretches)
 {
-    ResultOf<RomFile> file = RomFile::openForReading(path);
-    const ResultOf<std::int64_t> size = file.ok() ? file->size() : file.failure();
-    if (!size.ok() || *size > kLargestRom)
-        return false;
-    bytes.resize(static_cast<std::size_t>(*size));
-    return file->readAt(0, bytes).ok();
+    std::sort(stretches.begin(), stretches.end(), [](const Stretch& a, const Stretch& b) { return a.start < b.start; });
+    std::vector<Stretch> merged;
+    for (const Stretch& stretch : stretches) {
+        if (!merged.empty() && stretch.start <= merged.back().end)
+            merged.back().end = std::max(merged.back().end, stretch.end);
+        else
+            merged.push_back(stretch);
+    }
+    return merged;
+}
+
+// Whether the file holds other bytes than written where the stretches lie; a read that fails
+// counts as a difference. Nearby stretches share one read.
+bool differsFromFile(RomFile& file, std::span<const std::uint8_t> written, const std::vector<Stretch>& stretches,
+                     std::vector<std::uint8_t>& window)
+{
+    const std::vector<Stretch> covered = unionOf(stretches);
+    for (std::size_t first = 0; first < covered.size();) {
+        std::size_t last = first;
+        while (last + 1 < covered.size() && covered[last + 1].start - covered[last].end <= kReadGap)
+            ++last;
+        const std::int64_t start = covered[first].start;
+        window.resize(static_cast<std::size_t>(covered[last].end - start));
+        if (!file.readAt(start, window).ok())
+            return true;
+        for (std::size_t i = first; i <= last; ++i) {
+            const auto from = static_cast<std::size_t>(covered[i].start);
+            const auto length = static_cast<std::size_t>(covered[i].end - covered[i].start);
+            if (!std::equal(written.begin() + from, written.begin() + from + length,
+                            window.begin() + (from - static_cast<std::size_t>(start))))
+                return true;
+        }
+        first = last + 1;
+    }
+    return false;
 }
 
 } // namespace
 
+// The pages write into a buffer of the file's size; only what they wrote is compared with the
+// file, so a check costs the size of the tables, not of the ROM.
 bool CTabSystem::pendingEdits()
 {
     if (!m_canSave)
         return false;
-    if (!readWholeRom(m_romPath, m_romImage))
+    ResultOf<RomFile> file = RomFile::openForReading(m_romPath);
+    const ResultOf<std::int64_t> size = file.ok() ? file->size() : file.failure();
+    if (!size.ok() || *size > kLargestRom)
         return true;
-    m_writtenImage = m_romImage;
+    m_writtenImage.resize(static_cast<std::size_t>(*size));
     RomFile copy = RomFile::inMemory(m_writtenImage);
     // A page that fails here leaves its text; the failure belongs to no action of the user.
     const std::string errorText = m_errorText;
@@ -39,7 +78,7 @@ bool CTabSystem::pendingEdits()
         }
     }
     m_errorText = errorText;
-    return !written || m_writtenImage != m_romImage;
+    return !written || differsFromFile(*file, m_writtenImage, copy.writtenStretches(), m_fileWindow);
 }
 
 std::string frameCaption(std::string_view program, const std::string& romPath, bool pending)

@@ -92,6 +92,7 @@ RomFile& RomFile::operator=(RomFile&& other) noexcept
 #endif
         m_inMemory = std::exchange(other.m_inMemory, false);
         m_memory = std::exchange(other.m_memory, {});
+        m_written = std::move(other.m_written);
         m_keepsHeader = std::exchange(other.m_keepsHeader, false);
         m_position = std::exchange(other.m_position, 0);
     }
@@ -360,6 +361,8 @@ Result RomFile::writeMemory(std::span<const std::uint8_t> data)
     if (m_position < 0 || static_cast<std::int64_t>(data.size()) > room)
         return Result::failed(diskFullErrorText());
     std::copy(data.begin(), data.end(), m_memory.begin() + m_position);
+    if (!data.empty())
+        m_written.push_back({m_position, m_position + static_cast<std::int64_t>(data.size())});
     return {};
 }
 

@@ -28,6 +28,13 @@ public:
     // and a write past their end fails as on a full disk (the file is not made longer).
     static RomFile inMemory(std::span<std::uint8_t> bytes);
 
+    // Of a file in memory: where each write landed, in the order written.
+    struct Stretch {
+        std::int64_t start;
+        std::int64_t end;
+    };
+    const std::vector<Stretch>& writtenStretches() const { return m_written; }
+
     RomFile(RomFile&& other) noexcept;
     RomFile& operator=(RomFile&& other) noexcept;
     RomFile(const RomFile&) = delete;
@@ -74,6 +81,7 @@ private:
 #endif
     bool m_inMemory = false;
     std::span<std::uint8_t> m_memory;
+    std::vector<Stretch> m_written;
     bool m_keepsHeader = false;
     // Where the next read or write begins, as this object moved it.
     std::int64_t m_position = 0;

@@ -219,7 +219,7 @@ void CTabSystem::ReleaseAll()
     }
     m_loaded = false;
     setSaveEnabled(false);
-    m_romImage = {};
+    m_fileWindow = {};
     m_writtenImage = {};
 }
 

@@ -96,8 +96,8 @@ private:
     bool m_canSave = false;
 
     std::function<void(bool)> m_onSaveEnabled;
-    // The ROM file's bytes and the pages' write-out over them, kept between checks of what
-    // is pending so that their memory is made once per ROM.
-    std::vector<std::uint8_t> m_romImage;
+    // The pages' write-out and a window of the file's bytes to compare it with, kept between
+    // checks of what is pending so that their memory is made once per ROM.
     std::vector<std::uint8_t> m_writtenImage;
+    std::vector<std::uint8_t> m_fileWindow;
 };

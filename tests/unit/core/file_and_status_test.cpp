@@ -75,6 +75,10 @@ TEST(RomFileTest, ARomInMemoryKeepsItsHeaderAndItsSize)
     Bytes expected(0xC4, 1);
     std::fill(expected.begin() + 0xC0, expected.end(), 9);
     EXPECT_EQ(bytes, expected);
+    // Only the writes that landed are recorded.
+    ASSERT_EQ(rom.writtenStretches().size(), 2u);
+    EXPECT_EQ(rom.writtenStretches()[1].start, 0xC2);
+    EXPECT_EQ(rom.writtenStretches()[1].end, 0xC4);
 
     RomFile moved = std::move(rom);
     EXPECT_FALSE(rom.readAt(0, buffer).ok());
