@@ -14,24 +14,18 @@ constexpr const char* kNothingToSaveText = "ROMを読み込んでいないので
 
 // The four bytes at 0xAC of a file long enough for a cartridge header, and the file's size;
 // otherwise the status line says why there is no game code.
-bool readGameCode(RomFile& file, std::span<std::uint8_t, kGameCodeLength> code, std::int64_t& fileSize,
-                  IStatusLine* status)
+ResultOf<std::int64_t> readGameCode(RomFile& file, std::span<std::uint8_t, kGameCodeLength> code)
 {
     const Result codeRead = file.readAt(kGameCodeOffset, code);
     const ResultOf<std::int64_t> size = file.size();
-    if (!size.ok()) {
-        statusShow(status, size.errorText());
-        return false;
-    }
-    fileSize = *size;
-    if (fileSize < kCartridgeHeaderSize) {
-        // Where even the game code could not be read, the system's text for that follows.
-        statusShow(status, tooShortForRomText(fileSize) + (codeRead.ok() ? "" : codeRead.errorText()));
-        return false;
-    }
+    if (!size.ok())
+        return size;
+    // Where even the game code could not be read, the system's text for that follows.
+    if (*size < kCartridgeHeaderSize)
+        return Result::failed(tooShortForRomText(*size) + (codeRead.ok() ? "" : codeRead.errorText()));
     if (!codeRead.ok())
-        statusShow(status, codeRead.errorText());
-    return codeRead.ok();
+        return codeRead;
+    return size;
 }
 } // namespace
 
@@ -99,24 +93,27 @@ int CTabSystem::ReadAll()
         return kReadNoFile;
     }
     std::array<std::uint8_t, kGameCodeLength> code{};
-    std::int64_t fileSize = 0;
-    if (!readGameCode(*file, code, fileSize, m_status))
+    const ResultOf<std::int64_t> fileSize = readGameCode(*file, code);
+    if (!fileSize.ok()) {
+        statusShow(m_status, fileSize.errorText());
         return kReadNoFile;
+    }
+    const std::string gameCode = gameCodeText(code);
     // Every page's keys come from one reading of Setting.ini.
     m_settings = std::make_shared<const ProfileFile>(ProfileFile::load(settingsFile()));
     // Said before the read's own last message: why the pages found no tables.
     std::string advice;
-    if (!m_settings->hasSection(gameCodeText(code))) {
+    if (!m_settings->hasSection(gameCode)) {
         // A section named by odd bytes still lets the file be read as the user configured it.
         if (!looksLikeGameCode(code)) {
             m_settings.reset();
-            statusShow(m_status, noGameCodeText(fileSize));
+            statusShow(m_status, noGameCodeText(*fileSize));
             return kReadNoFile;
         }
-        advice = fileExists(settingsFile()) ? missingSectionText(gameCodeText(code), settingsFile())
+        advice = fileExists(settingsFile()) ? missingSectionText(gameCode, settingsFile())
                                             : missingSettingsText(settingsFile());
     }
-    m_gameCode = gameCodeText(code);
+    m_gameCode = gameCode;
 
     const int pageCount = static_cast<int>(std::max<std::size_t>(m_pages.size(), 1));
     const int step = (100 / pageCount) / 3;
