@@ -2,13 +2,12 @@
 
 #include "core/FolderFiles.h"
 #include "core/TabSystem.h"
+#include "core/TableBuffer.h"
 
 #include <algorithm>
 
 namespace {
 
-// The cartridge address space: no ROM is larger, and no larger file is held in memory.
-constexpr std::int64_t kLargestRom = 32 * 1024 * 1024;
 // Written stretches closer than this are read from the file in one piece.
 constexpr std::int64_t kReadGap = 64 * 1024;
 
@@ -64,7 +63,8 @@ bool CTabSystem::pendingEdits()
         return false;
     ResultOf<RomFile> file = RomFile::openForReading(m_romPath);
     const ResultOf<std::int64_t> size = file.ok() ? file->size() : file.failure();
-    if (!size.ok() || *size > kLargestRom)
+    // No ROM is larger than the largest cartridge, and no larger file is held in memory.
+    if (!size.ok() || static_cast<std::uint64_t>(*size) > kLargestTableBytes)
         return true;
     m_writtenImage.resize(static_cast<std::size_t>(*size));
     RomFile copy = RomFile::inMemory(m_writtenImage);
