@@ -56,7 +56,7 @@ void showFields(IDialogControls& controls, std::span<const RecordField> fields, 
     for (const RecordField& field : fields) {
         if (little_endian::fits(record.size(), field.offset, field.width))
             showFieldValue(controls, field.controlId, field.kind,
-                           little_endian::detail::getN(record, field.offset, field.width));
+                           little_endian::getN(record, field.offset, field.width));
     }
 }
 
@@ -70,8 +70,8 @@ void storeFields(FieldStore& store, std::span<const RecordField> fields, std::sp
         const std::int64_t typed = typedValue(store, field);
         const std::int64_t value = field.kind == FieldKind::Decimal16 ? static_cast<std::uint16_t>(typed) : typed;
         if (const std::optional<std::int64_t> stored = storedValue(store, field, value))
-            little_endian::detail::setN(record, field.offset, field.width, static_cast<std::uint32_t>(*stored));
-        const std::uint32_t stored = little_endian::detail::getN(record, field.offset, field.width);
+            little_endian::setN(record, field.offset, field.width, static_cast<std::uint32_t>(*stored));
+        const std::uint32_t stored = little_endian::getN(record, field.offset, field.width);
         if (stored != typed)
             store.showStored(field.controlId, field.kind, stored);
     }

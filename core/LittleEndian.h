@@ -15,7 +15,7 @@ inline bool fits(std::size_t bufferSize, std::size_t at, std::size_t width)
     return at <= bufferSize && bufferSize - at >= width;
 }
 
-namespace detail {
+// width bytes (1 to 4) as an unsigned value.
 inline std::uint32_t getN(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t width)
 {
     if (!fits(bytes.size(), at, width))
@@ -34,38 +34,37 @@ inline bool setN(std::span<std::uint8_t> bytes, std::size_t at, std::size_t widt
         bytes[at + i] = static_cast<std::uint8_t>(value);
     return true;
 }
-} // namespace detail
 
 inline std::uint16_t get16(std::span<const std::uint8_t> bytes, std::size_t at)
 {
-    return static_cast<std::uint16_t>(detail::getN(bytes, at, 2));
+    return static_cast<std::uint16_t>(getN(bytes, at, 2));
 }
 
 // Three bytes: the part of a cartridge pointer that some records keep.
 inline std::uint32_t get24(std::span<const std::uint8_t> bytes, std::size_t at)
 {
-    return detail::getN(bytes, at, 3);
+    return getN(bytes, at, 3);
 }
 
 inline std::uint32_t get32(std::span<const std::uint8_t> bytes, std::size_t at)
 {
-    return detail::getN(bytes, at, 4);
+    return getN(bytes, at, 4);
 }
 
 inline bool set16(std::span<std::uint8_t> bytes, std::size_t at, std::uint16_t value)
 {
-    return detail::setN(bytes, at, 2, value);
+    return setN(bytes, at, 2, value);
 }
 
 // The low 24 bits of the value.
 inline bool set24(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value)
 {
-    return detail::setN(bytes, at, 3, value);
+    return setN(bytes, at, 3, value);
 }
 
 inline bool set32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value)
 {
-    return detail::setN(bytes, at, 4, value);
+    return setN(bytes, at, 4, value);
 }
 
 } // namespace little_endian
