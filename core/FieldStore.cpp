@@ -34,14 +34,6 @@ int FieldStore::selection(int id, const FieldRange& range)
     return static_cast<int>(checked(id, FieldKind::Selection, m_controls.selection(id), range));
 }
 
-std::int64_t FieldStore::checked(std::int64_t value, const FieldRange& range)
-{
-    if (value >= range.lowest && value <= range.highest)
-        return value;
-    m_usedFallback = true;
-    return range.fallback;
-}
-
 std::int64_t FieldStore::checked(int id, FieldKind kind, std::int64_t value, const FieldRange& range)
 {
     if (value >= range.lowest && value <= range.highest)
@@ -49,14 +41,6 @@ std::int64_t FieldStore::checked(int id, FieldKind kind, std::int64_t value, con
     markFallback(id);
     showStored(id, kind, range.fallback);
     return range.fallback;
-}
-
-std::int64_t FieldStore::clamped(std::int64_t value, std::int64_t lowest, std::int64_t highest)
-{
-    const std::int64_t kept = std::clamp(value, lowest, highest);
-    if (kept != value)
-        m_usedFallback = true;
-    return kept;
 }
 
 std::int64_t FieldStore::clamped(int id, std::int64_t value, std::int64_t lowest, std::int64_t highest)
@@ -69,14 +53,13 @@ std::int64_t FieldStore::clamped(int id, std::int64_t value, std::int64_t lowest
 
 void FieldStore::markFallback(int id)
 {
-    m_usedFallback = true;
     if (std::find(m_fallbackIds.begin(), m_fallbackIds.end(), id) == m_fallbackIds.end())
         m_fallbackIds.push_back(id);
 }
 
 void FieldStore::report(IStatusLine* status, const char* fallbackText) const
 {
-    if (!m_usedFallback) {
+    if (!usedFallback()) {
         statusShow(status, kStoredText);
         return;
     }

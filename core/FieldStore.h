@@ -73,19 +73,15 @@ public:
     // A combo box or list box selection, checked against the range; no selection is -1.
     int selection(int id, const FieldRange& range);
 
-    // A value the page worked out itself, checked against the range; with the control it
-    // came from, a fallback is named and shown there as a field of that kind.
-    std::int64_t checked(std::int64_t value, const FieldRange& range);
+    // A value the page worked out itself from the control id, checked against the range; a
+    // fallback is named and shown there as a field of that kind.
     std::int64_t checked(int id, FieldKind kind, std::int64_t value, const FieldRange& range);
-    // A value kept within lowest and highest; a value that had to move marks the store, and
-    // with the control it came from is named (the page shows the value kept itself).
-    std::int64_t clamped(std::int64_t value, std::int64_t lowest, std::int64_t highest);
+    // A value kept within lowest and highest; a value that had to move marks the store and
+    // names the control it came from (the page shows the value kept itself).
     std::int64_t clamped(int id, std::int64_t value, std::int64_t lowest, std::int64_t highest);
-    // For a fallback the page decided on by a rule of its own; with the control's id the
-    // message names the field.
-    void markFallback() { m_usedFallback = true; }
+    // For a fallback the page decided on by a rule of its own; the message names the field.
     void markFallback(int id);
-    bool usedFallback() const { return m_usedFallback; }
+    bool usedFallback() const { return !m_fallbackIds.empty(); }
     // A control that was read shows what was stored instead of what was typed.
     void showStored(int id, FieldKind kind, std::int64_t value) { showFieldValue(m_controls, id, kind, value); }
 
@@ -96,7 +92,7 @@ public:
 private:
     IDialogControls& m_controls;
     std::span<const FieldCaption> m_captions;
-    bool m_usedFallback = false;
+    // The controls whose values fell back, each once, in the order they did.
     std::vector<int> m_fallbackIds;
 };
 

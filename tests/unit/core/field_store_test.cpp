@@ -36,7 +36,7 @@ TEST_F(FieldStoreTest, ValuesInRangeReportSuccess)
     EXPECT_EQ(store.decimal(kEdit, 255, {0, 300, 7}), 300);
     EXPECT_EQ(store.hex(kSecondEdit, 14, {0, 0xFFFFFF, 0}), 0x6C8000u);
     EXPECT_EQ(store.selection(kCombo, {0, 999, 0}), 1);
-    EXPECT_EQ(store.clamped(5, 1, 127), 5);
+    EXPECT_EQ(store.clamped(kEdit, 5, 1, 127), 5);
     EXPECT_FALSE(store.usedFallback());
     store.report(&status, kZeroValueText);
     EXPECT_EQ(status.texts, std::vector<std::string>{kStoredText});
@@ -54,9 +54,9 @@ TEST_F(FieldStoreTest, BadValuesTakeTheirFallbacksShowThemAndTheStoreNamesThem)
     EXPECT_EQ(store.hex(kSecondEdit, 9, {0, 0xFFFFFF, 0}), 0u);
     EXPECT_EQ(store.selection(kCombo, {0, 999, 0}), 0);
     EXPECT_EQ(store.decimal(kEdit, 3, {0, 8, 1}), 1);
-    EXPECT_EQ(store.checked(-1, {0, 10, 4}), 4);
-    EXPECT_EQ(store.clamped(0, 1, 127), 1);
-    EXPECT_EQ(store.clamped(200, 1, 127), 127);
+    EXPECT_EQ(store.checked(kCombo, FieldKind::Selection, -1, {0, 10, 4}), 4);
+    EXPECT_EQ(store.clamped(kEdit, 0, 1, 127), 1);
+    EXPECT_EQ(store.clamped(kEdit, 200, 1, 127), 127);
     EXPECT_TRUE(store.usedFallback());
     EXPECT_EQ(controls.text(kEdit, 9), "1");
     EXPECT_EQ(controls.text(kSecondEdit, 9), "0x0");
@@ -64,7 +64,7 @@ TEST_F(FieldStoreTest, BadValuesTakeTheirFallbacksShowThemAndTheStoreNamesThem)
     EXPECT_EQ(status.last(), "体力、位置、技: 正しい値を取得できなかったので、適当な値を設定しました。");
 
     FieldStore other(controls);
-    other.markFallback();
+    other.markFallback(kEdit);
     EXPECT_TRUE(other.usedFallback());
     other.report(&status, kZeroValueText);
     EXPECT_EQ(status.last(), kZeroValueText);
